@@ -1,0 +1,103 @@
+#include "console/console_output.h"
+
+#include <cstdarg>
+#include <cstdio>
+#include <cstdlib>
+#include <string>
+
+#include "console/colours.h"
+#include "platform/code_pages.h"
+#include "platform/virtual_console.h"
+
+VirtualConsole* g_console = nullptr;
+
+void printAt(std::int16_t column, std::int16_t row, TextString text) {
+    if (g_console == nullptr) {
+        return;
+    }
+    g_console->moveCursor(column, row);
+    for (const char* p = text.text(); *p != '\0'; ++p) {
+        g_console->put(decodeCp1251(static_cast<unsigned char>(*p)));
+    }
+}
+
+void writeRaw(const char* format, ...) {
+    if (g_console == nullptr) {
+        return;
+    }
+    va_list args;
+    va_start(args, format);
+    va_list measure;
+    va_copy(measure, args);
+    const int size = std::vsnprintf(nullptr, 0, format, measure);
+    va_end(measure);
+    if (size > 0) {
+        std::string buffer(static_cast<size_t>(size) + 1, '\0');
+        std::vsnprintf(buffer.data(), buffer.size(), format, args);
+        for (int i = 0; i < size; ++i) {
+            g_console->put(decodeCp866(static_cast<unsigned char>(buffer[i])));
+        }
+    }
+    va_end(args);
+}
+
+void setColour(std::uint8_t colour) {
+    if (g_console != nullptr) {
+        g_console->setColour(colour);
+    }
+}
+
+namespace {
+
+void moveTo(int column, int row) {
+    if (g_console != nullptr) {
+        g_console->moveCursor(column, row);
+    }
+}
+
+void horizontalEdge(int left, int row, int width) {
+    moveTo(left, row);
+    writeRaw("O");
+    for (int i = 0; i < width; ++i) {
+        writeRaw("-");
+    }
+    writeRaw("O");
+}
+
+}  // namespace
+
+void drawBox(int left, int top, int right, int bottom) {
+    const int width = std::abs(right - left);
+    const int height = std::abs(bottom - top);
+    horizontalEdge(left, top, width);
+    moveTo(left, top + 1);
+    writeRaw("|/");
+    moveTo(right, top + 1);
+    writeRaw("\\|");
+    for (int row = top + 2; row <= top + 1 + height; ++row) {
+        moveTo(left, row);
+        writeRaw("|");
+        moveTo(right + 1, row);
+        writeRaw("|");
+    }
+    moveTo(left, top + 2 + height);
+    writeRaw("|\\");
+    moveTo(right, top + 2 + height);
+    writeRaw("/|");
+    horizontalEdge(left, top + 3 + height, width);
+}
+
+void drawFrame() {
+    setColour(COLOUR_GREY);
+    const std::string bar(VirtualConsole::COLUMNS - 2, '-');
+    moveTo(0, 0);
+    writeRaw(".%s.", bar.c_str());
+    for (int row = 1; row <= VirtualConsole::ROWS - 2; ++row) {
+        moveTo(0, row);
+        writeRaw("|");
+        moveTo(VirtualConsole::COLUMNS - 1, row);
+        writeRaw("|");
+    }
+    // The bar in the last column of row 47 has carried the cursor to row 48.
+    writeRaw("'%s'", bar.c_str());
+}

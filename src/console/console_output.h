@@ -1,0 +1,22 @@
+#pragma once
+
+#include <cstdint>
+
+#include "console/text_string.h"
+
+class VirtualConsole;
+
+// The console every drawing operation writes to; set by the game loop.
+extern VirtualConsole* g_console;
+
+// Prints a Windows-1251 text from (column, row). The text is never taken as
+// a format; a line feed continues at column 0 of the next row.
+void printAt(std::int16_t column, std::int16_t row, TextString text);
+// printf-style output at the cursor, no positioning, bytes shown as the
+// console's own code page (866). Used for box pieces and fixed messages.
+void writeRaw(const char* format, ...) __attribute__((format(printf, 1, 2)));
+void setColour(std::uint8_t colour);
+// The bevelled outline of a box; its inside is left as it was.
+void drawBox(int left, int top, int right, int bottom);
+// The frame along the edges of the 80x49 screen; leaves colour 7 in force.
+void drawFrame();

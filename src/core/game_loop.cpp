@@ -1,0 +1,170 @@
+#include "core/game_loop.h"
+
+#include <cstdio>
+#include <memory>
+#include <vector>
+
+#include "console/colours.h"
+#include "console/console_output.h"
+#include "core/game_state.h"
+#include "core/hero.h"
+#include "data/monster_catalogue.h"
+#include "data/sprite_sheet.h"
+#include "data/weapon_catalogue.h"
+#include "platform/game_io.h"
+#include "platform/random.h"
+#include "platform/virtual_console.h"
+#include "screens/battle_screen.h"
+#include "screens/exit_confirm_screen.h"
+#include "screens/hunting_grounds_screen.h"
+#include "screens/indian_screen.h"
+#include "screens/seer_screen.h"
+#include "screens/shop_screen.h"
+#include "screens/story_screen.h"
+#include "screens/stranger_screen.h"
+#include "screens/town_screen.h"
+
+namespace {
+
+// The screens that only the loop reaches, in order of construction.
+struct LocalScreens {
+    ShopScreen shop;
+    TownScreen town;
+    ExitConfirmScreen exitConfirm;
+    HuntingGroundsScreen huntingGrounds;
+    StrangerScreen stranger;
+    SeerScreen seer;
+    IndianScreen indian;
+};
+
+void runCurrentScreen(LocalScreens& screens) {
+    switch (g_screen) {
+        case SCREEN_TOWN: screens.town.run(); break;
+        case SCREEN_SHOP: screens.shop.run(); break;
+        case SCREEN_HUNT: screens.huntingGrounds.run(); break;
+        case SCREEN_BATTLE: g_battle->run(); break;
+        case SCREEN_STRANGER: screens.stranger.run(); break;
+        case SCREEN_STORY: g_story->run(); break;
+        case SCREEN_SEER: screens.seer.run(); break;
+        case SCREEN_INDIAN: screens.indian.run(); break;
+        case SCREEN_EXIT_CONFIRM: screens.exitConfirm.run(); break;
+        default: printAt(0, 0, "Нифигасе"); break;
+    }
+}
+
+void createWorld() {
+    g_npcSprites = std::make_unique<SpriteSheet>("NPC.txt");
+    g_weapons = std::make_unique<WeaponCatalogue>("SpriteWeapon.txt", "DataWeapon.txt");
+    g_itemSprites = std::make_unique<SpriteSheet>("SpriteStuff.txt");
+    g_monsters = std::make_unique<MonsterCatalogue>("SpriteMonster.txt", "DataMonster.txt");
+    g_hero = std::make_unique<Hero>();
+    g_battle = std::make_unique<BattleScreen>();
+    g_story = std::make_unique<StoryScreen>();
+}
+
+void destroyWorld() {
+    g_story.reset();
+    g_battle.reset();
+    g_hero.reset();
+    g_monsters.reset();
+    g_itemSprites.reset();
+    g_weapons.reset();
+    g_npcSprites.reset();
+}
+
+// One frame after another until a screen quits (true) or the keys run out
+// (false).
+void frameLoop(GameIo& io, VirtualConsole& console, LocalScreens& screens) {
+    for (;;) {
+        console.clear();
+        const ScreenId frameScreen = g_screen;
+        runCurrentScreen(screens);
+        if (g_screen == SCREEN_QUIT) {
+            return;
+        }
+        g_hero->drawStatusPanel();
+        drawFrame();
+        // A new screen draws at once, without a key, unless the old one
+        // asked for its last words to stay on view until a key is pressed.
+        if (g_screen != frameScreen && g_forceWait == 0) {
+            g_key = 0;
+            continue;
+        }
+        io.present(console);
+        const int key = io.readKey();
+        if (key == GameIo::END_OF_INPUT) {
+            return;
+        }
+        g_key = static_cast<unsigned char>(key);
+        if (g_forceWait != 0) {
+            g_forceWait = 0;
+            g_key = 0;  // that key only ended the pause
+        }
+    }
+}
+
+}  // namespace
+
+void showTitle(const char* path) {
+    std::FILE* file = std::fopen(path, "rb");
+    if (file == nullptr) {
+        writeRaw("File %s not found", path);
+        return;
+    }
+    std::vector<char> content;
+    char chunk[4096];
+    std::size_t got;
+    // A title is a screenful; more than that could never be seen anyway.
+    constexpr std::size_t MAX_TITLE_BYTES = 64 * 1024;
+    while (content.size() < MAX_TITLE_BYTES &&
+           (got = std::fread(chunk, 1, sizeof chunk, file)) > 0) {
+        for (std::size_t i = 0; i < got; ++i) {
+            if (chunk[i] == '\n' && !content.empty() && content.back() == '\r') {
+                content.back() = '\n';  // text mode: CR LF is one line break
+            } else {
+                content.push_back(chunk[i]);
+            }
+        }
+    }
+    std::fclose(file);
+    content.push_back('\0');  // the text ends at the first zero byte
+    printAt(0, 0, content.data());
+}
+
+int runGame(GameIo& io, std::uint32_t seed) {
+    seedRandom(seed);
+    VirtualConsole console;
+    g_console = &console;
+    setColour(COLOUR_LIGHT_RED);
+    showTitle("Title.txt");
+    io.present(console);
+    if (io.readKey() != GameIo::END_OF_INPUT) {
+        const int cursorBefore = console.cursorRow() * VirtualConsole::COLUMNS + console.cursorColumn();
+        createWorld();
+        const int cursorAfter = console.cursorRow() * VirtualConsole::COLUMNS + console.cursorColumn();
+        if (cursorAfter != cursorBefore) {
+            // A loader reported a missing data file: let the player read it
+            // before the game goes on without that data.
+            io.present(console);
+            if (io.readKey() == GameIo::END_OF_INPUT) {
+                destroyWorld();
+                g_console = nullptr;
+                return 0;
+            }
+        }
+        setColour(COLOUR_GREY);
+        console.clear();
+        {
+            LocalScreens screens;
+            g_screen = SCREEN_STORY;
+            g_questStage = 0;
+            g_forceWait = 0;
+            g_key = 0;
+            frameLoop(io, console, screens);
+            io.present(console);
+            destroyWorld();
+        }
+    }
+    g_console = nullptr;
+    return 0;
+}

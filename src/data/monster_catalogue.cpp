@@ -1,0 +1,34 @@
+#include "data/monster_catalogue.h"
+
+#include "data/stats_reader.h"
+
+namespace {
+
+void readMonster(DataFile& file, MonsterStats& monster) {
+    // The file's order differs from the record's.
+    file.readInt(monster.hp);
+    file.readInt(monster.damageMin);
+    file.readInt(monster.damageMax);
+    file.readInt(monster.rewardMin);
+    file.readInt(monster.rewardMax);
+    monster.maxHp = monster.hp;
+}
+
+}  // namespace
+
+MonsterCatalogue::MonsterCatalogue(TextString spritePath, TextString dataPath)
+    : sheet_(spritePath) {
+    count_ = readStatsFile(dataPath.text(), stats_, readMonster);
+}
+
+MonsterStats& MonsterCatalogue::stats(std::int32_t index) {
+    if (index >= 0 && index < count_) {
+        return stats_[index];
+    }
+    outside_ = MonsterStats{};
+    return outside_;
+}
+
+void MonsterCatalogue::draw(std::int32_t index, std::int32_t column, std::int32_t row) {
+    sheet_.draw(index, column, row);
+}

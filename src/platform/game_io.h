@@ -1,0 +1,17 @@
+#pragma once
+
+class VirtualConsole;
+
+// What the frame loop needs from the outside world: show the console to the
+// player, and wait for one key. The real terminal implements it in
+// TerminalIo; tests and tools implement it with scripted keys.
+class GameIo {
+public:
+    static constexpr int END_OF_INPUT = -1;
+
+    virtual ~GameIo() = default;
+    // Called just before every key wait and once when the game ends.
+    virtual void present(const VirtualConsole& console) = 0;
+    // One key byte (0 to 255), or END_OF_INPUT when no key can come any more.
+    virtual int readKey() = 0;
+};

@@ -1,0 +1,60 @@
+#include "platform/key_decoder.h"
+
+namespace {
+constexpr unsigned char ESC = 0x1B;
+}
+
+void KeyDecoder::finishSequence(unsigned char final, std::string& keys) {
+    if (final == 'A') {
+        keys += char(ARROW_PREFIX);
+        keys += char(SCAN_UP);
+    } else if (final == 'B') {
+        keys += char(ARROW_PREFIX);
+        keys += char(SCAN_DOWN);
+    }
+    state_ = State::Plain;
+}
+
+void KeyDecoder::feed(unsigned char byte, std::string& keys) {
+    switch (state_) {
+        case State::Plain:
+            if (byte == ESC) {
+                state_ = State::Escape;
+            } else {
+                keys += char(byte == '\n' ? '\r' : byte);
+            }
+            return;
+        case State::Escape:
+            if (byte == '[') {
+                state_ = State::Csi;
+                sequenceLength_ = 0;
+            } else if (byte == 'O') {
+                state_ = State::Ss3;
+            } else if (byte == ESC) {
+                keys += char(ESC);  // the first Escape was a key of its own
+            } else {
+                // Alt plus a key: the key alone.
+                state_ = State::Plain;
+                feed(byte, keys);
+            }
+            return;
+        case State::Csi:
+            // Parameters and intermediates run up to a final byte 0x40..0x7E.
+            if (byte >= 0x40 && byte <= 0x7E) {
+                finishSequence(byte, keys);
+            } else if (++sequenceLength_ > MAX_SEQUENCE || byte < 0x20) {
+                state_ = State::Plain;  // not a sequence after all: drop it
+            }
+            return;
+        case State::Ss3:
+            finishSequence(byte, keys);
+            return;
+    }
+}
+
+void KeyDecoder::flush(std::string& keys) {
+    if (state_ == State::Escape) {
+        keys += char(ESC);
+    }
+    state_ = State::Plain;
+}

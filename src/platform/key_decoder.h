@@ -1,0 +1,30 @@
+#pragma once
+
+#include <string>
+
+// Turns the bytes a terminal sends into the key bytes the game expects from
+// the console's single-key read: the arrow sequences (CSI A/B, SS3 A/B)
+// become the pair 224, 72 or 224, 80, a lone line feed counts as Enter (13),
+// and every other escape sequence is swallowed whole.
+class KeyDecoder {
+public:
+    static constexpr unsigned char ARROW_PREFIX = 224;
+    static constexpr unsigned char SCAN_UP = 72;
+    static constexpr unsigned char SCAN_DOWN = 80;
+
+    // Feeds one terminal byte; appends the resulting key bytes (often none).
+    void feed(unsigned char byte, std::string& keys);
+    // The terminal went quiet in the middle of an escape: a lone Escape key
+    // becomes the key 27, an unfinished sequence is dropped.
+    void flush(std::string& keys);
+    bool pending() const { return state_ != State::Plain; }
+
+private:
+    enum class State { Plain, Escape, Csi, Ss3 };
+    static constexpr int MAX_SEQUENCE = 32;
+
+    void finishSequence(unsigned char final, std::string& keys);
+
+    State state_ = State::Plain;
+    int sequenceLength_ = 0;
+};

@@ -1,0 +1,23 @@
+#include "screens/exit_confirm_screen.h"
+
+#include "console/console_output.h"
+#include "core/game_state.h"
+#include "core/keys.h"
+
+ExitConfirmScreen::ExitConfirmScreen() {
+    addItem(MenuItem("Угу", true));
+    addItem(MenuItem("Неа", false));
+    lines[0].assign("Действительно выйти?");
+}
+
+void ExitConfirmScreen::run() {
+    if (g_key == KEY_ENTER) {
+        if (cursor == 0) {
+            g_screen = SCREEN_QUIT;
+        } else if (cursor == 1) {
+            g_screen = SCREEN_TOWN;
+        }
+    }
+    printAt(31, 32, lines[0]);
+    drawMenu();
+}

@@ -1,0 +1,84 @@
+#include "screens/hunting_grounds_screen.h"
+
+#include <algorithm>
+
+#include "console/colours.h"
+#include "console/console_output.h"
+#include "core/game_state.h"
+#include "core/hero.h"
+#include "core/keys.h"
+#include "core/quest.h"
+#include "data/monster_catalogue.h"
+#include "platform/random.h"
+#include "screens/battle_screen.h"
+
+namespace {
+
+enum HuntChoice { FIND_ENEMY, STORY_TASK, BACK_TO_TOWN };
+
+struct Place {
+    const char* lines[3];
+    const char* storyTask;
+};
+
+const Place PLACES[] = {
+    {{" Джек стоит посреди болота, затянутого ",
+      "трясиной. Вокруг только старые сухие деревья,",
+      "скрывающие под своими ветвями мерзких тварей."},
+     "Идти за лягушачьей лапкой"},
+    {{" Песок, камни и жаркое солнце, но ", "расслабляться не стоит, ибо Джека окружают ",
+      "враги."},
+     "Идти за скальпом индейца Мудрый Моск"},
+    {{" Преисподняя... В этих пещерах слышен лишь", "утробный рев и хохот адских тварей, но",
+      "нельзя сдаваться. Нужно спасать мир!"},
+     "Уничтожить Древнее Зло"},
+};
+
+}  // namespace
+
+HuntingGroundsScreen::HuntingGroundsScreen() {
+    addItem(MenuItem("Искать врага", true));
+    addItem(MenuItem("Сюжетное задание", false));
+    addItem(MenuItem("Уйти в город", false));
+}
+
+void HuntingGroundsScreen::startFight(std::int32_t monster) {
+    g_screen = SCREEN_BATTLE;
+    g_battle->monsterIndex = monster;
+    MonsterStats& stats = g_monsters->stats(monster);
+    stats.hp = stats.maxHp;  // a monster fled from earlier starts whole again
+}
+
+void HuntingGroundsScreen::run() {
+    // The stage never leaves 0 to 2 in play; anything else shows the last place.
+    const Place& place = PLACES[std::clamp(g_questStage, QUEST_STAGE_SEER, QUEST_STAGE_FINAL)];
+    for (int i = 0; i < LINE_COUNT; ++i) {
+        lines[i].assign(place.lines[i]);
+    }
+    items[STORY_TASK].text.assign(place.storyTask);
+
+    if (g_key == KEY_ENTER) {
+        const std::int32_t firstMonster = MONSTERS_PER_STAGE * g_questStage;
+        switch (cursor) {
+            case FIND_ENEMY:
+                startFight(firstMonster + nextRandom() % 2);
+                break;
+            case STORY_TASK:
+                if (g_hero->trophy == TROPHY_NONE) {
+                    startFight(firstMonster + 2);
+                } else {
+                    // Stays in force for the lines below, as on the original.
+                    setColour(COLOUR_WHITE);
+                    printAt(31, 28, "Ты уже выполнил этот квест");
+                }
+                break;
+            case BACK_TO_TOWN:
+                g_screen = SCREEN_TOWN;
+                break;
+            default:
+                break;
+        }
+    }
+    printLines();
+    drawMenu();
+}

@@ -1,0 +1,64 @@
+#include "screens/story_screen.h"
+
+#include "core/game_state.h"
+#include "core/keys.h"
+#include "core/quest.h"
+
+namespace {
+
+struct Page {
+    const char* lines[3];
+};
+
+// Pages 0 to 13; page 4 is the hand-over to the stranger and page 13 the
+// quit after the death page, so neither has texts of its own.
+constexpr std::int32_t OPENING_END_PAGE = 4;
+constexpr std::int32_t CREDITS_EXIT_PAGE = 11;
+constexpr std::int32_t DEATH_EXIT_PAGE = 13;
+
+const Page PAGES[] = {
+    {{" Джек Белибье уволился с работы в полиции,", "потому что ему надоело сидеть и есть пончики.",
+      "Он хотел чего-то большего..."}},
+    {{" Похоже, его мечта сбылась...", "", ""}},
+    {{" Джек возвращался из паба домой, как вдруг", "заприметил раненного человека, лежащего",
+      "в проулке между домами..."}},
+    {{" Судя по виду этому человеку крепко досталось", "и протянуть ему суждено недолго...", ""}},
+    {{nullptr, nullptr, nullptr}},
+    {{" Джек Белибье убил Монтакулуса, а затем", "медленно уничтожил Древнее Зло.", ""}},
+    {{" Джек был награжден медалью Героя, и", "получил всеобщее признание...", ""}},
+    {{" Сейчас он работает в сверхсекретном отделеы",
+      "ФБР по спасению мира от иноземной, наземной и", "внутриземной дряни."}},
+    {{" Джек живет и здравствует по сей день...", "   - THE END -", " Далее идут титры..."}},
+    {{" Сюжет, код и картинки: команда Древнего Зла",
+      "Испытатели: все, кто дошел до Монтакулуса", "Ни одна лягушка не пострадала"}},
+    {{" Спасибо, что играли!", "", ""}},
+    {{" Выход", "", ""}},
+    {{" Джек пал Героем, спасая мир...", "Вечная ему память... Прощай Земля...",
+      "Все люди обречены... THE END"}},
+};
+constexpr std::int32_t PAGES_WITH_TEXT = sizeof PAGES / sizeof PAGES[0];
+
+}  // namespace
+
+StoryScreen::StoryScreen() { addItem(MenuItem("Далее", true)); }
+
+void StoryScreen::run() {
+    if (g_key == KEY_ENTER && cursor == 0) {
+        ++page;
+    }
+    if (page == OPENING_END_PAGE) {
+        g_screen = SCREEN_STRANGER;
+        page = VICTORY_PAGE;  // parked: the story is not current again until an ending
+    } else if (page == DEATH_EXIT_PAGE) {
+        g_screen = SCREEN_QUIT;
+    } else if (page >= 0 && page < PAGES_WITH_TEXT) {
+        for (int i = 0; i < LINE_COUNT; ++i) {
+            lines[i].assign(PAGES[page].lines[i]);
+        }
+        if (page == CREDITS_EXIT_PAGE) {
+            g_screen = SCREEN_QUIT;
+        }
+    }
+    printLines();
+    drawMenu();
+}

@@ -1,0 +1,27 @@
+#include "screens/stranger_screen.h"
+
+#include "core/game_state.h"
+#include "core/keys.h"
+
+namespace {
+constexpr std::int32_t STRANGER_PORTRAIT = 4;
+}
+
+StrangerScreen::StrangerScreen() {
+    addItem(MenuItem("ЭЭ!? Ты куда? Что за бред?", true));
+    addItem(MenuItem("Эх, ну вот не дадут отдохнуть!", false));
+    addItem(MenuItem("Хмм... я что разговариваю с трупом?!", false));
+}
+
+void StrangerScreen::run() {
+    lines[0].assign(" Найди его...[кашляет] И уничтожь Древнее ");
+    lines[1].assign("зло... берегись Монтакулуса...[умер]");
+    printLines();
+    drawMenu();
+    drawPortrait(STRANGER_PORTRAIT);
+    // Acted on after drawing: the whole frame is drawn, then the town
+    // replaces it at once.
+    if (g_key == KEY_ENTER) {
+        g_screen = SCREEN_TOWN;
+    }
+}

@@ -1,0 +1,89 @@
+#include "screens/town_screen.h"
+
+#include <algorithm>
+
+#include "core/game_state.h"
+#include "core/hero.h"
+#include "core/keys.h"
+#include "core/quest.h"
+
+namespace {
+
+enum TownChoice { ASK_HINT, GO_SHOP, GO_HUNT, GO_QUEST_GIVER, GO_EXIT };
+
+struct StageTexts {
+    const char* lines[3];
+    const char* hint[3];
+    const char* questItem;
+};
+
+const StageTexts STAGES[] = {
+    {{"Что будем делать?", "", ""},
+     {" Я думаю, нужно навестить местную провидицу.", "Она должна помочь.", ""},
+     "Пойду к провидице"},
+    {{"Что будем делать?", "", ""},
+     {" Если верить той старой укуренной провидице,", "то нужно найти индейца Мабунгу.", ""},
+     "Пойду к Мабунге"},
+    {{" Ну вот я и под землей. Можно сказать", "аду.", ""},
+     {" МОЧИТЬ ВРАГОВ И СПАСАТЬ МИР!!! УРААА!", "", ""},
+     "Спасибо Провидице и Мабунге"},
+};
+
+const StageTexts& textsFor(std::int32_t stage) {
+    // The stage never leaves 0 to 2 in play; anything else shows the last.
+    return STAGES[std::clamp(stage, QUEST_STAGE_SEER, QUEST_STAGE_FINAL)];
+}
+
+}  // namespace
+
+TownScreen::TownScreen() {
+    addItem(MenuItem("Хм, а что я сейчас делаю то?", true));
+    addItem(MenuItem("Пойду в магазин", false));
+    addItem(MenuItem("Пойду мочить врагов", false));
+    addItem(MenuItem("Квест", false));
+    addItem(MenuItem("Пойду я нафиг из игры", false));
+}
+
+void TownScreen::run() {
+    const StageTexts& stage = textsFor(g_questStage);
+    for (int i = 0; i < LINE_COUNT; ++i) {
+        lines[i].assign(stage.lines[i]);
+    }
+    items[GO_QUEST_GIVER].text.assign(stage.questItem);
+
+    if (g_key == KEY_ENTER) {
+        switch (cursor) {
+            case ASK_HINT:
+                for (int i = 0; i < LINE_COUNT; ++i) {
+                    lines[i].assign(stage.hint[i]);
+                }
+                break;
+            case GO_SHOP:
+                g_screen = SCREEN_SHOP;
+                break;
+            case GO_HUNT:
+                if (g_hero->questTaken != 0 || g_questStage == QUEST_STAGE_FINAL) {
+                    g_screen = SCREEN_HUNT;
+                } else {
+                    lines[0].assign("Нужно сначала узнать куда идти.");
+                    lines[1].assign("");
+                    lines[2].assign("");
+                }
+                break;
+            case GO_QUEST_GIVER:
+                if (g_questStage == QUEST_STAGE_SEER) {
+                    g_screen = SCREEN_SEER;
+                } else if (g_questStage == QUEST_STAGE_INDIAN) {
+                    g_screen = SCREEN_INDIAN;
+                }
+                break;
+            case GO_EXIT:
+                g_screen = SCREEN_EXIT_CONFIRM;
+                break;
+            default:
+                break;
+        }
+    }
+    printLines();
+    drawMenu();
+}

@@ -1,0 +1,112 @@
+#include "console/colours.h"
+#include "core/game_state.h"
+#include "core/keys.h"
+#include "screens/story_screen.h"
+#include "support/game_driver.h"
+#include "support/screen_text.h"
+
+namespace {
+
+const std::string FIRST_PAGE = " Джек Белибье уволился с работы в полиции,";
+
+TEST(FrameLoop, TitleInLightRedThenTheFirstPageWithoutAKey) {
+    const GameResult game = playGame("t");
+    ASSERT_GE(game.frames.size(), 2u);
+    const Grid& title = game.frames[0].grid;
+    EXPECT_EQ(colourAt(title, 0, 0), COLOUR_LIGHT_RED);
+    EXPECT_NE(rowText(title, 0), "");
+    // The key that ended the title is not passed on: page 0 shows.
+    const Grid& page0 = game.frames[1].grid;
+    EXPECT_TRUE(hasColouredTextAt(page0, 31, 32, FIRST_PAGE, COLOUR_GREY));
+    EXPECT_TRUE(hasTextAt(page0, 31, 33, "потому что ему надоело сидеть и есть пончики."));
+    EXPECT_TRUE(hasColouredTextAt(page0, 32, 36, "1 - Далее", COLOUR_GREEN));
+    EXPECT_EQ(rowText(page0, 0), "." + std::string(78, '-') + ".");
+    EXPECT_EQ(rowText(page0, 48), "'" + std::string(78, '-') + "'");
+    EXPECT_EQ(game.status, 0);
+}
+
+TEST(FrameLoop, AnArrowTakesTwoFramesAndOtherKeysOnlyRedraw) {
+    const GameResult game = playGame("t" + DOWN + "x");
+    // title, page 0, after the prefix byte, after the scan code, after "x"
+    ASSERT_EQ(game.frames.size(), 6u);  // and the last frame presented at the end
+    for (std::size_t i = 1; i < 5; ++i) {
+        EXPECT_TRUE(hasTextAt(game.frames[i].grid, 31, 32, FIRST_PAGE)) << i;
+        EXPECT_EQ(game.frames[i].screen, SCREEN_STORY);
+    }
+}
+
+TEST(FrameLoop, FourEntersLeaveTheOpeningWithoutWaitingBetweenScreens) {
+    const GameResult game = playGame("t" + repeat(ENTER, 4));
+    ASSERT_GE(game.frames.size(), 6u);
+    EXPECT_TRUE(hasTextAt(game.frames[2].grid, 31, 32, " Похоже, его мечта сбылась..."));
+    EXPECT_TRUE(hasTextAt(game.frames[4].grid, 31, 32,
+                          " Судя по виду этому человеку крепко досталось"));
+    // The fourth Enter hands over at once: the next frame waited on is the stranger's.
+    EXPECT_EQ(game.frames[5].screen, SCREEN_STRANGER);
+    EXPECT_TRUE(hasTextAt(game.frames[5].grid, 31, 32, " Найди его...[кашляет] И уничтожь Древнее "));
+}
+
+TEST(FrameLoop, UnknownScreenStaysWithPanelAndFrameHoweverManyKeys) {
+    int presents = 0;
+    const GameResult game = playGame("", 1, [&](const RecordedFrame&) {
+        if (++presents == 2) {
+            g_screen = 9;  // no such screen
+        }
+        return presents < 6 ? std::string(ENTER) : std::string();
+    });
+    ASSERT_EQ(game.frames.size(), 7u);
+    for (std::size_t i = 2; i < game.frames.size(); ++i) {
+        const RecordedFrame& frame = game.frames[i];
+        EXPECT_EQ(frame.screen, 9);
+        EXPECT_TRUE(hasTextAt(frame.grid, 6, 17, "Джек Белибье"));
+        EXPECT_EQ(textAt(frame.grid, 29, 32, 48), std::string(48, ' '));  // no screen's lines
+    }
+}
+
+TEST(StoryPages, VictoryPagesEndTheGameOnExitWithoutPanelOrFrame) {
+    int presents = 0;
+    const GameResult game = playGame("", 1, [&](const RecordedFrame&) {
+        if (++presents == 2) {
+            g_story->page = 5;  // as the final victory leaves it
+        }
+        return std::string(ENTER);
+    });
+    std::vector<std::string> firstLines;
+    for (const auto& frame : game.frames) {
+        firstLines.push_back(rowText(frame.grid, 32));
+    }
+    const RecordedFrame& last = game.last();
+    EXPECT_EQ(last.screen, SCREEN_QUIT);
+    EXPECT_TRUE(hasTextAt(last.grid, 31, 32, " Выход"));
+    EXPECT_TRUE(hasColouredTextAt(last.grid, 32, 36, "1 - Далее", COLOUR_GREEN));
+    EXPECT_EQ(rowText(last.grid, 0), "");   // no frame
+    EXPECT_EQ(rowText(last.grid, 17), "");  // no panel
+    // Page 0 at the start, then pages 6 to 10 on the way out.
+    ASSERT_GE(game.frames.size(), 8u);
+    const Grid& credits = game.frames[game.frames.size() - 3].grid;
+    EXPECT_TRUE(hasTextAt(credits, 31, 32, " Сюжет, код и картинки: команда Древнего Зла"));
+    EXPECT_EQ(game.status, 0);
+}
+
+TEST(StoryPages, DeathPageEndsTheGameOnTheNextEnter) {
+    int presents = 0;
+    const GameResult game = playGame("", 1, [&](const RecordedFrame&) {
+        if (++presents == 2) {
+            g_story->page = 11;  // the next Enter shows page 12, the death page
+        }
+        return std::string(ENTER);
+    });
+    // Skip straight to the last two frames: the death page, then the quit.
+    const RecordedFrame& death = game.frames[game.frames.size() - 2];
+    EXPECT_TRUE(hasTextAt(death.grid, 31, 32, " Джек пал Героем, спасая мир..."));
+    EXPECT_EQ(game.last().screen, SCREEN_QUIT);
+    EXPECT_TRUE(hasTextAt(game.last().grid, 31, 34, "Все люди обречены... THE END"));
+}
+
+TEST(FrameLoop, EndOfInputAtTheTitleEndsCleanly) {
+    const GameResult game = playGame("");
+    EXPECT_EQ(game.status, 0);
+    EXPECT_GE(game.frames.size(), 1u);
+}
+
+}  // namespace

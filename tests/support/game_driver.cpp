@@ -1,0 +1,70 @@
+#include "support/game_driver.h"
+
+#include <gtest/gtest.h>
+#include <unistd.h>
+
+#include <climits>
+
+#include "core/game_loop.h"
+#include "core/game_state.h"
+
+std::string repeat(const std::string& keys, int times) {
+    std::string out;
+    for (int i = 0; i < times; ++i) {
+        out += keys;
+    }
+    return out;
+}
+
+ScriptedIo::ScriptedIo(std::string keys, Decider decider, std::size_t maxFrames)
+    : keys_(std::move(keys)), decider_(std::move(decider)), maxFrames_(maxFrames) {}
+
+void ScriptedIo::present(const VirtualConsole& console) {
+    RecordedFrame frame;
+    frame.grid = console.grid();
+    frame.screen = g_screen;
+    frame.haveHero = g_hero != nullptr;
+    if (g_hero) {
+        frame.hero = *g_hero;
+    }
+    frame.questStage = g_questStage;
+    frames.push_back(frame);
+}
+
+int ScriptedIo::readKey() {
+    if (next_ >= keys_.size() && decider_ && !frames.empty() && frames.size() < maxFrames_) {
+        keys_ += decider_(frames.back());
+    }
+    if (next_ >= keys_.size()) {
+        return END_OF_INPUT;
+    }
+    return static_cast<unsigned char>(keys_[next_++]);
+}
+
+std::string assetsDir() { return AE_ASSETS_DIR; }
+
+WorkingDirectory::WorkingDirectory(const std::string& path) {
+    char buffer[PATH_MAX];
+    if (getcwd(buffer, sizeof buffer) != nullptr) {
+        previous_ = buffer;
+    }
+    if (chdir(path.c_str()) != 0) {
+        ADD_FAILURE_AT(__FILE__, __LINE__);
+    }
+}
+
+WorkingDirectory::~WorkingDirectory() {
+    if (!previous_.empty() && chdir(previous_.c_str()) != 0) {
+        std::abort();
+    }
+}
+
+GameResult playGame(const std::string& keys, std::uint32_t seed, ScriptedIo::Decider decider,
+                    const std::string& dataDir) {
+    WorkingDirectory here(dataDir.empty() ? assetsDir() : dataDir);
+    ScriptedIo io(keys, std::move(decider));
+    GameResult result;
+    result.status = runGame(io, seed);
+    result.frames = std::move(io.frames);
+    return result;
+}

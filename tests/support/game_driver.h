@@ -1,0 +1,73 @@
+#pragma once
+
+#include <cstdint>
+#include <functional>
+#include <string>
+#include <vector>
+
+#include "core/hero.h"
+#include "core/screen_ids.h"
+#include "platform/game_io.h"
+#include "platform/virtual_console.h"
+
+// Keys as the console read delivers them.
+inline const std::string ENTER = "\r";
+inline const std::string DOWN = "\xE0\x50";
+inline const std::string UP = "\xE0\x48";
+
+std::string repeat(const std::string& keys, int times);
+
+// What the player saw each time the game waited for a key, with the state
+// behind it for the tests that need to know more than the screen shows.
+struct RecordedFrame {
+    VirtualConsole::Grid grid;
+    ScreenId screen = 0;
+    bool haveHero = false;
+    Hero hero;
+    std::int32_t questStage = 0;
+};
+
+// Plays the real game loop: keys come from a script and, when it runs out,
+// from an optional decider that sees the last frame; when neither has a
+// key, input ends and the game finishes as it does on a closed terminal.
+class ScriptedIo : public GameIo {
+public:
+    using Decider = std::function<std::string(const RecordedFrame&)>;
+
+    explicit ScriptedIo(std::string keys, Decider decider = nullptr, std::size_t maxFrames = 20000);
+
+    void present(const VirtualConsole& console) override;
+    int readKey() override;
+
+    std::vector<RecordedFrame> frames;
+    int finalPresents = 0;
+
+private:
+    std::string keys_;
+    std::size_t next_ = 0;
+    Decider decider_;
+    std::size_t maxFrames_;
+};
+
+struct GameResult {
+    std::vector<RecordedFrame> frames;
+    int status = -1;
+    const RecordedFrame& last() const { return frames.back(); }
+};
+
+// Runs the game with the data files of dataDir (the real assets by default)
+// as its working directory.
+GameResult playGame(const std::string& keys, std::uint32_t seed = 1,
+                    ScriptedIo::Decider decider = nullptr, const std::string& dataDir = "");
+
+std::string assetsDir();
+
+// Changes the working directory for its lifetime.
+class WorkingDirectory {
+public:
+    explicit WorkingDirectory(const std::string& path);
+    ~WorkingDirectory();
+
+private:
+    std::string previous_;
+};

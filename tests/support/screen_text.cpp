@@ -1,0 +1,121 @@
+#include "support/screen_text.h"
+
+#include <map>
+
+#include "platform/code_pages.h"
+#include "platform/terminal_presenter.h"
+
+std::u32string fromUtf8(const std::string& text) {
+    std::u32string out;
+    for (std::size_t i = 0; i < text.size();) {
+        const auto byte = static_cast<unsigned char>(text[i]);
+        int extra = byte < 0x80 ? 0 : byte < 0xE0 ? 1 : byte < 0xF0 ? 2 : 3;
+        char32_t ch = extra == 0 ? byte : extra == 1 ? (byte & 0x1F) : extra == 2 ? (byte & 0x0F) : (byte & 0x07);
+        ++i;
+        while (extra-- > 0 && i < text.size()) {
+            ch = (ch << 6) | (static_cast<unsigned char>(text[i++]) & 0x3F);
+        }
+        out += ch;
+    }
+    return out;
+}
+
+std::string toUtf8(const std::u32string& text) {
+    std::string out;
+    for (char32_t ch : text) {
+        appendUtf8(ch, out);
+    }
+    return out;
+}
+
+std::string cp1251(const std::string& utf8) {
+    static const std::map<char32_t, char> table = [] {
+        std::map<char32_t, char> reverse;
+        for (int byte = 0; byte < 256; ++byte) {
+            reverse.emplace(decodeCp1251(static_cast<unsigned char>(byte)), static_cast<char>(byte));
+        }
+        return reverse;
+    }();
+    std::string out;
+    for (char32_t ch : fromUtf8(utf8)) {
+        const auto found = table.find(ch);
+        out += found == table.end() ? '?' : found->second;
+    }
+    return out;
+}
+
+std::string fromCp1251(const std::string& bytes) {
+    std::u32string out;
+    for (char byte : bytes) {
+        out += decodeCp1251(static_cast<unsigned char>(byte));
+    }
+    return toUtf8(out);
+}
+
+std::string textAt(const Grid& grid, int column, int row, int length) {
+    std::u32string out;
+    for (int c = column; c < column + length && c < VirtualConsole::COLUMNS; ++c) {
+        out += grid[row * VirtualConsole::COLUMNS + c].ch;
+    }
+    return toUtf8(out);
+}
+
+std::string rowText(const Grid& grid, int row) {
+    std::string text = textAt(grid, 0, row, VirtualConsole::COLUMNS);
+    text.erase(text.find_last_not_of(' ') + 1);
+    return text;
+}
+
+std::uint8_t colourAt(const Grid& grid, int column, int row) {
+    return grid[row * VirtualConsole::COLUMNS + column].colour;
+}
+
+bool screenContains(const Grid& grid, const std::string& text) {
+    for (int row = 0; row < VirtualConsole::ROWS; ++row) {
+        if (rowText(grid, row).find(text) != std::string::npos) {
+            return true;
+        }
+    }
+    return false;
+}
+
+std::string dumpFrame(const Grid& grid) {
+    std::string out;
+    for (int row = 0; row < VirtualConsole::ROWS; ++row) {
+        char number[8];
+        std::snprintf(number, sizeof number, "%2d ", row);
+        out += number + textAt(grid, 0, row, VirtualConsole::COLUMNS) + "|\n";
+    }
+    return out;
+}
+
+::testing::AssertionResult hasTextAt(const Grid& grid, int column, int row,
+                                     const std::string& text) {
+    const int length = static_cast<int>(fromUtf8(text).size());
+    const std::string actual = textAt(grid, column, row, length);
+    if (actual == text) {
+        return ::testing::AssertionSuccess();
+    }
+    return ::testing::AssertionFailure()
+           << "at column " << column << ", row " << row << "\n  expected: \"" << text
+           << "\"\n  actual:   \"" << actual << "\"\n"
+           << dumpFrame(grid);
+}
+
+::testing::AssertionResult hasColouredTextAt(const Grid& grid, int column, int row,
+                                             const std::string& text, std::uint8_t colour) {
+    auto result = hasTextAt(grid, column, row, text);
+    if (!result) {
+        return result;
+    }
+    const int length = static_cast<int>(fromUtf8(text).size());
+    for (int c = column; c < column + length; ++c) {
+        if (colourAt(grid, c, row) != colour) {
+            return ::testing::AssertionFailure()
+                   << "\"" << text << "\" at column " << column << ", row " << row
+                   << ": colour " << int(colourAt(grid, c, row)) << " at column " << c
+                   << ", expected " << int(colour);
+        }
+    }
+    return ::testing::AssertionSuccess();
+}

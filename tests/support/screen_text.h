@@ -1,0 +1,36 @@
+#pragma once
+
+#include <gtest/gtest.h>
+
+#include <cstdint>
+#include <string>
+
+#include "platform/virtual_console.h"
+
+// Reading a console grid the way the player sees it. Expected texts in the
+// tests are UTF-8; the grid holds the Unicode characters the player reads.
+using Grid = VirtualConsole::Grid;
+
+std::u32string fromUtf8(const std::string& text);
+std::string toUtf8(const std::u32string& text);
+// The Windows-1251 bytes of a UTF-8 text, to hand texts to the game.
+std::string cp1251(const std::string& utf8);
+
+// A Windows-1251 text (as the game holds it) as UTF-8.
+std::string fromCp1251(const std::string& bytes);
+
+// The row's characters as UTF-8, without trailing blanks.
+std::string rowText(const Grid& grid, int row);
+// length characters from (column, row), as UTF-8.
+std::string textAt(const Grid& grid, int column, int row, int length);
+std::uint8_t colourAt(const Grid& grid, int column, int row);
+bool screenContains(const Grid& grid, const std::string& text);
+// The whole grid, one row a line, each ending in '|' so trailing blanks show.
+std::string dumpFrame(const Grid& grid);
+
+// The text stands at (column, row); on failure the whole frame is printed.
+::testing::AssertionResult hasTextAt(const Grid& grid, int column, int row,
+                                     const std::string& text);
+// Every cell of the text at (column, row) is in that colour, and the text is there.
+::testing::AssertionResult hasColouredTextAt(const Grid& grid, int column, int row,
+                                             const std::string& text, std::uint8_t colour);
