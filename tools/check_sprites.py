@@ -8,7 +8,7 @@ A sprite file is Windows-1251 text with LF line endings:
   followed by one line holding the sprite's name.
 
 Usage: check_sprites.py [--quiet] FILE...
-Exit status is 0 when every file is valid, 1 otherwise.
+Exit status: 0 when every file is valid, 1 when any is not, 2 on bad usage.
 """
 import sys
 
