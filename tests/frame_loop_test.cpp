@@ -13,8 +13,14 @@ TEST(FrameLoop, TitleInLightRedThenTheFirstPageWithoutAKey) {
     const GameResult game = playGame("t");
     ASSERT_GE(game.frames.size(), 2u);
     const Grid& title = game.frames[0].grid;
-    EXPECT_EQ(colourAt(title, 0, 0), COLOUR_LIGHT_RED);
-    EXPECT_NE(rowText(title, 0), "");
+    int inked = 0;
+    for (const auto& cell : title) {
+        if (cell.ch != U' ') {
+            ++inked;
+            EXPECT_EQ(cell.colour, COLOUR_LIGHT_RED);
+        }
+    }
+    EXPECT_GT(inked, 100);
     // The key that ended the title is not passed on: page 0 shows.
     const Grid& page0 = game.frames[1].grid;
     EXPECT_TRUE(hasColouredTextAt(page0, 31, 32, FIRST_PAGE, COLOUR_GREY));
