@@ -132,6 +132,10 @@ void showTitle(const char* path) {
 }
 
 int runGame(GameIo& io, std::uint32_t seed) {
+    g_screen = SCREEN_STORY;
+    g_questStage = 0;
+    g_forceWait = 0;
+    g_key = 0;
     seedRandom(seed);
     VirtualConsole console;
     g_console = &console;
@@ -156,10 +160,6 @@ int runGame(GameIo& io, std::uint32_t seed) {
         console.clear();
         {
             LocalScreens screens;
-            g_screen = SCREEN_STORY;
-            g_questStage = 0;
-            g_forceWait = 0;
-            g_key = 0;
             frameLoop(io, console, screens);
             io.present(console);
             destroyWorld();
