@@ -1,0 +1,101 @@
+#!/usr/bin/env python3
+"""Writes the seed corpora of the fuzz targets into corpus/<target>/: the
+real data files from assets/ and the damaged shapes worth starting from.
+Run it again after the data files change; the fuzzers only read the seeds."""
+
+import os
+import sys
+
+HERE = os.path.dirname(os.path.abspath(__file__))
+ASSETS = os.path.join(HERE, "..", "..", "assets")
+MARK = b"\n#sprites#\n"  # fuzz_support.h: the statistics end, the sprites begin
+
+
+def asset(name):
+    with open(os.path.join(ASSETS, name), "rb") as f:
+        return f.read()
+
+
+def sprite(fill=b"=", name=b"Name", width=20, end=b"\n"):
+    return b"".join((fill * 19 + b" ")[:width] + end for _ in range(10)) + name + end
+
+
+def sheet(count, *sprites):
+    return count + b"\n" + b"".join(sprites)
+
+
+def real_sprite_seeds(name, real):
+    return {
+        name: real,
+        name + "_crlf": real.replace(b"\n", b"\r\n"),
+        name + "_truncated_in_sprite": real[: len(real) // 2],
+    }
+
+
+def sprite_seeds():
+    good = sheet(b"2", sprite(b"a", b"First"), sprite(b"b", b"Second"))
+    return {
+        "octal_count": sheet(b"010", *[sprite(bytes([65 + i])) for i in range(8)]),
+        "hex_count": sheet(b"0x2", sprite(), sprite()),
+        "bare_hex_mark": b"0x\n" + sprite(),
+        "name_without_line_break": good[:-1],
+        "negative_count": sheet(b"-1", sprite()),
+        "int_max_count": sheet(b"2147483647", sprite()),
+        "huge_count": sheet(b"99999999999999999999", sprite()),
+        "count_too_many": sheet(b"4097", sprite()),
+        "short_rows": sheet(b"2", sprite(width=12), sprite()),
+        "long_rows": sheet(b"2", sprite(width=20).replace(b" \n", b" overlong row\n"), sprite()),
+        "long_name": sheet(b"1", sprite(name=b"N" * 300)),
+        "format_names": sheet(b"2", sprite(name=b"%s%n%x%p"), sprite(name=b"%999999d")),
+        "utf8": sheet(b"1", sprite(fill=b"\xd0", name="Джек".encode("utf-8"))),
+        "cr_only": good.replace(b"\n", b"\r"),
+        "nul_bytes": sheet(b"1", sprite(fill=b"\0", name=b"a\0b")),
+        "empty": b"",
+        "count_only": b"3",
+        "garbage": bytes(range(256)) * 3,
+    }
+
+
+def stats_seeds(data, sprites, per_entry):
+    def entries(count, *numbers):
+        return (count + b"\n" + b" ".join(numbers)) + MARK + sprites
+
+    return {
+        "real": data + MARK + sprites,
+        "real_no_sprite_file": data,
+        "crlf": (data + MARK + sprites).replace(b"\n", b"\r\n"),
+        "octal_and_hex": entries(b"02", *([b"010", b"0x1F", b"-0x7"] * per_entry)[: 2 * per_entry]),
+        "negative_count": entries(b"-3", *[b"1"] * per_entry),
+        "int_max_count": entries(b"2147483647", *[b"1"] * per_entry),
+        "huge_numbers": entries(b"1", *[b"99999999999", b"-99999999999"] * per_entry),
+        "int_limits": entries(b"2", *[b"2147483647", b"-2147483648"] * per_entry),
+        "max_below_min": entries(b"1", *[b"50", b"5"] * per_entry),
+        "fewer_stats_than_sprites": entries(b"2", *[b"3"] * (2 * per_entry)),
+        "more_stats_than_sprites": entries(b"20", *[b"3"] * (20 * per_entry)),
+        "short_stats": entries(b"5", b"1", b"2"),
+        "words_for_numbers": entries(b"2", b"one", b"two", b"three"),
+        "empty_stats": MARK + sprites,
+        "empty": b"",
+        "garbage": bytes(range(255, -1, -1)) * 2 + MARK + bytes(range(256)),
+    }
+
+
+def write(target, seeds):
+    folder = os.path.join(HERE, "corpus", target)
+    os.makedirs(folder, exist_ok=True)
+    for name, content in seeds.items():
+        with open(os.path.join(folder, name), "wb") as f:
+            f.write(content)
+
+
+def main():
+    write("sprite_sheet", sprite_seeds())
+    for name in ("NPC", "SpriteStuff", "SpriteWeapon", "SpriteMonster"):
+        write("sprite_sheet", real_sprite_seeds(name, asset(name + ".txt")))
+    write("weapon_catalogue", stats_seeds(asset("DataWeapon.txt"), asset("SpriteWeapon.txt"), 3))
+    write("monster_catalogue", stats_seeds(asset("DataMonster.txt"), asset("SpriteMonster.txt"), 5))
+    return 0
+
+
+if __name__ == "__main__":
+    sys.exit(main())
