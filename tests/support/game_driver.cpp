@@ -28,6 +28,7 @@ void ScriptedIo::present(const VirtualConsole& console) {
         frame.hero = *g_hero;
     }
     frame.questStage = g_questStage;
+    frame.index = frames.size();
     frames.push_back(frame);
 }
 
@@ -66,5 +67,19 @@ GameResult playGame(const std::string& keys, std::uint32_t seed, ScriptedIo::Dec
     GameResult result;
     result.status = runGame(io, seed);
     result.frames = std::move(io.frames);
+    return result;
+}
+
+GameResult playSteps(const std::vector<Step>& steps, std::uint32_t seed) {
+    std::size_t next = 0;
+    std::vector<std::size_t> stepFrames;
+    GameResult result = playGame("", seed, [&](const RecordedFrame& frame) {
+        if (next >= steps.size()) {
+            return std::string();
+        }
+        stepFrames.push_back(frame.index);
+        return steps[next++]();
+    });
+    result.stepFrames = std::move(stepFrames);
     return result;
 }

@@ -25,6 +25,7 @@ struct RecordedFrame {
     bool haveHero = false;
     Hero hero;
     std::int32_t questStage = 0;
+    std::size_t index = 0;  // its place among the recorded frames
 };
 
 // Plays the real game loop: keys come from a script and, when it runs out,
@@ -52,13 +53,30 @@ private:
 struct GameResult {
     std::vector<RecordedFrame> frames;
     int status = -1;
+    // For playSteps: the frame on view when each step began.
+    std::vector<std::size_t> stepFrames;
+
     const RecordedFrame& last() const { return frames.back(); }
+    // What the player saw once step's keys had all been pressed.
+    const RecordedFrame& afterStep(std::size_t step) const {
+        return step + 1 < stepFrames.size() ? frames[stepFrames[step + 1]] : frames.back();
+    }
 };
 
 // Runs the game with the data files of dataDir (the real assets by default)
 // as its working directory.
 GameResult playGame(const std::string& keys, std::uint32_t seed = 1,
                     ScriptedIo::Decider decider = nullptr, const std::string& dataDir = "");
+
+// Plays the game one step at a time. A step runs when the game waits for a
+// key and the previous step's keys are all used up; it may set the game's
+// state (standing in for what happened earlier in a game) and returns the
+// keys to press next. Input ends after the last step.
+using Step = std::function<std::string()>;
+GameResult playSteps(const std::vector<Step>& steps, std::uint32_t seed = 1);
+
+// Keys from the title to the town: the title, four story pages, the stranger.
+inline const std::string TO_TOWN = "t" + repeat(ENTER, 5);
 
 std::string assetsDir();
 
