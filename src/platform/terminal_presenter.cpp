@@ -10,7 +10,32 @@ constexpr int GREY = 7;
 // Rewriting a few unchanged cells is cheaper than a cursor move over them.
 constexpr int MAX_BRIDGE = 4;
 
+// What the console shows for the control codes 0 to 31, as on the game's
+// home platform. A tab, a carriage return or an escape from a damaged data
+// file must not reach the terminal as such: it would move the cursor or
+// start a sequence of its own and garble the frame.
+constexpr char16_t CONTROL_GLYPHS[32] = {
+    u' ',    u'\u263A', u'\u263B', u'\u2665', u'\u2666', u'\u2663', u'\u2660', u'\u2022',
+    u'\u25D8', u'\u25CB', u'\u25D9', u'\u2642', u'\u2640', u'\u266A', u'\u266B', u'\u263C',
+    u'\u25BA', u'\u25C4', u'\u2195', u'\u203C', u'\u00B6', u'\u00A7', u'\u25AC', u'\u21A8',
+    u'\u2191', u'\u2193', u'\u2192', u'\u2190', u'\u221F', u'\u2194', u'\u25B2', u'\u25BC',
+};
+
+char32_t shown(char32_t ch) {
+    if (ch < 0x20) {
+        return CONTROL_GLYPHS[ch];
+    }
+    if (ch == 0x7F) {
+        return U'\u2302';
+    }
+    if ((ch >= 0x80 && ch < 0xA0) || (ch >= 0xD800 && ch < 0xE000) || ch > 0x10FFFF) {
+        return U'?';  // C1 controls and what UTF-8 cannot carry
+    }
+    return ch;
+}
+
 int utf8Length(char32_t ch) {
+    ch = shown(ch);
     return ch < 0x80 ? 1 : ch < 0x800 ? 2 : ch < 0x10000 ? 3 : 4;
 }
 
@@ -64,7 +89,7 @@ void TerminalPresenter::moveTo(int column, int row, const VirtualConsole::Grid& 
             const int moveCost = gap == 1 ? 3 : 4;
             if (bridgeable && bytes <= moveCost) {
                 for (int c = column_; c < column; ++c) {
-                    appendUtf8(grid[row * VirtualConsole::COLUMNS + c].ch, out);
+                    appendUtf8(shown(grid[row * VirtualConsole::COLUMNS + c].ch), out);
                 }
                 column_ = column;
                 return;
@@ -88,7 +113,7 @@ void TerminalPresenter::writeCell(const VirtualConsole::Cell& cell, std::string&
         out += colourSequence(cell.colour);
         colour_ = cell.colour;
     }
-    appendUtf8(cell.ch, out);
+    appendUtf8(shown(cell.ch), out);
     if (++column_ >= VirtualConsole::COLUMNS) {
         column_ = -1;  // the terminal's pending wrap: do not rely on it
         row_ = -1;
