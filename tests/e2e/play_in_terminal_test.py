@@ -1,13 +1,14 @@
 """The built game in a real terminal: Cyrillic at its place, the title's
 colour, arrows and Enter, and the terminal given back in working order."""
 
+import os
 import sys
 import unittest
 
 from tmux_session import TmuxSession
 
-BINARY = sys.argv[1] if len(sys.argv) > 1 else "build/ancient-evil"
-ASSETS = sys.argv[2] if len(sys.argv) > 2 else "assets"
+BINARY = os.path.abspath(sys.argv[1] if len(sys.argv) > 1 else "build/ancient-evil")
+ASSETS = os.path.abspath(sys.argv[2] if len(sys.argv) > 2 else "assets")
 FIRST_LINE = " Джек Белибье уволился с работы в полиции,"
 
 
