@@ -1,0 +1,188 @@
+#include "soak_run.h"
+
+#include <unistd.h>
+
+#include <climits>
+#include <stdexcept>
+
+#include "core/game_loop.h"
+#include "core/game_state.h"
+#include "core/hero.h"
+#include "core/quest.h"
+#include "frame_invariants.h"
+#include "platform/game_io.h"
+#include "random_keys.h"
+#include "screens/story_screen.h"
+
+namespace {
+
+bool showsFrameTop(const VirtualConsole::Grid& grid) {
+    return grid[0].ch == U'.' && grid[1].ch == U'-';
+}
+
+bool mentionsMissingFile(const VirtualConsole::Grid& grid) {
+    for (int row = 0; row < VirtualConsole::ROWS; ++row) {
+        if (rowUtf8(grid, row).find("not found") != std::string::npos) {
+            return true;
+        }
+    }
+    return false;
+}
+
+class SoakIo : public GameIo {
+public:
+    SoakIo(const SoakOptions& options, SoakReport& report)
+        : keys_(options.seed), bytesLeft_(options.bytes), keep_(options.reportedProblems), report_(report) {}
+
+    void startGame() {
+        presents_ = 0;
+        lastScreen_ = 0;
+        lastMenu_ = MenuOnScreen{};
+        ++report_.games;
+    }
+    bool inputEnded() const { return inputEnded_; }
+
+    void present(const VirtualConsole& console) override {
+        ++report_.framesPresented;
+        ++presents_;
+        const auto& grid = console.grid();
+        if (presents_ == 1 || inputEnded_) {
+            return;  // the title, or the frame left on view when the keys ran out
+        }
+        if (g_screen == SCREEN_QUIT) {
+            countEnding();
+            return;
+        }
+        if (presents_ == 2 && !showsFrameTop(grid) && mentionsMissingFile(grid)) {
+            return;  // a loader's missing-file notice under the title
+        }
+        ++report_.framesChecked;
+        if (g_screen == SCREEN_BATTLE && lastScreen_ != SCREEN_BATTLE) {
+            ++report_.fights;
+        }
+        lastScreen_ = g_screen;
+        lastMenu_ = readMenu(grid);
+        if (g_questStage > report_.highestQuestStage) {
+            report_.highestQuestStage = g_questStage;
+        }
+        const std::vector<std::string> problems =
+            g_hero ? checkPlayFrame(grid, g_screen, *g_hero)
+                   : std::vector<std::string>{"a frame of play without a hero"};
+        if (problems.empty()) {
+            return;
+        }
+        report_.problemCount += problems.size();
+        if (report_.problems.size() < keep_) {
+            std::string text = "game " + std::to_string(report_.games) + ", byte " +
+                               std::to_string(report_.bytesUsed) + ", screen " +
+                               std::to_string(g_screen) + ":\n";
+            for (const std::string& problem : problems) {
+                text += "  " + problem + "\n";
+            }
+            report_.problems.push_back(text + frameUtf8(grid));
+        }
+    }
+
+    int readKey() override {
+        if (next_ >= pending_.size()) {
+            if (bytesLeft_ == 0) {
+                inputEnded_ = true;
+                return END_OF_INPUT;
+            }
+            pending_ = nextKey();
+            if (pending_.size() > bytesLeft_) {
+                pending_.resize(bytesLeft_);
+            }
+            next_ = 0;
+        }
+        --bytesLeft_;
+        ++report_.bytesUsed;
+        return static_cast<unsigned char>(pending_[next_++]);
+    }
+
+private:
+    // Random keys, except that on the exit confirmation the player mostly
+    // steps off "yes": a game that quits at every chance never gets deep.
+    std::string nextKey() {
+        if (g_screen == SCREEN_EXIT_CONFIRM && lastMenu_.highlighted == 0 && !keys_.oneIn(10)) {
+            return "\xE0\x50";
+        }
+        return keys_.next();
+    }
+
+    void countEnding() {
+        if (lastScreen_ == SCREEN_EXIT_CONFIRM) {
+            ++report_.leftByChoice;
+        } else if (g_story && g_story->page >= DEATH_PAGE) {
+            ++report_.deaths;
+        } else {
+            ++report_.victories;
+        }
+    }
+
+    RandomKeys keys_;
+    std::size_t bytesLeft_;
+    std::size_t keep_;
+    SoakReport& report_;
+    std::string pending_;
+    std::size_t next_ = 0;
+    bool inputEnded_ = false;
+    int presents_ = 0;
+    ScreenId lastScreen_ = 0;
+    MenuOnScreen lastMenu_;
+};
+
+// The game reads its data files from the working directory.
+class InDirectory {
+public:
+    explicit InDirectory(const std::string& path) {
+        if (path.empty()) {
+            return;
+        }
+        char here[PATH_MAX];
+        if (getcwd(here, sizeof here) == nullptr || chdir(path.c_str()) != 0) {
+            throw std::runtime_error("cannot work in " + path);
+        }
+        previous_ = here;
+    }
+    ~InDirectory() {
+        if (!previous_.empty() && chdir(previous_.c_str()) != 0) {
+            std::abort();
+        }
+    }
+    InDirectory(const InDirectory&) = delete;
+    InDirectory& operator=(const InDirectory&) = delete;
+
+private:
+    std::string previous_;
+};
+
+}  // namespace
+
+SoakReport runSoak(const SoakOptions& options) {
+    InDirectory data(options.dataDir);
+    SoakReport report;
+    SoakIo io(options, report);
+    do {
+        io.startGame();
+        runGame(io, options.seed + static_cast<std::uint32_t>(report.games));
+    } while (!io.inputEnded());
+    return report;
+}
+
+std::string describe(const SoakReport& report) {
+    std::string text;
+    text += "bytes " + std::to_string(report.bytesUsed) + ", frames " +
+            std::to_string(report.framesPresented) + " (" + std::to_string(report.framesChecked) +
+            " checked)\n";
+    text += "games " + std::to_string(report.games) + ": " + std::to_string(report.leftByChoice) +
+            " left by choice, " + std::to_string(report.victories) + " won, " +
+            std::to_string(report.deaths) + " died, the last cut off by the end of the keys\n";
+    text += "fights " + std::to_string(report.fights) + ", highest quest stage " +
+            std::to_string(report.highestQuestStage) + "\n";
+    text += "problems " + std::to_string(report.problemCount) + "\n";
+    for (const std::string& problem : report.problems) {
+        text += problem;
+    }
+    return text;
+}
