@@ -80,7 +80,8 @@ void onFatalSignal(int sig) {
 }
 
 void onSuspend(int) {
-    restoreTerminal(false);
+    // The shell's "Stopped" and its prompt go below the frame, not into it.
+    restoreTerminal(true);
     signal(SIGTSTP, SIG_DFL);
     raise(SIGTSTP);  // delivered, and stops us, when this handler returns
 }
@@ -105,6 +106,19 @@ void onContinue(int) {
 
 void onResize(int) { wake('W'); }
 
+// A program started with standard input, output or error closed would get
+// that number for its wake-up pipe, and then wait on the pipe for keys
+// forever. /dev/null takes the place: no keys, and input ends at once.
+void keepStandardDescriptors() {
+    for (int fd = STDIN_FILENO; fd <= STDERR_FILENO; ++fd) {
+        // open() takes the lowest free number: fd itself, the lower ones
+        // being open by now.
+        if (fcntl(fd, F_GETFD) == -1 && errno == EBADF && open("/dev/null", O_RDWR) < 0) {
+            return;
+        }
+    }
+}
+
 bool terminalTooSmall(int& columns, int& rows) {
     winsize size{};
     if (ioctl(STDOUT_FILENO, TIOCGWINSZ, &size) != 0 || size.ws_col == 0) {
@@ -118,6 +132,7 @@ bool terminalTooSmall(int& columns, int& rows) {
 }  // namespace
 
 TerminalIo::TerminalIo() {
+    keepStandardDescriptors();
     int fds[2];
     if (pipe(fds) == 0) {
         g_wakeRead = fds[0];
@@ -221,6 +236,10 @@ bool TerminalIo::fillKeys() {
         }
         if (fds[1].revents & POLLIN) {
             handleWakeups();
+        }
+        if (fds[0].revents & POLLNVAL) {
+            inputClosed_ = true;  // no standard input at all: no key will come
+            continue;
         }
         if (fds[0].revents & (POLLIN | POLLHUP | POLLERR)) {
             unsigned char buffer[256];
