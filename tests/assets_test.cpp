@@ -15,7 +15,7 @@ namespace {
 // The data files as checked out, loaded the way the game loads them: the
 // counts, names and numbers the screens rely on must all be there.
 class Assets : public ConsoleTest {
-protected:
+  protected:
     WorkingDirectory here{assetsDir()};
 };
 

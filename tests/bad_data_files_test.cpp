@@ -25,14 +25,17 @@ struct Case {
     Damage damage;
 };
 
-void PrintTo(const Case& bad, std::ostream* out) { *out << bad.file << ", " << bad.what; }
+void PrintTo(const Case& bad, std::ostream* out) {
+    *out << bad.file << ", " << bad.what;
+}
 
 std::vector<std::string> lines(const std::string& text) {
     std::vector<std::string> out;
     std::size_t start = 0;
     while (start < text.size()) {
         const std::size_t end = text.find('\n', start);
-        out.push_back(text.substr(start, end == std::string::npos ? std::string::npos : end - start));
+        out.push_back(
+            text.substr(start, end == std::string::npos ? std::string::npos : end - start));
         start = end == std::string::npos ? text.size() : end + 1;
     }
     return out;
@@ -170,9 +173,9 @@ struct Goal {
     int choice;
 };
 const Goal ROUTE[] = {
-    {SCREEN_TOWN, 1},   {SCREEN_SHOP, 0},   {SCREEN_SHOP, 2},   {SCREEN_SHOP, 3},
-    {SCREEN_TOWN, 3},   {SCREEN_SEER, 0},   {SCREEN_SEER, 1},   {SCREEN_TOWN, 2},
-    {SCREEN_HUNT, 0},   {SCREEN_BATTLE, 0}, {SCREEN_BATTLE, 0}, {SCREEN_BATTLE, 0},
+    {SCREEN_TOWN, 1}, {SCREEN_SHOP, 0},   {SCREEN_SHOP, 2},   {SCREEN_SHOP, 3},
+    {SCREEN_TOWN, 3}, {SCREEN_SEER, 0},   {SCREEN_SEER, 1},   {SCREEN_TOWN, 2},
+    {SCREEN_HUNT, 0}, {SCREEN_BATTLE, 0}, {SCREEN_BATTLE, 0}, {SCREEN_BATTLE, 0},
 };
 constexpr std::size_t ROUTE_LENGTH = sizeof ROUTE / sizeof ROUTE[0];
 

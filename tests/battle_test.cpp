@@ -19,7 +19,9 @@ const Step toHunt = [] {
 };
 const Step findEnemy = [] { return ENTER; };
 
-std::string monsterName() { return fromCp1251(g_monsters->name(g_battle->monsterIndex).text()); }
+std::string monsterName() {
+    return fromCp1251(g_monsters->name(g_battle->monsterIndex).text());
+}
 
 // The three rolls an exchange will take, read from the game's own generator.
 struct Rolls {
@@ -55,7 +57,8 @@ TEST(Battle, ExchangeMonsterFirstThenMarkThenHeroWithItsRolls) {
     WeaponStats weapon;
     std::string name;
     const GameResult game = playSteps({toTown, toHunt, findEnemy, [&] {
-                                           MonsterStats& m = g_monsters->stats(g_battle->monsterIndex);
+                                           MonsterStats& m =
+                                               g_monsters->stats(g_battle->monsterIndex);
                                            m.hp = 500;  // survives the blow
                                            monster = m;
                                            weapon = g_weapons->stats(g_hero->weapon);
@@ -78,7 +81,8 @@ TEST(Battle, ExchangeMonsterFirstThenMarkThenHeroWithItsRolls) {
     EXPECT_TRUE(hasColouredTextAt(after.grid, 52, 15, ".*/", COLOUR_RED));
     EXPECT_TRUE(hasColouredTextAt(after.grid, 51, 16, "<-&->", COLOUR_RED));
     EXPECT_TRUE(hasColouredTextAt(after.grid, 52, 17, "'|'", COLOUR_RED));
-    EXPECT_TRUE(hasColouredTextAt(after.grid, 43, 9, std::to_string(500 - dealt) + " HP", COLOUR_GREY));
+    EXPECT_TRUE(
+        hasColouredTextAt(after.grid, 43, 9, std::to_string(500 - dealt) + " HP", COLOUR_GREY));
     EXPECT_EQ(after.screen, SCREEN_BATTLE);
 }
 
@@ -99,7 +103,8 @@ TEST(Battle, BlowOfTheWeaponsMaximumIsCritical) {
                                        }});
     const Grid& after = game.afterStep(3).grid;
     const std::string line = rowText(after, 27);
-    EXPECT_NE(line.find(" на " + std::to_string(maximum) + " HP !CRIT!"), std::string::npos) << line;
+    EXPECT_NE(line.find(" на " + std::to_string(maximum) + " HP !CRIT!"), std::string::npos)
+        << line;
     EXPECT_TRUE(hasTextAt(after, 43, 9, std::to_string(500 - maximum) + " HP"));
 }
 
@@ -120,8 +125,8 @@ TEST(Battle, PotionHealsInWhiteUpToTheMaximumAndRunsOut) {
     EXPECT_GE(healed, 15);
     EXPECT_LE(healed, 39);
     EXPECT_EQ(drunk.hero.potions, 0);
-    EXPECT_TRUE(hasColouredTextAt(drunk.grid, 31, 28,
-                                  "Джек восполнил " + std::to_string(healed) + " HP", COLOUR_WHITE));
+    EXPECT_TRUE(hasColouredTextAt(
+        drunk.grid, 31, 28, "Джек восполнил " + std::to_string(healed) + " HP", COLOUR_WHITE));
     EXPECT_EQ(colourAt(drunk.grid, 31, 32), COLOUR_WHITE);  // the lines, in the colour left on
     EXPECT_EQ(colourAt(drunk.grid, 43, 9), COLOUR_WHITE);
 
@@ -136,8 +141,8 @@ TEST(Battle, PotionHealsInWhiteUpToTheMaximumAndRunsOut) {
 }
 
 TEST(Battle, FleeingCostsNothingAndTheHighlightCarriesIntoTheNextFight) {
-    const GameResult game = playSteps({toTown, toHunt, findEnemy,
-                                       [] { return repeat(DOWN, 2) + ENTER; }, findEnemy});
+    const GameResult game =
+        playSteps({toTown, toHunt, findEnemy, [] { return repeat(DOWN, 2) + ENTER; }, findEnemy});
     const RecordedFrame& fled = game.afterStep(3);
     EXPECT_EQ(fled.screen, SCREEN_HUNT);
     EXPECT_EQ(fled.hero.hp, 50);

@@ -15,7 +15,7 @@ std::string spriteFile(const std::string& name) {
 }
 
 class CatalogueTest : public ConsoleTest {
-protected:
+  protected:
     std::string path(const std::string& name) const { return dir.file(name); }
     TempDir dir;
 };

@@ -1,5 +1,6 @@
-#include "console/colours.h"
 #include "console/console_output.h"
+
+#include "console/colours.h"
 #include "support/console_fixture.h"
 #include "support/screen_text.h"
 

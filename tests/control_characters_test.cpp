@@ -12,7 +12,8 @@ namespace {
 TEST(ControlCharactersOnTheTerminal, ShowAsGlyphsAndNeverAsControls) {
     VirtualConsole console;
     console.moveCursor(10, 5);
-    for (char32_t ch : std::u32string(U"a\tb\rc\x1b]0;x\x07\b\x7f\x9b" U"2J\x01z")) {
+    for (char32_t ch : std::u32string(U"a\tb\rc\x1b]0;x\x07\b\x7f\x9b"
+                                      U"2J\x01z")) {
         console.put(ch);
     }
     TerminalPresenter presenter;
@@ -25,7 +26,8 @@ TEST(ControlCharactersOnTheTerminal, ShowAsGlyphsAndNeverAsControls) {
             ASSERT_LT(i + 1, out.size());
             EXPECT_EQ(out[i + 1], '[') << "a bare escape at byte " << i;
         } else {
-            EXPECT_TRUE(byte >= 0x20 && byte != 0x7F) << "control byte " << int(byte) << " at " << i;
+            EXPECT_TRUE(byte >= 0x20 && byte != 0x7F)
+                << "control byte " << int(byte) << " at " << i;
         }
     }
     EXPECT_EQ(out.find("\xC2\x9B"), std::string::npos);  // C1 CSI in UTF-8

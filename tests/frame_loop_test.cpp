@@ -45,11 +45,12 @@ TEST(FrameLoop, FourEntersLeaveTheOpeningWithoutWaitingBetweenScreens) {
     const GameResult game = playGame("t" + repeat(ENTER, 4));
     ASSERT_GE(game.frames.size(), 6u);
     EXPECT_TRUE(hasTextAt(game.frames[2].grid, 31, 32, " Похоже, его мечта сбылась..."));
-    EXPECT_TRUE(hasTextAt(game.frames[4].grid, 31, 32,
-                          " Судя по виду этому человеку крепко досталось"));
+    EXPECT_TRUE(
+        hasTextAt(game.frames[4].grid, 31, 32, " Судя по виду этому человеку крепко досталось"));
     // The fourth Enter hands over at once: the next frame waited on is the stranger's.
     EXPECT_EQ(game.frames[5].screen, SCREEN_STRANGER);
-    EXPECT_TRUE(hasTextAt(game.frames[5].grid, 31, 32, " Найди его...[кашляет] И уничтожь Древнее "));
+    EXPECT_TRUE(
+        hasTextAt(game.frames[5].grid, 31, 32, " Найди его...[кашляет] И уничтожь Древнее "));
 }
 
 TEST(FrameLoop, UnknownScreenStaysWithPanelAndFrameHoweverManyKeys) {

@@ -26,9 +26,10 @@ TEST(HuntingGrounds, EachStageHasItsPlaceAndStoryEnemy) {
         int stage;
         const char* firstLine;
         const char* storyItem;
-    } cases[] = {{0, " Джек стоит посреди болота, затянутого ", "2 - Идти за лягушачьей лапкой"},
-                 {1, " Песок, камни и жаркое солнце, но ", "2 - Идти за скальпом индейца Мудрый Моск"},
-                 {2, " Преисподняя... В этих пещерах слышен лишь", "2 - Уничтожить Древнее Зло"}};
+    } cases[] = {
+        {0, " Джек стоит посреди болота, затянутого ", "2 - Идти за лягушачьей лапкой"},
+        {1, " Песок, камни и жаркое солнце, но ", "2 - Идти за скальпом индейца Мудрый Моск"},
+        {2, " Преисподняя... В этих пещерах слышен лишь", "2 - Уничтожить Древнее Зло"}};
     for (const auto& c : cases) {
         int monster = -1;
         int hpAtStart = 0;
@@ -72,11 +73,12 @@ TEST(HuntingGrounds, RandomEnemiesComeFromTheStagesFirstTwo) {
 }
 
 TEST(HuntingGrounds, StoryTaskRefusedWhileATrophyIsCarried) {
-    const GameResult game = playSteps({toTown, toHuntAtStage(0, 1), [] { return DOWN + ENTER; },
-                                       [] { return UP + ENTER; }});
+    const GameResult game = playSteps(
+        {toTown, toHuntAtStage(0, 1), [] { return DOWN + ENTER; }, [] { return UP + ENTER; }});
     const RecordedFrame& refused = game.afterStep(2);
     EXPECT_EQ(refused.screen, SCREEN_HUNT);
-    EXPECT_TRUE(hasColouredTextAt(refused.grid, 31, 28, "Ты уже выполнил этот квест", COLOUR_WHITE));
+    EXPECT_TRUE(
+        hasColouredTextAt(refused.grid, 31, 28, "Ты уже выполнил этот квест", COLOUR_WHITE));
     EXPECT_TRUE(hasColouredTextAt(refused.grid, 31, 32, " Джек стоит посреди болота, затянутого ",
                                   COLOUR_WHITE));
     // Random fights go on, and never touch the trophy.

@@ -1,14 +1,15 @@
+#include "core/menu.h"
+
 #include "console/colours.h"
 #include "core/game_state.h"
 #include "core/keys.h"
-#include "core/menu.h"
 #include "support/console_fixture.h"
 #include "support/screen_text.h"
 
 namespace {
 
 class MenuTest : public ConsoleTest {
-protected:
+  protected:
     void press(unsigned char key) {
         g_key = key;
         menu.handleKey();

@@ -26,7 +26,8 @@ TEST(Seer, AsksForThePawThenTakesItAndRaisesTheStage) {
     const RecordedFrame& first = game.afterStep(1);
     EXPECT_EQ(first.screen, SCREEN_SEER);
     EXPECT_TRUE(hasTextAt(first.grid, 31, 32, " Я ждала тебя, правда я всегда кого-то"));
-    EXPECT_TRUE(hasColouredTextAt(first.grid, 32, 36, "1 - Рассказать о Древнем Зле", COLOUR_GREEN));
+    EXPECT_TRUE(
+        hasColouredTextAt(first.grid, 32, 36, "1 - Рассказать о Древнем Зле", COLOUR_GREEN));
     EXPECT_NE(textAt(first.grid, 57, 6, 18), std::string(18, ' '));  // her portrait
 
     const RecordedFrame& asked = game.afterStep(2);
@@ -57,8 +58,8 @@ TEST(Seer, OneEnterNeverBothOpensAndClosesTheErrand) {
 }
 
 TEST(Seer, RemembersTheErrandAndTheHighlightBetweenVisits) {
-    const GameResult game = playSteps({toTown, toSeer, enter, [] { return DOWN + ENTER; },
-                                       [] { return ENTER; }});
+    const GameResult game =
+        playSteps({toTown, toSeer, enter, [] { return DOWN + ENTER; }, [] { return ENTER; }});
     EXPECT_EQ(game.afterStep(3).screen, SCREEN_TOWN);
     const RecordedFrame& back = game.afterStep(4);  // the town kept its highlight on the seer
     EXPECT_EQ(back.screen, SCREEN_SEER);
@@ -68,8 +69,8 @@ TEST(Seer, RemembersTheErrandAndTheHighlightBetweenVisits) {
 }
 
 TEST(Indian, GreetsAsksRefusesTakesTheScalpAndProphesies) {
-    const GameResult game = playSteps({toTown, toIndian, enter, enter, enter,
-                                       carrying(2, ENTER), enter, enter, enter});
+    const GameResult game =
+        playSteps({toTown, toIndian, enter, enter, enter, carrying(2, ENTER), enter, enter, enter});
     const RecordedFrame& greeting = game.afterStep(1);
     EXPECT_EQ(greeting.screen, SCREEN_INDIAN);
     EXPECT_TRUE(hasTextAt(greeting.grid, 31, 32, " Приветствую тебя, Джек. "));
@@ -101,8 +102,8 @@ TEST(Indian, GreetsAsksRefusesTakesTheScalpAndProphesies) {
 }
 
 TEST(Indian, ScalpRequestStandsAfterLeavingAndComingBack) {
-    const GameResult game = playSteps({toTown, toIndian, enter, enter, [] { return DOWN + ENTER; },
-                                       [] { return ENTER; }});
+    const GameResult game = playSteps(
+        {toTown, toIndian, enter, enter, [] { return DOWN + ENTER; }, [] { return ENTER; }});
     const RecordedFrame& back = game.afterStep(5);
     EXPECT_EQ(back.screen, SCREEN_INDIAN);
     EXPECT_TRUE(hasTextAt(back.grid, 31, 33, "принести мне скальп Мудрого Моска."));

@@ -11,7 +11,9 @@ const Step toTown = [] { return TO_TOWN; };
 const Step toShop = [] { return DOWN + ENTER; };
 const Step enter = [] { return ENTER; };
 
-std::string weaponName(int index) { return fromCp1251(g_weapons->name(index).text()); }
+std::string weaponName(int index) {
+    return fromCp1251(g_weapons->name(index).text());
+}
 
 TEST(Shop, PotionsUntilTheMoneyRunsOut) {
     const GameResult game = playSteps({toTown, toShop, [] { return DOWN + ENTER; }, enter, enter});
@@ -49,10 +51,10 @@ TEST(Shop, WeaponsOneStepAtATimeWithExactMoneyEnough) {
     EXPECT_EQ(bought.hero.weapon, 1);
     EXPECT_EQ(bought.hero.money, 0);
     EXPECT_TRUE(hasTextAt(bought.grid, 31, 32, "Получен предмет \"" + names[1] + "\""));
-    EXPECT_TRUE(hasColouredTextAt(bought.grid, 32, 40,
-                                  "3 - Купить \"" + names[2] + "\" за " + std::to_string(prices[2]) +
-                                      " рублей.",
-                                  COLOUR_GREEN));
+    EXPECT_TRUE(hasColouredTextAt(
+        bought.grid, 32, 40,
+        "3 - Купить \"" + names[2] + "\" за " + std::to_string(prices[2]) + " рублей.",
+        COLOUR_GREEN));
     EXPECT_TRUE(hasTextAt(bought.grid, 4, 24, names[1]));  // the panel's card changed at once
     const RecordedFrame& poor = game.afterStep(3);
     EXPECT_TRUE(hasTextAt(poor.grid, 31, 32, "У тебя на это денег не хватит"));
@@ -76,8 +78,8 @@ TEST(Shop, AfterTheBestWeaponTheOfferStaysAndTakesNoMoney) {
 }
 
 TEST(Shop, ReplyAndHighlightStayAcrossVisitsAndTalkCostsNothing) {
-    const GameResult game = playSteps({toTown, toShop, enter, [] { return UP + ENTER; },
-                                       [] { return ENTER; }});
+    const GameResult game =
+        playSteps({toTown, toShop, enter, [] { return UP + ENTER; }, [] { return ENTER; }});
     EXPECT_TRUE(hasTextAt(game.afterStep(2).grid, 31, 32, "Я тут работаю, продавцом."));
     EXPECT_EQ(game.afterStep(2).hero.money, 500);
     EXPECT_EQ(game.afterStep(3).screen, SCREEN_TOWN);

@@ -16,7 +16,7 @@ std::string sprite(char fill, const std::string& name, const std::string& lineBr
 }
 
 class SpriteSheetTest : public ConsoleTest {
-protected:
+  protected:
     TempDir dir;
 };
 

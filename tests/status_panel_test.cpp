@@ -11,7 +11,7 @@ namespace {
 
 // The panel drawn with the real data files, as the game loads them.
 class StatusPanel : public ConsoleTest {
-protected:
+  protected:
     void SetUp() override {
         ConsoleTest::SetUp();
         WorkingDirectory assets(assetsDir());

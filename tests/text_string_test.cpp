@@ -1,5 +1,6 @@
-#include "console/console_output.h"
 #include "console/text_string.h"
+
+#include "console/console_output.h"
 #include "support/console_fixture.h"
 #include "support/screen_text.h"
 

@@ -57,7 +57,8 @@ TEST(Town, UnderworldLinesAndHint) {
     const Grid& town = game.afterStep(1).grid;
     EXPECT_TRUE(hasTextAt(town, 31, 32, " Ну вот я и под землей. Можно сказать"));
     EXPECT_TRUE(hasTextAt(town, 31, 33, "аду."));
-    EXPECT_TRUE(hasTextAt(game.afterStep(2).grid, 31, 32, " МОЧИТЬ ВРАГОВ И СПАСАТЬ МИР!!! УРААА!"));
+    EXPECT_TRUE(
+        hasTextAt(game.afterStep(2).grid, 31, 32, " МОЧИТЬ ВРАГОВ И СПАСАТЬ МИР!!! УРААА!"));
 }
 
 TEST(Town, HintLastsOneFrame) {
@@ -85,8 +86,8 @@ TEST(ExitConfirmation, YesEndsTheGameInTheSameFrame) {
 }
 
 TEST(ExitConfirmation, NoGoesBackAndIsRememberedForTheNextVisit) {
-    const GameResult game = playSteps({toTown, [] { return UP + ENTER; },
-                                       [] { return DOWN + ENTER; }, [] { return ENTER; }});
+    const GameResult game = playSteps(
+        {toTown, [] { return UP + ENTER; }, [] { return DOWN + ENTER; }, [] { return ENTER; }});
     EXPECT_EQ(game.afterStep(2).screen, SCREEN_TOWN);
     // Back in the town "Пойду я нафиг из игры" is still highlighted: Enter asks again.
     const Grid& again = game.afterStep(3).grid;
@@ -96,9 +97,9 @@ TEST(ExitConfirmation, NoGoesBackAndIsRememberedForTheNextVisit) {
 
 TEST(Stranger, PortraitWordsAndRepliesThenAnyReplyLeadsToTown) {
     for (int reply = 0; reply < 3; ++reply) {
-        const GameResult game = playSteps({[] { return "t" + repeat(ENTER, 4); },
-                                           [=] { return repeat(DOWN, reply) + "q"; },
-                                           [] { return ENTER; }});
+        const GameResult game =
+            playSteps({[] { return "t" + repeat(ENTER, 4); },
+                       [=] { return repeat(DOWN, reply) + "q"; }, [] { return ENTER; }});
         const Grid& stranger = game.afterStep(1).grid;
         EXPECT_EQ(game.afterStep(1).screen, SCREEN_STRANGER);
         EXPECT_TRUE(hasTextAt(stranger, 55, 2, "O" + std::string(21, '-') + "O"));
@@ -108,7 +109,7 @@ TEST(Stranger, PortraitWordsAndRepliesThenAnyReplyLeadsToTown) {
         EXPECT_TRUE(hasTextAt(stranger, 31, 33, "зло... берегись Монтакулуса...[умер]"));
         EXPECT_EQ(textAt(stranger, 31, 34, 40), std::string(40, ' '));
         EXPECT_TRUE(hasColouredTextAt(stranger, 32, 36 + 2 * reply,
-                                      reply == 0   ? "1 - ЭЭ!? Ты куда? Что за бред?"
+                                      reply == 0 ? "1 - ЭЭ!? Ты куда? Что за бред?"
                                       : reply == 1 ? "2 - Эх, ну вот не дадут отдохнуть!"
                                                    : "3 - Хмм... я что разговариваю с трупом?!",
                                       COLOUR_GREEN));

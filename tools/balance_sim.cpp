@@ -42,7 +42,9 @@ int median(std::vector<int> values) {
     return values[values.size() / 2];
 }
 
-double percent(int part, int whole) { return whole == 0 ? 0.0 : 100.0 * part / whole; }
+double percent(int part, int whole) {
+    return whole == 0 ? 0.0 : 100.0 * part / whole;
+}
 
 void printRow(const char* name, const Tally& tally) {
     std::printf("%-28s %6d %7.1f%% %7.1f%% %7.1f%% %8d\n", name, tally.games,

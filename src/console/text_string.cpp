@@ -16,13 +16,16 @@ char* copyOf(const char* characters, std::int32_t length) {
 TextString::TextString() : text_(copyOf("", 0)), length_(0) {}
 
 TextString::TextString(const char* characters)
-    : text_(nullptr), length_(static_cast<std::int32_t>(std::strlen(characters ? characters : ""))) {
+    : text_(nullptr),
+      length_(static_cast<std::int32_t>(std::strlen(characters ? characters : ""))) {
     text_ = copyOf(characters ? characters : "", length_);
 }
 
 TextString::TextString(const TextString& other) : TextString(other.text_) {}
 
-TextString::~TextString() { delete[] text_; }
+TextString::~TextString() {
+    delete[] text_;
+}
 
 void TextString::replace(const char* characters) {
     // The new buffer is made before the old one goes, so assigning a text

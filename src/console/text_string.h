@@ -7,7 +7,7 @@
 // buffer, so printAt can convert its own copy in place while the caller's
 // text stays as it was.
 class TextString {
-public:
+  public:
     TextString();
     TextString(const char* characters);  // NOLINT: texts are built from literals everywhere
     TextString(const TextString& other);
@@ -21,7 +21,7 @@ public:
     char* data() { return text_; }
     std::int32_t length() const { return length_; }
 
-private:
+  private:
     void replace(const char* characters);
 
     char* text_;

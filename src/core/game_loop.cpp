@@ -39,16 +39,36 @@ struct LocalScreens {
 
 void runCurrentScreen(LocalScreens& screens) {
     switch (g_screen) {
-        case SCREEN_TOWN: screens.town.run(); break;
-        case SCREEN_SHOP: screens.shop.run(); break;
-        case SCREEN_HUNT: screens.huntingGrounds.run(); break;
-        case SCREEN_BATTLE: g_battle->run(); break;
-        case SCREEN_STRANGER: screens.stranger.run(); break;
-        case SCREEN_STORY: g_story->run(); break;
-        case SCREEN_SEER: screens.seer.run(); break;
-        case SCREEN_INDIAN: screens.indian.run(); break;
-        case SCREEN_EXIT_CONFIRM: screens.exitConfirm.run(); break;
-        default: printAt(0, 0, "Нифигасе"); break;
+        case SCREEN_TOWN:
+            screens.town.run();
+            break;
+        case SCREEN_SHOP:
+            screens.shop.run();
+            break;
+        case SCREEN_HUNT:
+            screens.huntingGrounds.run();
+            break;
+        case SCREEN_BATTLE:
+            g_battle->run();
+            break;
+        case SCREEN_STRANGER:
+            screens.stranger.run();
+            break;
+        case SCREEN_STORY:
+            g_story->run();
+            break;
+        case SCREEN_SEER:
+            screens.seer.run();
+            break;
+        case SCREEN_INDIAN:
+            screens.indian.run();
+            break;
+        case SCREEN_EXIT_CONFIRM:
+            screens.exitConfirm.run();
+            break;
+        default:
+            printAt(0, 0, "Нифигасе");
+            break;
     }
 }
 
@@ -143,9 +163,11 @@ int runGame(GameIo& io, std::uint32_t seed) {
     showTitle("Title.txt");
     io.present(console);
     if (io.readKey() != GameIo::END_OF_INPUT) {
-        const int cursorBefore = console.cursorRow() * VirtualConsole::COLUMNS + console.cursorColumn();
+        const int cursorBefore =
+            console.cursorRow() * VirtualConsole::COLUMNS + console.cursorColumn();
         createWorld();
-        const int cursorAfter = console.cursorRow() * VirtualConsole::COLUMNS + console.cursorColumn();
+        const int cursorAfter =
+            console.cursorRow() * VirtualConsole::COLUMNS + console.cursorColumn();
         if (cursorAfter != cursorBefore) {
             // A loader reported a missing data file: let the player read it
             // before the game goes on without that data.

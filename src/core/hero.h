@@ -6,7 +6,7 @@
 // own rules (a potion never heals above maxHp, the shop stops at the best
 // weapon); the record itself enforces nothing.
 class Hero {
-public:
+  public:
     std::int32_t money = 500;
     std::int32_t hp = 50;
     std::int32_t maxHp = 50;

@@ -6,7 +6,9 @@
 #include "core/keys.h"
 #include "core/text_format.h"
 
-Menu::Menu() { clear(); }
+Menu::Menu() {
+    clear();
+}
 
 void Menu::addItem(MenuItem item) {
     if (count + 1 > MENU_CAPACITY) {

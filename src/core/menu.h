@@ -16,7 +16,7 @@ struct MenuItem {
 // highlight with wrap-around; Enter is left to the screen, which acts on
 // `cursor`.
 class Menu {
-public:
+  public:
     static constexpr std::int32_t MENU_CAPACITY = 5;
 
     Menu();

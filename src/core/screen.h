@@ -7,12 +7,12 @@
 // class adds its own run(), called by the game loop once per frame while
 // the screen is current.
 class Screen : public Menu {
-public:
+  public:
     static constexpr int LINE_COUNT = 3;
 
     Screen() { clear(); }
 
-protected:
+  protected:
     // The three lines at column 31, rows 32 to 34, in the colour in force.
     void printLines() const;
     // The menu's key handling, then the menu at column 32, row 36.
@@ -20,6 +20,6 @@ protected:
     // A portrait of the NPC sheet at the top right, framed by its box.
     static void drawPortrait(std::int32_t sprite);
 
-public:
+  public:
     TextString lines[LINE_COUNT];
 };

@@ -86,8 +86,8 @@ bool DataFile::readInt(std::int32_t& value) {
         anyDigit = true;
         base = 8;
         const bool hexMark = peek() == 'x' || peek() == 'X';
-        const bool hexDigitFollows = position_ + 1 < text_.size() &&
-                                     digitValue((unsigned char)text_[position_ + 1]) < 16;
+        const bool hexDigitFollows =
+            position_ + 1 < text_.size() && digitValue((unsigned char)text_[position_ + 1]) < 16;
         if (hexMark && hexDigitFollows) {
             ++position_;
             base = 16;

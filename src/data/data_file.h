@@ -9,7 +9,7 @@
 // three reads the loaders are built from: a "%i" integer, one character and
 // a line of bounded length.
 class DataFile {
-public:
+  public:
     static constexpr int END = -1;
 
     // Opens and reads the whole file; isOpen() tells whether that worked.
@@ -28,7 +28,7 @@ public:
     // number of characters read.
     int readLine(char* buffer, int size);
 
-private:
+  private:
     int peek() const { return position_ < text_.size() ? (unsigned char)text_[position_] : END; }
 
     std::string text_;

@@ -5,7 +5,7 @@
 // Something that draws entry index of itself at a console position; the two
 // catalogues are, so the status panel can draw a weapon card through it.
 class Drawable {
-public:
+  public:
     virtual ~Drawable() = default;
     virtual void draw(std::int32_t index, std::int32_t column, std::int32_t row) = 0;
 };

@@ -22,7 +22,7 @@ struct MonsterStats {
 // play. An index outside the catalogue reads as a monster of all zeros and
 // writes to it go nowhere.
 class MonsterCatalogue : public Drawable {
-public:
+  public:
     MonsterCatalogue(TextString spritePath, TextString dataPath);
 
     // The monster's picture only.
@@ -33,7 +33,7 @@ public:
     const TextString& name(std::int32_t index) const { return sheet_.name(index); }
     const SpriteSheet& sheet() const { return sheet_; }
 
-private:
+  private:
     std::unique_ptr<MonsterStats[]> stats_;
     std::int32_t count_ = 0;
     MonsterStats outside_;  // stands in for any index the file did not hold

@@ -19,7 +19,7 @@ struct Sprite {
 // discarded) and a name line. A missing file is reported on the console and
 // leaves the sheet empty; an index outside the sheet draws nothing.
 class SpriteSheet {
-public:
+  public:
     explicit SpriteSheet(TextString path);
     virtual ~SpriteSheet() = default;
     SpriteSheet(const SpriteSheet&) = delete;
@@ -35,7 +35,7 @@ public:
     // The sprite's name; an empty text outside the sheet.
     const TextString& name(std::int32_t index) const;
 
-private:
+  private:
     std::unique_ptr<Sprite[]> sprites_;
     std::int32_t count_ = 0;
 };

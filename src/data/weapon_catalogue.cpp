@@ -13,8 +13,7 @@ void readWeapon(DataFile& file, WeaponStats& weapon) {
 
 }  // namespace
 
-WeaponCatalogue::WeaponCatalogue(TextString spritePath, TextString dataPath)
-    : sheet_(spritePath) {
+WeaponCatalogue::WeaponCatalogue(TextString spritePath, TextString dataPath) : sheet_(spritePath) {
     count_ = readStatsFile(dataPath.text(), stats_, readWeapon);
 }
 

@@ -17,7 +17,7 @@ struct WeaponStats {
 // and names from the sprite file. The two are counted separately; an index
 // outside either reads as zeros and an empty name, and draws nothing of it.
 class WeaponCatalogue : public Drawable {
-public:
+  public:
     WeaponCatalogue(TextString spritePath, TextString dataPath);
 
     // The weapon card: picture, name on its second row, attack range on its
@@ -29,7 +29,7 @@ public:
     const TextString& name(std::int32_t index) const { return sheet_.name(index); }
     const SpriteSheet& sheet() const { return sheet_; }
 
-private:
+  private:
     std::unique_ptr<WeaponStats[]> stats_;
     std::int32_t count_ = 0;
     SpriteSheet sheet_;

@@ -6,7 +6,7 @@ class VirtualConsole;
 // player, and wait for one key. The real terminal implements it in
 // TerminalIo; tests and tools implement it with scripted keys.
 class GameIo {
-public:
+  public:
     static constexpr int END_OF_INPUT = -1;
 
     virtual ~GameIo() = default;

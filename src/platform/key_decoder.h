@@ -7,7 +7,7 @@
 // become the pair 224, 72 or 224, 80, a lone line feed counts as Enter (13),
 // and every other escape sequence is swallowed whole.
 class KeyDecoder {
-public:
+  public:
     static constexpr unsigned char ARROW_PREFIX = 224;
     static constexpr unsigned char SCAN_UP = 72;
     static constexpr unsigned char SCAN_DOWN = 80;
@@ -19,7 +19,7 @@ public:
     void flush(std::string& keys);
     bool pending() const { return state_ != State::Plain; }
 
-private:
+  private:
     enum class State { Plain, Escape, Csi, Ss3 };
     static constexpr int MAX_SEQUENCE = 32;
 

@@ -4,7 +4,9 @@ namespace {
 std::uint32_t g_randomState = 1;
 }
 
-void seedRandom(std::uint32_t seed) { g_randomState = seed; }
+void seedRandom(std::uint32_t seed) {
+    g_randomState = seed;
+}
 
 int nextRandom() {
     g_randomState = g_randomState * 214013u + 2531011u;

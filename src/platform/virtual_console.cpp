@@ -1,6 +1,8 @@
 #include "platform/virtual_console.h"
 
-VirtualConsole::VirtualConsole() { clear(); }
+VirtualConsole::VirtualConsole() {
+    clear();
+}
 
 void VirtualConsole::clear() {
     // "cls" fills the buffer with blanks in the colour currently in force.

@@ -10,7 +10,7 @@
 // anything below the last row is dropped rather than scrolled. It knows
 // nothing about terminals; the presenter shows it, tests read it.
 class VirtualConsole {
-public:
+  public:
     static constexpr int COLUMNS = 80;
     static constexpr int ROWS = 49;
 
@@ -40,7 +40,7 @@ public:
     const Cell& cell(int column, int row) const { return grid_[row * COLUMNS + column]; }
     const Grid& grid() const { return grid_; }
 
-private:
+  private:
     Grid grid_;
     int column_ = 0;
     int row_ = 0;

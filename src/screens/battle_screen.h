@@ -9,14 +9,14 @@
 // Every attack ends with checkOutcome, which pays, hands out trophies and
 // leads to the endings.
 class BattleScreen : public Screen {
-public:
+  public:
     BattleScreen();
     void run();
     void checkOutcome();
 
     std::int32_t monsterIndex = 0;
 
-private:
+  private:
     void attackExchange();
     void drinkPotion();
 };

@@ -4,7 +4,7 @@
 
 // "Действительно выйти?": "Угу" ends the game, "Неа" goes back to the town.
 class ExitConfirmScreen : public Screen {
-public:
+  public:
     ExitConfirmScreen();
     void run();
 };

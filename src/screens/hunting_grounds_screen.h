@@ -6,10 +6,10 @@
 // underworld), a random enemy of that place, the place's story enemy, and
 // the way back to the town.
 class HuntingGroundsScreen : public Screen {
-public:
+  public:
     HuntingGroundsScreen();
     void run();
 
-private:
+  private:
     static void startFight(std::int32_t monster);
 };

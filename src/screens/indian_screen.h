@@ -7,7 +7,7 @@
 // Мабунга, the second quest giver: greets the hero, asks for the scalp of
 // Мудрый Моск and, once it is brought, tells the prophecy of the demon.
 class IndianScreen : public Screen {
-public:
+  public:
     IndianScreen();
     void run();
 

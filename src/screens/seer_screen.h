@@ -7,7 +7,7 @@
 // The seer, first quest giver: asks for the frog's paw (which opens the
 // hunting grounds) and, once it is brought, sends the hero to the Indian.
 class SeerScreen : public Screen {
-public:
+  public:
     SeerScreen();
     void run();
 

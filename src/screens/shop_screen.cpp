@@ -71,10 +71,10 @@ void ShopScreen::run() {
     printLines();
 
     const std::int32_t offered = g_hero->weapon < LAST_WEAPON ? g_hero->weapon + 1 : LAST_WEAPON;
-    setItem(BUY_WEAPON, MenuItem(formatText("Купить \"%s\" за %i рублей.",
-                                            g_weapons->name(offered).text(),
-                                            g_weapons->stats(offered).price),
-                                 items[BUY_WEAPON].selected));
+    setItem(BUY_WEAPON,
+            MenuItem(formatText("Купить \"%s\" за %i рублей.", g_weapons->name(offered).text(),
+                                g_weapons->stats(offered).price),
+                     items[BUY_WEAPON].selected));
     drawMenu();
     drawPortrait(SHOPKEEPER_PORTRAIT);
 }

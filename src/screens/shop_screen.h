@@ -11,11 +11,11 @@ constexpr std::int32_t LAST_WEAPON = 4;
 // next better weapon of the catalogue. The shopkeeper's last reply stays
 // until the next purchase, across visits too.
 class ShopScreen : public Screen {
-public:
+  public:
     ShopScreen();
     void run();
 
-private:
+  private:
     void buyPotion();
     void buyNextWeapon();
 };

@@ -8,7 +8,7 @@
 // (pages 0 to 3, then the dying stranger), the victory with the credits
 // (5 to 11) and the death (12, 13). The last page of either ending quits.
 class StoryScreen : public Screen {
-public:
+  public:
     StoryScreen();
     void run();
 

@@ -6,7 +6,7 @@
 // an errand is open or for the final fight), the quest giver of the stage
 // and the way out of the game.
 class TownScreen : public Screen {
-public:
+  public:
     TownScreen();
     void run();
 };

@@ -15,8 +15,9 @@ void BattleScreen::checkOutcome() {
     MonsterStats& monster = g_monsters->stats(monsterIndex);
     if (monster.hp <= 0) {
         const std::int32_t reward = rollBetween(monster.rewardMin, monster.rewardMax);
-        printAt(31, 28, formatText("Джек убил %s получив %i рублей",
-                                   g_monsters->name(monsterIndex).text(), reward));
+        printAt(31, 28,
+                formatText("Джек убил %s получив %i рублей", g_monsters->name(monsterIndex).text(),
+                           reward));
         g_hero->money = saturatingAdd(g_hero->money, reward);
         g_screen = SCREEN_HUNT;
         g_forceWait = 1;

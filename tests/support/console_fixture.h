@@ -7,7 +7,7 @@
 
 // A virtual console of its own for tests that draw directly.
 class ConsoleTest : public ::testing::Test {
-protected:
+  protected:
     void SetUp() override { g_console = &console; }
     void TearDown() override { g_console = nullptr; }
     const VirtualConsole::Grid& grid() const { return console.grid(); }

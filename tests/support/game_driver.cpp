@@ -42,7 +42,9 @@ int ScriptedIo::readKey() {
     return static_cast<unsigned char>(keys_[next_++]);
 }
 
-std::string assetsDir() { return AE_ASSETS_DIR; }
+std::string assetsDir() {
+    return AE_ASSETS_DIR;
+}
 
 WorkingDirectory::WorkingDirectory(const std::string& path) {
     char buffer[PATH_MAX];

@@ -32,7 +32,7 @@ struct RecordedFrame {
 // from an optional decider that sees the last frame; when neither has a
 // key, input ends and the game finishes as it does on a closed terminal.
 class ScriptedIo : public GameIo {
-public:
+  public:
     using Decider = std::function<std::string(const RecordedFrame&)>;
 
     explicit ScriptedIo(std::string keys, Decider decider = nullptr, std::size_t maxFrames = 20000);
@@ -43,7 +43,7 @@ public:
     std::vector<RecordedFrame> frames;
     int finalPresents = 0;
 
-private:
+  private:
     std::string keys_;
     std::size_t next_ = 0;
     Decider decider_;
@@ -82,10 +82,10 @@ std::string assetsDir();
 
 // Changes the working directory for its lifetime.
 class WorkingDirectory {
-public:
+  public:
     explicit WorkingDirectory(const std::string& path);
     ~WorkingDirectory();
 
-private:
+  private:
     std::string previous_;
 };

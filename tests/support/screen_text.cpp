@@ -10,7 +10,10 @@ std::u32string fromUtf8(const std::string& text) {
     for (std::size_t i = 0; i < text.size();) {
         const auto byte = static_cast<unsigned char>(text[i]);
         int extra = byte < 0x80 ? 0 : byte < 0xE0 ? 1 : byte < 0xF0 ? 2 : 3;
-        char32_t ch = extra == 0 ? byte : extra == 1 ? (byte & 0x1F) : extra == 2 ? (byte & 0x0F) : (byte & 0x07);
+        char32_t ch = extra == 0   ? byte
+                      : extra == 1 ? (byte & 0x1F)
+                      : extra == 2 ? (byte & 0x0F)
+                                   : (byte & 0x07);
         ++i;
         while (extra-- > 0 && i < text.size()) {
             ch = (ch << 6) | (static_cast<unsigned char>(text[i++]) & 0x3F);
@@ -32,7 +35,8 @@ std::string cp1251(const std::string& utf8) {
     static const std::map<char32_t, char> table = [] {
         std::map<char32_t, char> reverse;
         for (int byte = 0; byte < 256; ++byte) {
-            reverse.emplace(decodeCp1251(static_cast<unsigned char>(byte)), static_cast<char>(byte));
+            reverse.emplace(decodeCp1251(static_cast<unsigned char>(byte)),
+                            static_cast<char>(byte));
         }
         return reverse;
     }();
@@ -112,9 +116,9 @@ std::string dumpFrame(const Grid& grid) {
     for (int c = column; c < column + length; ++c) {
         if (colourAt(grid, c, row) != colour) {
             return ::testing::AssertionFailure()
-                   << "\"" << text << "\" at column " << column << ", row " << row
-                   << ": colour " << int(colourAt(grid, c, row)) << " at column " << c
-                   << ", expected " << int(colour);
+                   << "\"" << text << "\" at column " << column << ", row " << row << ": colour "
+                   << int(colourAt(grid, c, row)) << " at column " << c << ", expected "
+                   << int(colour);
         }
     }
     return ::testing::AssertionSuccess();

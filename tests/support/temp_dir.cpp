@@ -35,7 +35,8 @@ void TempDir::remove(const std::string& name) const {
 void TempDir::copyAssets() const {
     for (const auto& entry : std::filesystem::directory_iterator(assetsDir())) {
         if (entry.path().extension() == ".txt") {
-            std::filesystem::copy_file(entry.path(), std::filesystem::path(path_) / entry.path().filename(),
+            std::filesystem::copy_file(entry.path(),
+                                       std::filesystem::path(path_) / entry.path().filename(),
                                        std::filesystem::copy_options::overwrite_existing);
         }
     }

@@ -5,7 +5,7 @@
 // A fresh directory under the system's temporary folder, removed with
 // everything in it when the object goes.
 class TempDir {
-public:
+  public:
     TempDir();
     ~TempDir();
     TempDir(const TempDir&) = delete;
@@ -18,7 +18,7 @@ public:
     // Copies every data file of the game into this directory.
     void copyAssets() const;
 
-private:
+  private:
     std::string path_;
 };
 

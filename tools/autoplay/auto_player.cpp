@@ -45,7 +45,9 @@ int highlighted(const VirtualConsole& console) {
     return 0;
 }
 
-const MonsterStats& currentMonster() { return g_monsters->stats(g_battle->monsterIndex); }
+const MonsterStats& currentMonster() {
+    return g_monsters->stats(g_battle->monsterIndex);
+}
 
 }  // namespace
 
@@ -166,18 +168,25 @@ std::string AutoPlayer::decide(const VirtualConsole& console) {
         return ENTER;  // the title, or a data file's message
     }
     switch (g_screen) {
-        case SCREEN_TOWN: return town(console);
-        case SCREEN_SHOP: return shop(console);
-        case SCREEN_HUNT: return hunt(console);
-        case SCREEN_BATTLE: return battle(console);
+        case SCREEN_TOWN:
+            return town(console);
+        case SCREEN_SHOP:
+            return shop(console);
+        case SCREEN_HUNT:
+            return hunt(console);
+        case SCREEN_BATTLE:
+            return battle(console);
         case SCREEN_SEER: {
             const Hero& hero = *g_hero;
             const bool useful = g_questStage == 0 && (hero.questTaken == 0 || hero.trophy != 0);
             return choose(console, useful ? 0 : 1);
         }
-        case SCREEN_INDIAN: return indian(console);
-        case SCREEN_EXIT_CONFIRM: return choose(console, 1);
-        default: return ENTER;  // the story pages and the stranger
+        case SCREEN_INDIAN:
+            return indian(console);
+        case SCREEN_EXIT_CONFIRM:
+            return choose(console, 1);
+        default:
+            return ENTER;  // the story pages and the stranger
     }
 }
 
@@ -188,9 +197,10 @@ void AutoPlayer::present(const VirtualConsole& console) {
     if (g_screen == SCREEN_BATTLE && lastScreen_ != SCREEN_BATTLE) {
         ++fights_;
         if (trace_) {
-            std::fprintf(stderr, "fight %d: monster %d, hp %d, money %d, weapon %d, potions %d, stage %d\n",
-                         fights_, g_battle->monsterIndex, g_hero->hp, g_hero->money,
-                         g_hero->weapon, g_hero->potions, g_questStage);
+            std::fprintf(stderr,
+                         "fight %d: monster %d, hp %d, money %d, weapon %d, potions %d, stage %d\n",
+                         fights_, g_battle->monsterIndex, g_hero->hp, g_hero->money, g_hero->weapon,
+                         g_hero->potions, g_questStage);
         }
     }
     if (g_story && g_screen == SCREEN_QUIT) {
@@ -215,8 +225,7 @@ int AutoPlayer::readKey() {
     return key;
 }
 
-AutoGame playAutoGame(AutoPlayer::Style style, std::uint32_t seed,
-                      const AutoGameOptions& options) {
+AutoGame playAutoGame(AutoPlayer::Style style, std::uint32_t seed, const AutoGameOptions& options) {
     AutoPlayer player(style);
     player.setTrace(options.trace);
     player.setDemonWeapon(options.demonWeapon);

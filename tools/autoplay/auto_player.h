@@ -15,7 +15,7 @@
 // just attacks. Used by the balance simulation, the frame recorder and the
 // end-to-end tests.
 class AutoPlayer : public GameIo {
-public:
+  public:
     enum class Style { Careful, Reckless };
     enum class Outcome { Running, Victory, Death, Stuck };
 
@@ -34,7 +34,7 @@ public:
     // Every presented grid, in order, when recording was asked for.
     const std::vector<VirtualConsole::Grid>& frames() const { return frames_; }
 
-private:
+  private:
     std::string decide(const VirtualConsole& console);
     std::string choose(const VirtualConsole& console, int item) const;
     std::string town(const VirtualConsole& console);
