@@ -39,7 +39,10 @@ void writeAll(int fd, const char* data, size_t size) {
     }
 }
 
+// Keys piped in leave no terminal mode to set; the cursor is hidden all the
+// same, at the start and again after every resume.
 void enterRawMode() {
+    writeAll(STDOUT_FILENO, HIDE_CURSOR, sizeof HIDE_CURSOR - 1);
     if (!g_haveSavedMode) {
         return;
     }
@@ -51,7 +54,6 @@ void enterRawMode() {
     raw.c_cc[VMIN] = 1;
     raw.c_cc[VTIME] = 0;
     tcsetattr(STDIN_FILENO, TCSAFLUSH, &raw);
-    writeAll(STDOUT_FILENO, HIDE_CURSOR, sizeof HIDE_CURSOR - 1);
 }
 
 // Async-signal-safe: only write() and tcsetattr().
@@ -151,9 +153,6 @@ TerminalIo::TerminalIo() {
     installHandler(SIGCONT, onContinue);
     installHandler(SIGWINCH, onResize);
     enterRawMode();
-    if (!g_haveSavedMode) {
-        writeAll(STDOUT_FILENO, HIDE_CURSOR, sizeof HIDE_CURSOR - 1);
-    }
 }
 
 TerminalIo::~TerminalIo() {

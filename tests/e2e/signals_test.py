@@ -97,6 +97,24 @@ class Signals(unittest.TestCase):
         term.keys("C-c")
         self.assert_terminal_given_back(term, "$", 130)
 
+    def test_ctrl_z_then_fg_with_keys_piped_in(self):
+        term = TmuxSession()
+        self.addCleanup(term.close)
+        term.type_line("cd %s && sleep 60 | %s" % (ASSETS, BINARY))
+        term.wait_for_text("Нажмите любую клавишу")
+        self.assertFalse(term.cursor_visible())
+        term.keys("C-z")
+        term.wait_for_text("Stopped")
+        self.wait_for_prompt(term)
+        self.assertTrue(term.cursor_visible())
+        term.type_line("fg")
+        term.wait_for(lambda s: "Stopped" not in s and "Нажмите любую клавишу" in s,
+                      "the title redrawn after fg")
+        self.assertFalse(term.cursor_visible())
+        term.keys("C-c")
+        self.wait_for_prompt(term)
+        self.assertTrue(term.cursor_visible())
+
 
 if __name__ == "__main__":
     unittest.main(argv=[sys.argv[0]])
