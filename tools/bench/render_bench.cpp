@@ -1,0 +1,338 @@
+// Replays the frames of a whole recorded game through three presenters (ours,
+// a naive full redraw, ncurses) into counting sinks and prints, side by side,
+// the bytes and write calls each needs per frame and the CPU time each takes;
+// then the CPU time of the whole frame loop per frame and the cost of the
+// smallest change, a menu move, each against its target. Run it from the
+// assets folder (`make bench` does); Google Benchmark's flags such as
+// --benchmark_min_time apply to the timings.
+#include <benchmark/benchmark.h>
+
+#include <algorithm>
+#include <cstdio>
+#include <map>
+#include <string>
+#include <vector>
+
+#include "byte_breakdown.h"
+#include "core/game_loop.h"
+#include "counting_sink.h"
+#include "curses_presenter.h"
+#include "frame_recorder.h"
+#include "naive_presenter.h"
+#include "platform/terminal_presenter.h"
+
+namespace {
+
+using Grid = VirtualConsole::Grid;
+
+// The targets the presenter is held to.
+constexpr double MAX_SHARE_OF_NAIVE = 0.10;
+constexpr double MAX_MENU_MOVE_OVERHEAD = 1.15;
+constexpr double MAX_LOOP_MICROSECONDS = 50.0;
+
+struct FrameCounts {
+    std::vector<std::size_t> bytes;
+    std::vector<std::size_t> writes;
+    std::size_t startupBytes = 0;
+    ByteBreakdown breakdown;
+
+    void add(std::size_t frameBytes, std::size_t frameWrites) {
+        bytes.push_back(frameBytes);
+        writes.push_back(frameWrites);
+    }
+    std::size_t totalBytes() const {
+        std::size_t total = 0;
+        for (std::size_t b : bytes) {
+            total += b;
+        }
+        return total;
+    }
+    std::size_t totalWrites() const {
+        std::size_t total = 0;
+        for (std::size_t w : writes) {
+            total += w;
+        }
+        return total;
+    }
+};
+
+std::size_t percentile(std::vector<std::size_t> values, double share) {
+    if (values.empty()) {
+        return 0;
+    }
+    std::sort(values.begin(), values.end());
+    const std::size_t index = static_cast<std::size_t>(share * double(values.size() - 1) + 0.5);
+    return values[index];
+}
+
+// Ours: one write per frame that needs any bytes.
+std::size_t presentOurs(TerminalPresenter& presenter, const Grid& grid, CountingSink& sink) {
+    const std::string bytes = presenter.render(grid);
+    if (!bytes.empty()) {
+        sink.write(bytes.data(), bytes.size());
+    }
+    return bytes.size();
+}
+
+FrameCounts countOurs(const std::vector<Grid>& frames) {
+    FrameCounts counts;
+    TerminalPresenter presenter;
+    for (const Grid& grid : frames) {
+        CountingSink sink;
+        const std::string bytes = presenter.render(grid);
+        if (!bytes.empty()) {
+            sink.write(bytes.data(), bytes.size());
+        }
+        counts.add(sink.bytes(), sink.writes());
+        counts.breakdown.add(bytes);
+    }
+    return counts;
+}
+
+FrameCounts countNaive(const std::vector<Grid>& frames) {
+    FrameCounts counts;
+    NaivePresenter presenter;
+    for (const Grid& grid : frames) {
+        CountingSink sink;
+        const std::string bytes = presenter.render(grid);
+        sink.write(bytes.data(), bytes.size());
+        counts.add(sink.bytes(), sink.writes());
+        counts.breakdown.add(bytes);
+    }
+    return counts;
+}
+
+FrameCounts countCurses(const std::vector<Grid>& frames) {
+    FrameCounts counts;
+    CursesPresenter presenter;
+    counts.startupBytes = presenter.startup().bytes;
+    presenter.keepBytes(true);
+    for (const Grid& grid : frames) {
+        const CursesPresenter::Output output = presenter.render(grid);
+        counts.add(output.bytes, output.writes);
+        counts.breakdown.add(presenter.lastBytes());
+    }
+    return counts;
+}
+
+// Presents each frame of a game through our presenter into a counting
+// sink, as TerminalIo does, while the automatic player plays it.
+class PresentingIo : public GameIo {
+  public:
+    explicit PresentingIo(bool render) : player_(AutoPlayer::Style::Careful), render_(render) {}
+    void present(const VirtualConsole& console) override {
+        ++frames_;
+        if (render_) {
+            presentOurs(presenter_, console.grid(), sink_);
+        }
+        player_.present(console);
+    }
+    int readKey() override { return player_.readKey(); }
+    std::size_t frames() const { return frames_; }
+
+  private:
+    AutoPlayer player_;
+    TerminalPresenter presenter_;
+    CountingSink sink_;
+    bool render_;
+    std::size_t frames_ = 0;
+};
+
+// Keeps the CPU time per iteration of every benchmark run, by name.
+class Collector : public benchmark::BenchmarkReporter {
+  public:
+    bool ReportContext(const Context&) override { return true; }
+    void ReportRuns(const std::vector<Run>& runs) override {
+        for (const Run& run : runs) {
+            if (!run.error_occurred && run.iterations > 0) {
+                cpuSeconds[run.benchmark_name()] =
+                    run.cpu_accumulated_time / double(run.iterations);
+            }
+        }
+    }
+    std::map<std::string, double> cpuSeconds;
+};
+
+const char* verdict(bool pass) {
+    return pass ? "PASS" : "FAIL";
+}
+
+int utf8Length(char32_t ch) {
+    return ch < 0x80 ? 1 : ch < 0x800 ? 2 : ch < 0x10000 ? 3 : 4;
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    benchmark::Initialize(&argc, argv);
+
+    const Playthrough game = recordPlaythrough();
+    const std::vector<Grid>& frames = game.frames;
+    if (game.outcome != AutoPlayer::Outcome::Victory || frames.size() < 300) {
+        std::fprintf(stderr,
+                     "render-bench: the recorded game did not reach the victory (%zu frames); "
+                     "run it from the assets folder\n",
+                     frames.size());
+        return 1;
+    }
+    const double frameCount = double(frames.size());
+
+    // Bytes and write calls, one pass each.
+    const FrameCounts ours = countOurs(frames);
+    const FrameCounts naive = countNaive(frames);
+    const FrameCounts curses = countCurses(frames);
+
+    // CPU time.
+    benchmark::RegisterBenchmark("ours", [&](benchmark::State& state) {
+        for (auto _ : state) {
+            TerminalPresenter presenter;
+            CountingSink sink;
+            for (const Grid& grid : frames) {
+                presentOurs(presenter, grid, sink);
+            }
+            benchmark::DoNotOptimize(sink.bytes());
+        }
+    });
+    benchmark::RegisterBenchmark("naive", [&](benchmark::State& state) {
+        const NaivePresenter presenter;
+        for (auto _ : state) {
+            CountingSink sink;
+            for (const Grid& grid : frames) {
+                const std::string bytes = presenter.render(grid);
+                sink.write(bytes.data(), bytes.size());
+            }
+            benchmark::DoNotOptimize(sink.bytes());
+        }
+    });
+    benchmark::RegisterBenchmark("ncurses", [&](benchmark::State& state) {
+        CursesPresenter presenter;
+        for (auto _ : state) {
+            for (const Grid& grid : frames) {
+                benchmark::DoNotOptimize(presenter.render(grid));
+            }
+        }
+    });
+    std::size_t loopFrames = 0;
+    benchmark::RegisterBenchmark("loop", [&](benchmark::State& state) {
+        for (auto _ : state) {
+            PresentingIo io(true);
+            runGame(io, PLAYTHROUGH_SEED);
+            loopFrames = io.frames();
+        }
+    });
+    std::size_t bareLoopFrames = 0;
+    benchmark::RegisterBenchmark("loop without presenting", [&](benchmark::State& state) {
+        for (auto _ : state) {
+            PresentingIo io(false);
+            runGame(io, PLAYTHROUGH_SEED);
+            bareLoopFrames = io.frames();
+        }
+    });
+    Collector collector;
+    benchmark::RunSpecifiedBenchmarks(&collector);
+    benchmark::Shutdown();
+    auto microsPerFrame = [&](const std::string& name, double perIteration) {
+        const auto found = collector.cpuSeconds.find(name);
+        return found == collector.cpuSeconds.end() || perIteration == 0
+                   ? 0.0
+                   : found->second * 1e6 / perIteration;
+    };
+
+    std::printf("Rendering %zu frames of a whole game (seed %u, careful player, %d fights)\n\n",
+                frames.size(), PLAYTHROUGH_SEED, game.fights);
+    std::printf("%-10s %12s %10s %10s %10s %13s %12s\n", "presenter", "total bytes", "median/fr",
+                "p95/fr", "max/fr", "writes/frame", "CPU us/fr");
+    auto row = [&](const char* name, const FrameCounts& counts) {
+        std::printf("%-10s %12zu %10zu %10zu %10zu %13.2f %12.2f\n", name, counts.totalBytes(),
+                    percentile(counts.bytes, 0.5), percentile(counts.bytes, 0.95),
+                    percentile(counts.bytes, 1.0), double(counts.totalWrites()) / frameCount,
+                    microsPerFrame(name, frameCount));
+    };
+    row("ours", ours);
+    row("naive", naive);
+    row("ncurses", curses);
+    std::printf("(ncurses' start-up, %zu bytes, is left out)\n\n", curses.startupBytes);
+
+    std::printf("%-10s %10s %10s %10s %10s %10s %10s\n", "bytes on", "text", "moves", "colours",
+                "erases", "wrapper", "other");
+    auto spent = [](const char* name, const ByteBreakdown& b) {
+        std::printf("%-10s %10zu %10zu %10zu %10zu %10zu %10zu\n", name, b.text, b.moves, b.colours,
+                    b.erases, b.wrapper, b.other);
+    };
+    spent("ours", ours.breakdown);
+    spent("naive", naive.breakdown);
+    spent("ncurses", curses.breakdown);
+    std::printf("\n");
+
+    const double toCurses = double(ours.totalBytes()) / double(curses.totalBytes());
+    const double toNaive = double(ours.totalBytes()) / double(naive.totalBytes());
+    std::printf("bytes ours/ncurses  %.3f\n", toCurses);
+    std::printf("bytes ours/naive    %.3f\n", toNaive);
+    std::printf("CPU   ours/ncurses  %.3f\n",
+                microsPerFrame("ours", frameCount) / microsPerFrame("ncurses", frameCount));
+    std::printf("CPU   ours/naive    %.3f\n\n",
+                microsPerFrame("ours", frameCount) / microsPerFrame("naive", frameCount));
+
+    // One write for a frame that changed anything, none for one that did not.
+    std::size_t changed = 0;
+    std::size_t unchanged = 0;
+    std::size_t wrongWrites = 0;
+    for (std::size_t i = 0; i < frames.size(); ++i) {
+        const bool changes = i == 0 || frames[i] != frames[i - 1];
+        changes ? ++changed : ++unchanged;
+        wrongWrites += ours.writes[i] != (changes ? 1u : 0u);
+    }
+    std::printf("frames that changed %zu, unchanged %zu (after an arrow's prefix byte)\n", changed,
+                unchanged);
+
+    const double loopMicros = microsPerFrame("loop", double(loopFrames));
+    const double bareMicros = microsPerFrame("loop without presenting", double(bareLoopFrames));
+    std::printf(
+        "whole frame loop (loop, screen, panel, present): %.2f us/frame over %zu frames "
+        "(%.2f us without presenting)\n",
+        loopMicros, loopFrames, bareMicros);
+
+    // The dying stranger's first Down.
+    const std::vector<Grid> opening = recordStrangerMenuMove();
+    TerminalPresenter presenter;
+    std::size_t moveBytes = 0;
+    for (const Grid& grid : opening) {
+        moveBytes = presenter.render(grid).size();
+    }
+    const Grid& before = opening[opening.size() - 2];
+    const Grid& after = opening.back();
+    std::size_t cellBytes = 0;
+    std::size_t cells = 0;
+    for (std::size_t i = 0; i < after.size(); ++i) {
+        if (after[i] != before[i]) {
+            cellBytes += static_cast<std::size_t>(utf8Length(after[i].ch));
+            ++cells;
+        }
+    }
+    std::size_t cursesMoveBytes = 0;
+    {
+        CursesPresenter reference;
+        for (const Grid& grid : opening) {
+            cursesMoveBytes = reference.render(grid).bytes;
+        }
+    }
+    const double moveRatio = cellBytes == 0 ? 0.0 : double(moveBytes) / double(cellBytes);
+    std::printf(
+        "menu move (the stranger's first Down): %zu cells changed, %zu bytes of text; "
+        "ours %zu bytes (%.2fx), ncurses %zu bytes\n\n",
+        cells, cellBytes, moveBytes, moveRatio, cursesMoveBytes);
+
+    std::printf("%s  bytes ours <= ncurses (%zu <= %zu)\n",
+                verdict(ours.totalBytes() <= curses.totalBytes()), ours.totalBytes(),
+                curses.totalBytes());
+    std::printf("%s  bytes ours <= 10%% of naive (%.1f%%)\n",
+                verdict(toNaive <= MAX_SHARE_OF_NAIVE), 100.0 * toNaive);
+    std::printf("%s  one write per changed frame, none per unchanged (%zu frames wrong)\n",
+                verdict(wrongWrites == 0), wrongWrites);
+    std::printf("%s  menu move <= %.2fx its changed cells' bytes (%.2fx)\n",
+                verdict(moveRatio <= MAX_MENU_MOVE_OVERHEAD), MAX_MENU_MOVE_OVERHEAD, moveRatio);
+    std::printf("%s  whole loop < %.0f us per frame (%.2f us)\n",
+                verdict(loopMicros > 0 && loopMicros < MAX_LOOP_MICROSECONDS),
+                MAX_LOOP_MICROSECONDS, loopMicros);
+    return 0;
+}
