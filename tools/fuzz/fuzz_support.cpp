@@ -37,7 +37,9 @@ const std::string& scratchDir() {
 
 }  // namespace
 
-std::string scratchPath(const char* name) { return scratchDir() + "/" + name; }
+std::string scratchPath(const char* name) {
+    return scratchDir() + "/" + name;
+}
 
 std::string writeScratch(const char* name, const std::uint8_t* data, std::size_t size) {
     const std::string path = scratchPath(name);
@@ -54,7 +56,9 @@ std::string writeScratch(const char* name, const std::uint8_t* data, std::size_t
     return path;
 }
 
-void removeScratch(const char* name) { std::remove(scratchPath(name).c_str()); }
+void removeScratch(const char* name) {
+    std::remove(scratchPath(name).c_str());
+}
 
 SplitInput writeSplit(const std::uint8_t* data, std::size_t size) {
     const std::string input(reinterpret_cast<const char*>(data), size);
@@ -73,15 +77,19 @@ SplitInput writeSplit(const std::uint8_t* data, std::size_t size) {
 }
 
 const Place PLACES[] = {
-    {3, 2},   {56, 2},   {0, 35},   {13, 35},  {43, 11},       {4, 22},  // the game's own
-    {75, 45}, {79, 48},  {0, 48},   {-3, -11}, {80, 49},       {-1, 20},
+    {3, 2},   {56, 2},    {0, 35},    {13, 35},       {43, 11},    {4, 22},  // the game's own
+    {75, 45}, {79, 48},   {0, 48},    {-3, -11},      {80, 49},    {-1, 20},
     {20, -5}, {32767, 0}, {0, 32767}, {70000, 70000}, {-70000, 5},
 };
 const int GAME_PLACE_COUNT = 6;
 const int PLACE_COUNT = sizeof PLACES / sizeof PLACES[0];
 
-DrawingInto::DrawingInto(VirtualConsole& console) { g_console = &console; }
-DrawingInto::~DrawingInto() { g_console = nullptr; }
+DrawingInto::DrawingInto(VirtualConsole& console) {
+    g_console = &console;
+}
+DrawingInto::~DrawingInto() {
+    g_console = nullptr;
+}
 
 void printName(const char* name) {
     printAt(31, 28, name);

@@ -52,7 +52,7 @@ void drawEntry(Sheet& sheet, std::int32_t index, std::int32_t count) {
 
 // Makes console the drawing target for its lifetime.
 class DrawingInto {
-public:
+  public:
     explicit DrawingInto(VirtualConsole& console);
     ~DrawingInto();
 };

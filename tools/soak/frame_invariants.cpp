@@ -47,11 +47,13 @@ std::string utf8(const std::u32string& text) {
     return out;
 }
 
-std::u32string ascii(const std::string& text) { return std::u32string(text.begin(), text.end()); }
+std::u32string ascii(const std::string& text) {
+    return std::u32string(text.begin(), text.end());
+}
 
 // The text stands at (column, row); otherwise a line saying what is there.
-void expectText(const Grid& grid, int column, int row, const std::u32string& text,
-                const char* what, std::vector<std::string>& problems) {
+void expectText(const Grid& grid, int column, int row, const std::u32string& text, const char* what,
+                std::vector<std::string>& problems) {
     const std::u32string actual = textAt(grid, column, row, static_cast<int>(text.size()));
     if (actual != text) {
         problems.push_back(std::string(what) + " missing at column " + std::to_string(column) +
@@ -63,7 +65,8 @@ void expectText(const Grid& grid, int column, int row, const std::u32string& tex
 void checkFrameLines(const Grid& grid, std::vector<std::string>& problems) {
     const std::u32string bar(VirtualConsole::COLUMNS - 2, U'-');
     expectText(grid, 0, 0, U"." + bar + U".", "top of the frame", problems);
-    expectText(grid, 0, VirtualConsole::ROWS - 1, U"'" + bar + U"'", "bottom of the frame", problems);
+    expectText(grid, 0, VirtualConsole::ROWS - 1, U"'" + bar + U"'", "bottom of the frame",
+               problems);
     for (int row = 1; row < VirtualConsole::ROWS - 1; ++row) {
         if (at(grid, 0, row).ch != U'|' || at(grid, VirtualConsole::COLUMNS - 1, row).ch != U'|') {
             problems.push_back("side of the frame missing on row " + std::to_string(row));

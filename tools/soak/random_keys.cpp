@@ -2,7 +2,8 @@
 
 namespace {
 
-const char* const ESCAPE_SEQUENCES[] = {"\x1b[A", "\x1b[B", "\x1bOA", "\x1b[C", "\x1b[5~", "\x1b", "\x1b[1;5B"};
+const char* const ESCAPE_SEQUENCES[] = {"\x1b[A",  "\x1b[B", "\x1bOA",   "\x1b[C",
+                                        "\x1b[5~", "\x1b",   "\x1b[1;5B"};
 
 }  // namespace
 

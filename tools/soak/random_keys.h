@@ -9,7 +9,7 @@
 // sequences a terminal sends for other keys, and plain garbage. The same
 // seed gives the same bytes on every machine.
 class RandomKeys {
-public:
+  public:
     explicit RandomKeys(std::uint32_t seed) : engine_(seed) {}
 
     // The next key's bytes: one to four of them.
@@ -17,7 +17,7 @@ public:
     // True once in `times`: lets the caller bend the keys now and then.
     bool oneIn(int times) { return below(times) == 0; }
 
-private:
+  private:
     int below(int bound) { return static_cast<int>(engine_() % static_cast<std::uint32_t>(bound)); }
 
     std::mt19937 engine_;

@@ -30,9 +30,12 @@ bool mentionsMissingFile(const VirtualConsole::Grid& grid) {
 }
 
 class SoakIo : public GameIo {
-public:
+  public:
     SoakIo(const SoakOptions& options, SoakReport& report)
-        : keys_(options.seed), bytesLeft_(options.bytes), keep_(options.reportedProblems), report_(report) {}
+        : keys_(options.seed),
+          bytesLeft_(options.bytes),
+          keep_(options.reportedProblems),
+          report_(report) {}
 
     void startGame() {
         presents_ = 0;
@@ -100,7 +103,7 @@ public:
         return static_cast<unsigned char>(pending_[next_++]);
     }
 
-private:
+  private:
     // Random keys, except that on the exit confirmation the player mostly
     // steps off "yes": a game that quits at every chance never gets deep.
     std::string nextKey() {
@@ -134,7 +137,7 @@ private:
 
 // The game reads its data files from the working directory.
 class InDirectory {
-public:
+  public:
     explicit InDirectory(const std::string& path) {
         if (path.empty()) {
             return;
@@ -153,7 +156,7 @@ public:
     InDirectory(const InDirectory&) = delete;
     InDirectory& operator=(const InDirectory&) = delete;
 
-private:
+  private:
     std::string previous_;
 };
 

@@ -11,7 +11,7 @@
 struct SoakOptions {
     std::size_t bytes = 1000000;
     std::uint32_t seed = 1;
-    std::string dataDir;  // the data files; the working directory when empty
+    std::string dataDir;               // the data files; the working directory when empty
     std::size_t reportedProblems = 5;  // problems kept in full, with their frame
 };
 
