@@ -118,7 +118,7 @@ FrameCounts countCurses(const std::vector<Grid>& frames) {
 // Presents each frame of a game through our presenter into a counting
 // sink, as TerminalIo does, while the automatic player plays it.
 class PresentingIo : public GameIo {
-  public:
+public:
     explicit PresentingIo(bool render) : player_(AutoPlayer::Style::Careful), render_(render) {}
     void present(const VirtualConsole& console) override {
         ++frames_;
@@ -130,7 +130,7 @@ class PresentingIo : public GameIo {
     int readKey() override { return player_.readKey(); }
     std::size_t frames() const { return frames_; }
 
-  private:
+private:
     AutoPlayer player_;
     TerminalPresenter presenter_;
     CountingSink sink_;
@@ -140,7 +140,7 @@ class PresentingIo : public GameIo {
 
 // Keeps the CPU time per iteration of every benchmark run, by name.
 class Collector : public benchmark::BenchmarkReporter {
-  public:
+public:
     bool ReportContext(const Context&) override { return true; }
     void ReportRuns(const std::vector<Run>& runs) override {
         for (const Run& run : runs) {
@@ -295,10 +295,13 @@ int main(int argc, char** argv) {
     // The dying stranger's first Down.
     const std::vector<Grid> opening = recordStrangerMenuMove();
     TerminalPresenter presenter;
-    std::size_t moveBytes = 0;
+    std::string moveOutput;
     for (const Grid& grid : opening) {
-        moveBytes = presenter.render(grid).size();
+        moveOutput = presenter.render(grid);
     }
+    ByteBreakdown move;
+    move.add(moveOutput);
+    const std::size_t moveBytes = moveOutput.size();
     const Grid& before = opening[opening.size() - 2];
     const Grid& after = opening.back();
     std::size_t cellBytes = 0;
@@ -316,11 +319,17 @@ int main(int argc, char** argv) {
             cursesMoveBytes = reference.render(grid).bytes;
         }
     }
-    const double moveRatio = cellBytes == 0 ? 0.0 : double(moveBytes) / double(cellBytes);
+    auto perCellByte = [&](std::size_t bytes) {
+        return cellBytes == 0 ? 0.0 : double(bytes) / double(cellBytes);
+    };
+    const double moveRatio = perCellByte(moveBytes);
     std::printf(
-        "menu move (the stranger's first Down): %zu cells changed, %zu bytes of text; "
-        "ours %zu bytes (%.2fx), ncurses %zu bytes\n\n",
-        cells, cellBytes, moveBytes, moveRatio, cursesMoveBytes);
+        "menu move (the stranger's first Down): %zu cells changed, %zu bytes of their text\n"
+        "  ours %zu bytes = %.2fx (text %zu, moves %zu, colours %zu, update wrapper %zu); "
+        "ncurses %zu bytes = %.2fx\n"
+        "  the text and the update wrapper alone are %.3fx, before any cursor move\n\n",
+        cells, cellBytes, moveBytes, moveRatio, move.text, move.moves, move.colours, move.wrapper,
+        cursesMoveBytes, perCellByte(cursesMoveBytes), perCellByte(cellBytes + move.wrapper));
 
     std::printf("%s  bytes ours <= ncurses (%zu <= %zu)\n",
                 verdict(ours.totalBytes() <= curses.totalBytes()), ours.totalBytes(),
