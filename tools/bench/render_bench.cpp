@@ -9,6 +9,7 @@
 
 #include <algorithm>
 #include <cstdio>
+#include <exception>
 #include <map>
 #include <string>
 #include <vector>
@@ -163,7 +164,7 @@ int utf8Length(char32_t ch) {
 
 }  // namespace
 
-int main(int argc, char** argv) {
+static int run(int argc, char** argv) {
     benchmark::Initialize(&argc, argv);
 
     const Playthrough game = recordPlaythrough();
@@ -344,4 +345,13 @@ int main(int argc, char** argv) {
                 verdict(loopMicros > 0 && loopMicros < MAX_LOOP_MICROSECONDS),
                 MAX_LOOP_MICROSECONDS, loopMicros);
     return 0;
+}
+
+int main(int argc, char** argv) {
+    try {
+        return run(argc, argv);
+    } catch (const std::exception& error) {
+        std::fprintf(stderr, "render-bench: %s\n", error.what());
+        return 1;
+    }
 }
