@@ -45,7 +45,7 @@ class SmallWindow(unittest.TestCase):
         self.assertIn("60x20", term.screen())
         self.assertNotIn("#####", term.screen())  # no piece of the title
         term.keys("Space")  # not seen by the player, so not taken
-        time.sleep(0.3)
+        time.sleep(1.0)  # time to read it, on a busy machine too
 
         term.tmux("resize-window", "-x", "80", "-y", "50")
         term.wait_for_text("Нажмите любую клавишу")  # still the title
