@@ -7,6 +7,7 @@
 #include <random>
 #include <set>
 
+#include "core/keys.h"
 #include "core/screen_ids.h"
 #include "frame_recorder.h"
 #include "platform/terminal_presenter.h"
@@ -158,14 +159,15 @@ TEST_F(PresenterReplay, EveryFrameOfAWholeGameIsShownExactly) {
 
 TEST_F(PresenterReplay, ArrowPrefixFramesSendNothingAndChangedFramesOneUpdate) {
     TerminalPresenter presenter;
-    std::size_t silent = 0;
+    std::size_t afterPrefix = 0;
     for (std::size_t i = 0; i < game_->frames.size(); ++i) {
         const bool unchanged = i > 0 && game_->frames[i] == game_->frames[i - 1];
         const std::string bytes = presenter.render(game_->frames[i]);
         EXPECT_EQ(bytes.empty(), unchanged) << "frame " << i;
-        silent += bytes.empty();
+        afterPrefix += unchanged && game_->keys[i - 1] == KEY_ARROW_PREFIX;
     }
-    EXPECT_GT(silent, 0u);  // the player's arrows did give such frames
+    // Most of the unchanged frames are a menu's after an arrow's first byte.
+    EXPECT_GT(afterPrefix, 100u);
 }
 
 TEST_F(PresenterReplay, AfterAnInvalidateTheFrameIsDrawnOverWhateverTheTerminalShowed) {

@@ -16,6 +16,7 @@
 
 #include "byte_breakdown.h"
 #include "core/game_loop.h"
+#include "core/keys.h"
 #include "counting_sink.h"
 #include "curses_presenter.h"
 #include "frame_recorder.h"
@@ -277,14 +278,17 @@ static int run(int argc, char** argv) {
     // One write for a frame that changed anything, none for one that did not.
     std::size_t changed = 0;
     std::size_t unchanged = 0;
+    std::size_t afterPrefix = 0;
     std::size_t wrongWrites = 0;
     for (std::size_t i = 0; i < frames.size(); ++i) {
         const bool changes = i == 0 || frames[i] != frames[i - 1];
         changes ? ++changed : ++unchanged;
+        afterPrefix += !changes && game.keys[i - 1] == KEY_ARROW_PREFIX;
         wrongWrites += ours.writes[i] != (changes ? 1u : 0u);
     }
-    std::printf("frames that changed %zu, unchanged %zu (after an arrow's prefix byte)\n", changed,
-                unchanged);
+    std::printf(
+        "frames that changed %zu, unchanged %zu (%zu of them after an arrow's prefix byte)\n",
+        changed, unchanged, afterPrefix);
 
     const double loopMicros = microsPerFrame("loop", double(loopFrames));
     const double bareMicros = microsPerFrame("loop without presenting", double(bareLoopFrames));
