@@ -106,7 +106,9 @@ void onContinue(int) {
     wake('C');
 }
 
-void onResize(int) { wake('W'); }
+void onResize(int) {
+    wake('W');
+}
 
 // A program started with standard input, output or error closed would get
 // that number for its wake-up pipe, and then wait on the pipe for keys
@@ -145,7 +147,16 @@ TerminalIo::TerminalIo() {
         fcntl(g_wakeWrite, F_SETFD, FD_CLOEXEC);
     }
     g_haveSavedMode = isatty(STDIN_FILENO) && tcgetattr(STDIN_FILENO, &g_savedMode) == 0;
-    for (int sig : {SIGINT, SIGTERM, SIGHUP, SIGQUIT, SIGSEGV, SIGBUS, SIGFPE, SIGILL, SIGABRT}) {
+    for (int sig : {SIGINT, SIGTERM, SIGHUP, SIGQUIT}) {
+        // A signal the game was started to ignore (nohup, a background job)
+        // stays ignored.
+        struct sigaction current {};
+        if (sigaction(sig, nullptr, &current) == 0 && current.sa_handler == SIG_IGN) {
+            continue;
+        }
+        installHandler(sig, onFatalSignal);
+    }
+    for (int sig : {SIGSEGV, SIGBUS, SIGFPE, SIGILL, SIGABRT}) {
         installHandler(sig, onFatalSignal);
     }
     signal(SIGPIPE, SIG_IGN);

@@ -27,11 +27,11 @@ def game_pid(term):
 
 
 class Signals(unittest.TestCase):
-    def start(self):
+    def start(self, launch="%s"):
         term = TmuxSession()
         self.addCleanup(term.close)
         # No "; echo" after it: an interrupted command list stops at once.
-        term.type_line("cd %s && %s" % (ASSETS, BINARY))
+        term.type_line("cd %s && %s" % (ASSETS, launch % BINARY))
         term.wait_for_text("Нажмите любую клавишу")
         term.keys("Space")
         term.wait_for_text_at(32, 36, "1 - Далее")
@@ -69,6 +69,14 @@ class Signals(unittest.TestCase):
                 else:
                     subprocess.run(["kill", "-%d" % how, str(game_pid(term))], check=True)
                 self.assert_terminal_given_back(term, "$", status)
+
+    def test_a_hangup_the_game_was_started_to_ignore_stays_ignored(self):
+        term = self.start("(trap '' HUP; exec %s)")
+        subprocess.run(["kill", "-HUP", str(game_pid(term))], check=True)
+        term.keys("Enter")
+        term.wait_for_text_at(31, 32, " Похоже, его мечта сбылась...")
+        term.keys("C-c")
+        self.assert_terminal_given_back(term, "$")
 
     def test_ctrl_z_then_fg_redraws_and_keys_work(self):
         term = self.start()
