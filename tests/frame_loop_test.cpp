@@ -4,6 +4,7 @@
 #include "screens/story_screen.h"
 #include "support/game_driver.h"
 #include "support/screen_text.h"
+#include "support/temp_dir.h"
 
 namespace {
 
@@ -108,6 +109,16 @@ TEST(StoryPages, DeathPageEndsTheGameOnTheNextEnter) {
     EXPECT_TRUE(hasTextAt(death.grid, 31, 32, " Джек пал Героем, спасая мир..."));
     EXPECT_EQ(game.last().screen, SCREEN_QUIT);
     EXPECT_TRUE(hasTextAt(game.last().grid, 31, 34, "Все люди обречены... THE END"));
+}
+
+TEST(FrameLoop, MissingDataFileIsShownEvenBelowAFullScreenTitle) {
+    TempDir dir;
+    dir.copyAssets();
+    dir.write("Title.txt", repeat("#\n", 60));  // leaves the cursor below the screen
+    dir.remove("NPC.txt");
+    const GameResult game = playGame("t", 1, nullptr, dir.path());
+    ASSERT_GE(game.frames.size(), 2u);
+    EXPECT_TRUE(hasTextAt(game.frames[1].grid, 0, 48, "File NPC.txt not found"));
 }
 
 TEST(FrameLoop, EndOfInputAtTheTitleEndsCleanly) {

@@ -163,6 +163,11 @@ int runGame(GameIo& io, std::uint32_t seed) {
     showTitle("Title.txt");
     io.present(console);
     if (io.readKey() != GameIo::END_OF_INPUT) {
+        if (console.cursorRow() >= VirtualConsole::ROWS) {
+            // A title that filled the screen left the cursor below it, where a
+            // loader's message would be lost: report on the last row instead.
+            console.moveCursor(0, VirtualConsole::ROWS - 1);
+        }
         const int cursorBefore =
             console.cursorRow() * VirtualConsole::COLUMNS + console.cursorColumn();
         createWorld();
