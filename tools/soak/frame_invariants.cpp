@@ -4,6 +4,7 @@
 
 #include "console/colours.h"
 #include "core/hero.h"
+#include "platform/terminal_presenter.h"
 
 namespace {
 
@@ -19,24 +20,6 @@ std::u32string textAt(const Grid& grid, int column, int row, int length) {
         out += at(grid, c, row).ch;
     }
     return out;
-}
-
-void appendUtf8(char32_t ch, std::string& out) {
-    if (ch < 0x80) {
-        out += char(ch);
-    } else if (ch < 0x800) {
-        out += char(0xC0 | (ch >> 6));
-        out += char(0x80 | (ch & 0x3F));
-    } else if (ch < 0x10000) {
-        out += char(0xE0 | (ch >> 12));
-        out += char(0x80 | ((ch >> 6) & 0x3F));
-        out += char(0x80 | (ch & 0x3F));
-    } else {
-        out += char(0xF0 | (ch >> 18));
-        out += char(0x80 | ((ch >> 12) & 0x3F));
-        out += char(0x80 | ((ch >> 6) & 0x3F));
-        out += char(0x80 | (ch & 0x3F));
-    }
 }
 
 std::string utf8(const std::u32string& text) {
