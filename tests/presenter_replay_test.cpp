@@ -119,7 +119,7 @@ TerminalModel::Options cursorLostAtLastColumn() {
 }
 
 class PresenterReplay : public ::testing::Test {
-protected:
+  protected:
     static void SetUpTestSuite() {
         WorkingDirectory here(assetsDir());
         game_ = new Playthrough(recordPlaythrough());

@@ -7,7 +7,7 @@
 // class adds its own run(), called by the game loop once per frame while
 // the screen is current.
 class Screen : public Menu {
-public:
+  public:
     static constexpr int LINE_COUNT = 3;
 
     Screen() { clear(); }
@@ -15,7 +15,7 @@ public:
     // What the person on the screen says, or the outcome of the last action.
     TextString lines[LINE_COUNT];
 
-protected:
+  protected:
     // The three lines at column 31, rows 32 to 34, in the colour in force.
     void printLines() const;
     // The menu's key handling, then the menu at column 32, row 36.

@@ -14,7 +14,7 @@
 // and the prompt starts below the frame. Ctrl-Z suspends with the terminal
 // restored; fg redraws. Only one may exist at a time.
 class TerminalIo : public GameIo {
-public:
+  public:
     TerminalIo();
     ~TerminalIo() override;
     TerminalIo(const TerminalIo&) = delete;
@@ -23,7 +23,7 @@ public:
     void present(const VirtualConsole& console) override;
     int readKey() override;
 
-private:
+  private:
     void show();
     void handleWakeups();
     bool fillKeys();

@@ -24,7 +24,7 @@ constexpr int MAX_BRIDGE = 8;
 // file must not reach the terminal as such: it would move the cursor or
 // start a sequence of its own and garble the frame.
 constexpr char16_t CONTROL_GLYPHS[32] = {
-    u' ',    u'\u263A', u'\u263B', u'\u2665', u'\u2666', u'\u2663', u'\u2660', u'\u2022',
+    u' ',      u'\u263A', u'\u263B', u'\u2665', u'\u2666', u'\u2663', u'\u2660', u'\u2022',
     u'\u25D8', u'\u25CB', u'\u25D9', u'\u2642', u'\u2640', u'\u266A', u'\u266B', u'\u263C',
     u'\u25BA', u'\u25C4', u'\u2195', u'\u203C', u'\u00B6', u'\u00A7', u'\u25AC', u'\u21A8',
     u'\u2191', u'\u2193', u'\u2192', u'\u2190', u'\u221F', u'\u2194', u'\u25B2', u'\u25BC',
@@ -173,9 +173,13 @@ void appendUtf8(char32_t ch, std::string& out) {
     }
 }
 
-TerminalPresenter::TerminalPresenter() { shown_.fill(VirtualConsole::Cell{}); }
+TerminalPresenter::TerminalPresenter() {
+    shown_.fill(VirtualConsole::Cell{});
+}
 
-char32_t TerminalPresenter::glyph(char32_t ch) { return shown(ch); }
+char32_t TerminalPresenter::glyph(char32_t ch) {
+    return shown(ch);
+}
 
 std::string TerminalPresenter::colourSequence(std::uint8_t colour) {
     // Console attribute bits are blue 1, green 2, red 4; ANSI numbers them

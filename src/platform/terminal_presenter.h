@@ -14,7 +14,7 @@
 // where the colour differs. It writes nothing itself: the caller sends the
 // result in one write(). `make bench` measures it against ncurses.
 class TerminalPresenter {
-public:
+  public:
     TerminalPresenter();
 
     // The bytes for the next frame; empty when nothing changed.
@@ -30,7 +30,7 @@ public:
     // carry become '?'.
     static char32_t glyph(char32_t ch);
 
-private:
+  private:
     using Cell = VirtualConsole::Cell;
     void renderRow(int row, const VirtualConsole::Grid& grid, std::string& out);
     bool eraseBelow(int row, const VirtualConsole::Grid& grid, std::string& out);

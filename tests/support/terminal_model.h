@@ -23,7 +23,7 @@
 // such a character: until an absolute move (CUP) anything that depends on
 // where it is counts as an error.
 class TerminalModel {
-public:
+  public:
     static constexpr int DEFAULT_COLOUR = -1;
 
     struct Cell {
@@ -54,7 +54,7 @@ public:
     int cursorColumn() const { return column_; }
     int cursorRow() const { return row_; }
 
-private:
+  private:
     bool fail(const std::string& what, std::size_t at);
     bool applyCsi(const std::string& bytes, std::size_t& i);
     bool print(char32_t ch, std::size_t at);

@@ -5,7 +5,7 @@
 // Where the benchmark's presenters write instead of a terminal: it only
 // counts the bytes and the write calls it receives.
 class CountingSink {
-public:
+  public:
     void write(const char* /*data*/, std::size_t size) {
         bytes_ += size;
         ++writes_;
@@ -13,7 +13,7 @@ public:
     std::size_t bytes() const { return bytes_; }
     std::size_t writes() const { return writes_; }
 
-private:
+  private:
     std::size_t bytes_ = 0;
     std::size_t writes_ = 0;
 };

@@ -15,7 +15,7 @@ struct screen;
 // the calls can be counted. Only one may exist at a time (ncurses keeps one
 // current screen).
 class CursesPresenter {
-public:
+  public:
     CursesPresenter();
     ~CursesPresenter();
     CursesPresenter(const CursesPresenter&) = delete;
@@ -34,7 +34,7 @@ public:
     void keepBytes(bool keep) { keep_ = keep; }
     const std::string& lastBytes() const { return last_; }
 
-private:
+  private:
     Output drain();
 
     int writeEnd_ = -1;

@@ -11,7 +11,7 @@ namespace {
 // Passes the frames and keys of a game through to another GameIo and keeps
 // a copy of each frame with the screen it belongs to.
 class RecordingIo : public GameIo {
-public:
+  public:
     RecordingIo(GameIo& inner, Playthrough& record) : inner_(inner), record_(record) {}
 
     void present(const VirtualConsole& console) override {
@@ -29,14 +29,14 @@ public:
         return key;
     }
 
-private:
+  private:
     GameIo& inner_;
     Playthrough& record_;
 };
 
 // Enter until the stranger speaks, then one Down, then the end of input.
 class ToTheStrangerIo : public GameIo {
-public:
+  public:
     void present(const VirtualConsole& console) override {
         if (!done_) {
             frames_.push_back(console.grid());
@@ -63,7 +63,7 @@ public:
 
     std::vector<VirtualConsole::Grid>& frames() { return frames_; }
 
-private:
+  private:
     std::string keys_;
     bool pressedDown_ = false;
     bool done_ = false;

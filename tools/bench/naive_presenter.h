@@ -9,6 +9,6 @@
 // colour differs from the cell before. The yardstick the diffing presenter
 // is measured against in the benchmark.
 class NaivePresenter {
-public:
+  public:
     std::string render(const VirtualConsole::Grid& grid) const;
 };

@@ -120,7 +120,7 @@ FrameCounts countCurses(const std::vector<Grid>& frames) {
 // Presents each frame of a game through our presenter into a counting
 // sink, as TerminalIo does, while the automatic player plays it.
 class PresentingIo : public GameIo {
-public:
+  public:
     explicit PresentingIo(bool render) : player_(AutoPlayer::Style::Careful), render_(render) {}
     void present(const VirtualConsole& console) override {
         ++frames_;
@@ -132,7 +132,7 @@ public:
     int readKey() override { return player_.readKey(); }
     std::size_t frames() const { return frames_; }
 
-private:
+  private:
     AutoPlayer player_;
     TerminalPresenter presenter_;
     CountingSink sink_;
@@ -142,7 +142,7 @@ private:
 
 // Keeps the CPU time per iteration of every benchmark run, by name.
 class Collector : public benchmark::BenchmarkReporter {
-public:
+  public:
     bool ReportContext(const Context&) override { return true; }
     void ReportRuns(const std::vector<Run>& runs) override {
         for (const Run& run : runs) {
@@ -350,7 +350,8 @@ static int run(int argc, char** argv) {
     };
     const double moveRatio = overFloor(moveBytes);
     std::printf(
-        "menu move (the stranger's first Down): %zu cells on the changed lines, %zu bytes of text,\n"
+        "menu move (the stranger's first Down): %zu cells on the changed lines, %zu bytes of "
+        "text,\n"
         "  %zu bytes with a cursor move and a colour for each line (the floor)\n"
         "  ours %zu bytes = %.2fx the floor (text %zu, moves %zu, colours %zu, update wrapper "
         "%zu); ncurses %zu bytes = %.2fx\n\n",
