@@ -92,8 +92,7 @@ void destroyWorld() {
     g_npcSprites.reset();
 }
 
-// One frame after another until a screen quits (true) or the keys run out
-// (false).
+// One frame after another until a screen quits or the keys run out.
 void frameLoop(GameIo& io, VirtualConsole& console, LocalScreens& screens) {
     for (;;) {
         console.clear();
@@ -151,6 +150,24 @@ void showTitle(const char* path) {
     printAt(0, 0, content.data());
 }
 
+namespace {
+
+// Creates the long-lived objects; true when a loader had to report a missing
+// data file on the console.
+bool createWorldReportingProblems(VirtualConsole& console) {
+    if (console.cursorRow() >= VirtualConsole::ROWS) {
+        // A title that filled the screen left the cursor below it, where a
+        // loader's message would be lost: report on the last row instead.
+        console.moveCursor(0, VirtualConsole::ROWS - 1);
+    }
+    const int columnBefore = console.cursorColumn();
+    const int rowBefore = console.cursorRow();
+    createWorld();
+    return console.cursorColumn() != columnBefore || console.cursorRow() != rowBefore;
+}
+
+}  // namespace
+
 int runGame(GameIo& io, std::uint32_t seed) {
     g_screen = SCREEN_STORY;
     g_questStage = 0;
@@ -163,34 +180,20 @@ int runGame(GameIo& io, std::uint32_t seed) {
     showTitle("Title.txt");
     io.present(console);
     if (io.readKey() != GameIo::END_OF_INPUT) {
-        if (console.cursorRow() >= VirtualConsole::ROWS) {
-            // A title that filled the screen left the cursor below it, where a
-            // loader's message would be lost: report on the last row instead.
-            console.moveCursor(0, VirtualConsole::ROWS - 1);
-        }
-        const int cursorBefore =
-            console.cursorRow() * VirtualConsole::COLUMNS + console.cursorColumn();
-        createWorld();
-        const int cursorAfter =
-            console.cursorRow() * VirtualConsole::COLUMNS + console.cursorColumn();
-        if (cursorAfter != cursorBefore) {
-            // A loader reported a missing data file: let the player read it
-            // before the game goes on without that data.
+        // The player gets to read a loader's report before the game goes on
+        // without that data.
+        const bool reported = createWorldReportingProblems(console);
+        if (reported) {
             io.present(console);
-            if (io.readKey() == GameIo::END_OF_INPUT) {
-                destroyWorld();
-                g_console = nullptr;
-                return 0;
-            }
         }
-        setColour(COLOUR_GREY);
-        console.clear();
-        {
+        if (!reported || io.readKey() != GameIo::END_OF_INPUT) {
+            setColour(COLOUR_GREY);
+            console.clear();
             LocalScreens screens;
             frameLoop(io, console, screens);
             io.present(console);
-            destroyWorld();
         }
+        destroyWorld();
     }
     g_console = nullptr;
     return 0;
