@@ -27,7 +27,6 @@ void KeyDecoder::feed(unsigned char byte, std::string& keys) {
         case State::Escape:
             if (byte == '[') {
                 state_ = State::Csi;
-                sequenceLength_ = 0;
             } else if (byte == 'O') {
                 state_ = State::Ss3;
             } else if (byte == ESC) {
@@ -39,11 +38,14 @@ void KeyDecoder::feed(unsigned char byte, std::string& keys) {
             }
             return;
         case State::Csi:
-            // Parameters and intermediates run up to a final byte 0x40..0x7E.
+            // Parameters and intermediates (0x20 to 0x3F) run up to a final
+            // byte 0x40..0x7E. Anything else breaks the sequence off and
+            // counts as a key of its own.
             if (byte >= 0x40 && byte <= 0x7E) {
                 finishSequence(byte, keys);
-            } else if (++sequenceLength_ > MAX_SEQUENCE || byte < 0x20) {
-                state_ = State::Plain;  // not a sequence after all: drop it
+            } else if (byte < 0x20 || byte > 0x7E) {
+                state_ = State::Plain;
+                feed(byte, keys);
             }
             return;
         case State::Ss3:

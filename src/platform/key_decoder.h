@@ -21,10 +21,7 @@ class KeyDecoder {
 
   private:
     enum class State { Plain, Escape, Csi, Ss3 };
-    static constexpr int MAX_SEQUENCE = 32;
-
     void finishSequence(unsigned char final, std::string& keys);
 
     State state_ = State::Plain;
-    int sequenceLength_ = 0;
 };

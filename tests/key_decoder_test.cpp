@@ -1,0 +1,48 @@
+#include "platform/key_decoder.h"
+
+#include <gtest/gtest.h>
+
+namespace {
+
+std::string decode(const std::string& bytes, bool flushAtEnd = false) {
+    KeyDecoder decoder;
+    std::string keys;
+    for (char byte : bytes) {
+        decoder.feed(static_cast<unsigned char>(byte), keys);
+    }
+    if (flushAtEnd) {
+        decoder.flush(keys);
+    }
+    return keys;
+}
+
+TEST(KeyDecoder, ArrowsInBothFormsBecomeThePrefixAndTheScanCode) {
+    EXPECT_EQ(decode("\x1b[A"), "\xE0\x48");
+    EXPECT_EQ(decode("\x1b[B"), "\xE0\x50");
+    EXPECT_EQ(decode("\x1bOA"), "\xE0\x48");  // application cursor mode
+    EXPECT_EQ(decode("\x1bOB\x1b[1;5A"), "\xE0\x50\xE0\x48");
+}
+
+TEST(KeyDecoder, EnterAndPlainKeysPassLineFeedCountsAsEnter) {
+    EXPECT_EQ(decode("\r"), "\r");
+    EXPECT_EQ(decode("\n"), "\r");
+    EXPECT_EQ(decode("aH P"), "aH P");
+}
+
+TEST(KeyDecoder, OtherSequencesAreSwallowedWhole) {
+    EXPECT_EQ(decode("\x1b[C\x1b[D\x1b[5~\x1b[200~x"), "x");  // right, left, page up, paste start
+    EXPECT_EQ(decode("\x1b[<0;10;5M"), "");                   // a mouse report
+    // However long its parameters, a sequence stays whole.
+    EXPECT_EQ(decode("\x1b[" + std::string(100, '1') + "Aq"), "\xE0\x48q");
+    // A sequence broken off by Enter still lets the Enter through.
+    EXPECT_EQ(decode("\x1b[1\r"), "\r");
+}
+
+TEST(KeyDecoder, LoneEscapeIsAKeyOnceTheTerminalGoesQuiet) {
+    EXPECT_EQ(decode("\x1b", true), "\x1b");
+    EXPECT_EQ(decode("\x1b\x1b[A"), "\x1b\xE0\x48");
+    EXPECT_EQ(decode("\x1bx"), "x");  // Alt+x is x
+    EXPECT_EQ(decode("\x1b[1;", true), "");
+}
+
+}  // namespace
