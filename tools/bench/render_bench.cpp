@@ -76,28 +76,17 @@ std::size_t presentOurs(TerminalPresenter& presenter, const Grid& grid, Counting
     return bytes.size();
 }
 
-FrameCounts countOurs(const std::vector<Grid>& frames) {
+// Ours and the naive redraw: one write per frame that needs any bytes.
+template <typename Presenter>
+FrameCounts countWith(const std::vector<Grid>& frames) {
     FrameCounts counts;
-    TerminalPresenter presenter;
+    Presenter presenter;
     for (const Grid& grid : frames) {
         CountingSink sink;
         const std::string bytes = presenter.render(grid);
         if (!bytes.empty()) {
             sink.write(bytes.data(), bytes.size());
         }
-        counts.add(sink.bytes(), sink.writes());
-        counts.breakdown.add(bytes);
-    }
-    return counts;
-}
-
-FrameCounts countNaive(const std::vector<Grid>& frames) {
-    FrameCounts counts;
-    NaivePresenter presenter;
-    for (const Grid& grid : frames) {
-        CountingSink sink;
-        const std::string bytes = presenter.render(grid);
-        sink.write(bytes.data(), bytes.size());
         counts.add(sink.bytes(), sink.writes());
         counts.breakdown.add(bytes);
     }
@@ -180,8 +169,8 @@ static int run(int argc, char** argv) {
     const double frameCount = double(frames.size());
 
     // Bytes and write calls, one pass each.
-    const FrameCounts ours = countOurs(frames);
-    const FrameCounts naive = countNaive(frames);
+    const FrameCounts ours = countWith<TerminalPresenter>(frames);
+    const FrameCounts naive = countWith<NaivePresenter>(frames);
     const FrameCounts curses = countCurses(frames);
 
     // CPU time.
