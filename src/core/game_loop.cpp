@@ -1,13 +1,12 @@
 #include "core/game_loop.h"
 
-#include <cstdio>
 #include <memory>
-#include <vector>
 
 #include "console/colours.h"
 #include "console/console_output.h"
 #include "core/game_state.h"
 #include "core/hero.h"
+#include "data/data_file.h"
 #include "data/monster_catalogue.h"
 #include "data/sprite_sheet.h"
 #include "data/weapon_catalogue.h"
@@ -125,29 +124,13 @@ void frameLoop(GameIo& io, VirtualConsole& console, LocalScreens& screens) {
 }  // namespace
 
 void showTitle(const char* path) {
-    std::FILE* file = std::fopen(path, "rb");
-    if (file == nullptr) {
+    const DataFile file(path);
+    if (!file.isOpen()) {
         writeRaw("File %s not found", path);
         return;
     }
-    std::vector<char> content;
-    char chunk[4096];
-    std::size_t got;
-    // A title is a screenful; more than that could never be seen anyway.
-    constexpr std::size_t MAX_TITLE_BYTES = 64 * 1024;
-    while (content.size() < MAX_TITLE_BYTES &&
-           (got = std::fread(chunk, 1, sizeof chunk, file)) > 0) {
-        for (std::size_t i = 0; i < got; ++i) {
-            if (chunk[i] == '\n' && !content.empty() && content.back() == '\r') {
-                content.back() = '\n';  // text mode: CR LF is one line break
-            } else {
-                content.push_back(chunk[i]);
-            }
-        }
-    }
-    std::fclose(file);
-    content.push_back('\0');  // the text ends at the first zero byte
-    printAt(0, 0, content.data());
+    // One text from the top left corner; it ends at the first zero byte.
+    printAt(0, 0, file.text().c_str());
 }
 
 namespace {

@@ -16,6 +16,8 @@ class DataFile {
     explicit DataFile(const char* path);
 
     bool isOpen() const { return open_; }
+    // The whole file as read, line breaks folded.
+    const std::string& text() const { return text_; }
 
     // Like scanf("%i"): white space, an optional sign, then decimal, octal
     // after a leading 0 or hexadecimal after 0x. False when no number could
