@@ -1,9 +1,8 @@
-// Wires the player's terminal to the game; the game itself is the library.
+// Wires the player's console to the game; the game itself is the library.
 #include "core/game_loop.h"
-#include "platform/clock.h"
-#include "platform/terminal_io.h"
+#include "platform/port.h"
 
 int main() {
-    TerminalIo terminal;
-    return runGame(terminal, tickCount());
+    const std::unique_ptr<GameIo> console = openPlayerConsole();
+    return runGame(*console, tickCount());
 }

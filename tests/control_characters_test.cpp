@@ -4,7 +4,7 @@
 // own and garble every frame after.
 #include <gtest/gtest.h>
 
-#include "platform/terminal_presenter.h"
+#include "platform/posix/terminal_presenter.h"
 #include "platform/virtual_console.h"
 
 namespace {

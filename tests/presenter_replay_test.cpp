@@ -10,7 +10,8 @@
 #include "core/keys.h"
 #include "core/screen_ids.h"
 #include "frame_recorder.h"
-#include "platform/terminal_presenter.h"
+#include "platform/glyphs.h"
+#include "platform/posix/terminal_presenter.h"
 #include "support/game_driver.h"
 #include "support/screen_text.h"
 #include "support/terminal_model.h"
@@ -47,7 +48,7 @@ std::string modelRow(const TerminalModel& terminal, int row) {
         for (int column = 0; column < COLUMNS; ++column) {
             const VirtualConsole::Cell& want = grid[row * COLUMNS + column];
             const TerminalModel::Cell& got = terminal.cell(column, row);
-            const char32_t glyph = TerminalPresenter::glyph(want.ch);
+            const char32_t glyph = glyphOf(want.ch);
             const bool blank = glyph == U' ';
             const bool right = got.ch == glyph && got.background == BLACK &&
                                (blank || got.foreground == ansiColour(want.colour));

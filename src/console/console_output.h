@@ -2,6 +2,7 @@
 
 #include <cstdint>
 
+#include "console/printf_like.h"
 #include "console/text_string.h"
 
 class VirtualConsole;
@@ -14,7 +15,7 @@ extern VirtualConsole* g_console;
 void printAt(std::int16_t column, std::int16_t row, TextString text);
 // printf-style output at the cursor, no positioning, bytes shown as the
 // console's own code page (866). Used for box pieces and fixed messages.
-void writeRaw(const char* format, ...) __attribute__((format(printf, 1, 2)));
+void writeRaw(const char* format, ...) PRINTF_LIKE(1, 2);
 void setColour(std::uint8_t colour);
 // The bevelled outline of a box; its inside is left as it was.
 void drawBox(int left, int top, int right, int bottom);

@@ -3,8 +3,8 @@
 class VirtualConsole;
 
 // What the frame loop needs from the outside world: show the console to the
-// player, and wait for one key. The real terminal implements it in
-// TerminalIo; tests and tools implement it with scripted keys.
+// player, and wait for one key. Each platform backend implements it for the
+// real console (see port.h); tests and tools, with scripted keys.
 class GameIo {
   public:
     static constexpr int END_OF_INPUT = -1;

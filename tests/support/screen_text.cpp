@@ -3,7 +3,7 @@
 #include <map>
 
 #include "platform/code_pages.h"
-#include "platform/terminal_presenter.h"
+#include "platform/utf8.h"
 
 std::u32string fromUtf8(const std::string& text) {
     std::u32string out;

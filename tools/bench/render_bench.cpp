@@ -21,7 +21,7 @@
 #include "curses_presenter.h"
 #include "frame_recorder.h"
 #include "naive_presenter.h"
-#include "platform/terminal_presenter.h"
+#include "platform/posix/terminal_presenter.h"
 
 namespace {
 

@@ -4,7 +4,7 @@
 
 #include "console/colours.h"
 #include "core/hero.h"
-#include "platform/terminal_presenter.h"
+#include "platform/utf8.h"
 
 namespace {
 

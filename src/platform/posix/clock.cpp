@@ -1,4 +1,4 @@
-#include "platform/clock.h"
+#include "platform/port.h"
 
 #include <time.h>
 

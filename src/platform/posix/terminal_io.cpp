@@ -1,4 +1,4 @@
-#include "platform/terminal_io.h"
+#include "platform/posix/terminal_io.h"
 
 #include <errno.h>
 #include <fcntl.h>
@@ -10,6 +10,8 @@
 #include <unistd.h>
 
 #include <cstdio>
+
+#include "platform/port.h"
 
 namespace {
 
@@ -280,4 +282,8 @@ int TerminalIo::readKey() {
     const unsigned char key = static_cast<unsigned char>(keys_.front());
     keys_.erase(0, 1);
     return key;
+}
+
+std::unique_ptr<GameIo> openPlayerConsole() {
+    return std::make_unique<TerminalIo>();
 }

@@ -1,6 +1,9 @@
-#include "platform/terminal_presenter.h"
+#include "platform/posix/terminal_presenter.h"
 
 #include <algorithm>
+
+#include "platform/glyphs.h"
+#include "platform/utf8.h"
 
 namespace {
 
@@ -19,46 +22,22 @@ constexpr int ERASE_COST = 3;
 // to get over them never pays.
 constexpr int MAX_BRIDGE = 8;
 
-// What the console shows for the control codes 0 to 31, as on the game's
-// home platform. A tab, a carriage return or an escape from a damaged data
-// file must not reach the terminal as such: it would move the cursor or
-// start a sequence of its own and garble the frame.
-constexpr char16_t CONTROL_GLYPHS[32] = {
-    u' ',      u'\u263A', u'\u263B', u'\u2665', u'\u2666', u'\u2663', u'\u2660', u'\u2022',
-    u'\u25D8', u'\u25CB', u'\u25D9', u'\u2642', u'\u2640', u'\u266A', u'\u266B', u'\u263C',
-    u'\u25BA', u'\u25C4', u'\u2195', u'\u203C', u'\u00B6', u'\u00A7', u'\u25AC', u'\u21A8',
-    u'\u2191', u'\u2193', u'\u2192', u'\u2190', u'\u221F', u'\u2194', u'\u25B2', u'\u25BC',
-};
-
-char32_t shown(char32_t ch) {
-    if (ch < 0x20) {
-        return CONTROL_GLYPHS[ch];
-    }
-    if (ch == 0x7F) {
-        return U'\u2302';
-    }
-    if ((ch >= 0x80 && ch < 0xA0) || (ch >= 0xD800 && ch < 0xE000) || ch > 0x10FFFF) {
-        return U'?';  // C1 controls and what UTF-8 cannot carry
-    }
-    return ch;
-}
-
 int utf8Length(char32_t ch) {
-    ch = shown(ch);
+    ch = glyphOf(ch);
     return ch < 0x80 ? 1 : ch < 0x800 ? 2 : ch < 0x10000 ? 3 : 4;
 }
 
 using Cell = VirtualConsole::Cell;
 
 bool isBlank(const Cell& cell) {
-    return cell.ch == U' ' || shown(cell.ch) == U' ';
+    return cell.ch == U' ' || glyphOf(cell.ch) == U' ';
 }
 
 // Whether the terminal shows two unequal cells alike: a blank is only its
 // black background, whatever its text colour.
 bool alike(const Cell& a, const Cell& b) {
-    const char32_t glyph = shown(a.ch);
-    return glyph == shown(b.ch) && (glyph == U' ' || a.colour == b.colour);
+    const char32_t glyph = glyphOf(a.ch);
+    return glyph == glyphOf(b.ch) && (glyph == U' ' || a.colour == b.colour);
 }
 
 inline bool looksSame(const Cell& a, const Cell& b) {
@@ -155,30 +134,8 @@ void appendAlong(Along along, int from, int to, std::string& out) {
 
 }  // namespace
 
-void appendUtf8(char32_t ch, std::string& out) {
-    if (ch < 0x80) {
-        out += char(ch);
-    } else if (ch < 0x800) {
-        out += char(0xC0 | (ch >> 6));
-        out += char(0x80 | (ch & 0x3F));
-    } else if (ch < 0x10000) {
-        out += char(0xE0 | (ch >> 12));
-        out += char(0x80 | ((ch >> 6) & 0x3F));
-        out += char(0x80 | (ch & 0x3F));
-    } else {
-        out += char(0xF0 | (ch >> 18));
-        out += char(0x80 | ((ch >> 12) & 0x3F));
-        out += char(0x80 | ((ch >> 6) & 0x3F));
-        out += char(0x80 | (ch & 0x3F));
-    }
-}
-
 TerminalPresenter::TerminalPresenter() {
     shown_.fill(VirtualConsole::Cell{});
-}
-
-char32_t TerminalPresenter::glyph(char32_t ch) {
-    return shown(ch);
 }
 
 std::string TerminalPresenter::colourSequence(std::uint8_t colour) {
@@ -262,7 +219,7 @@ void TerminalPresenter::reach(int column, int row, const Cell* want, std::string
     if (bridge >= 0 && bridge <= moveCost(column, row)) {
         // Rewrite the unchanged cells in between: fewer bytes than a move.
         for (int c = column_; c < column; ++c) {
-            appendUtf8(shown(want[c].ch), out);
+            appendUtf8(glyphOf(want[c].ch), out);
         }
         column_ = column;
         return;
@@ -275,7 +232,7 @@ void TerminalPresenter::writeCell(const Cell& cell, std::string& out) {
         out += colourSequence(cell.colour);
         colour_ = cell.colour;
     }
-    appendUtf8(shown(cell.ch), out);
+    appendUtf8(glyphOf(cell.ch), out);
     if (++column_ >= COLUMNS) {
         // The terminal's pending wrap: terminals differ in where the next
         // character would go, so take the cursor as lost until a CUP.

@@ -4,7 +4,7 @@
 
 #include "platform/game_io.h"
 #include "platform/key_decoder.h"
-#include "platform/terminal_presenter.h"
+#include "platform/posix/terminal_presenter.h"
 #include "platform/virtual_console.h"
 
 // The real player's terminal: raw keyboard on standard input, the console

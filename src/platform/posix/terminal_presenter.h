@@ -25,10 +25,6 @@ class TerminalPresenter {
 
     // Colour escape for a console attribute (0 to 15) on black.
     static std::string colourSequence(std::uint8_t colour);
-    // The character the terminal is sent for a cell's character: control
-    // codes become the console's glyphs, C1 controls and what UTF-8 cannot
-    // carry become '?'.
-    static char32_t glyph(char32_t ch);
 
   private:
     using Cell = VirtualConsole::Cell;
@@ -51,6 +47,3 @@ class TerminalPresenter {
     int row_ = -1;
     int colour_ = -1;  // colour in force on the terminal, -1 when unknown
 };
-
-// Appends the UTF-8 form of one character.
-void appendUtf8(char32_t ch, std::string& out);

@@ -1,0 +1,17 @@
+#pragma once
+
+#include <cstdint>
+#include <memory>
+
+#include "platform/game_io.h"
+
+// Everything a platform backend (posix/, windows/) implements, and nothing
+// more; the game above this header is the same on every platform.
+//
+//   GameIo::present    show the console grid to the player, before every key wait and once at the end
+//   GameIo::readKey    wait for one key byte (arrows as 224 then 72 or 80), or END_OF_INPUT
+//   openPlayerConsole  the player's real console as a GameIo, restored on every way out
+//   tickCount          milliseconds from an arbitrary fixed point, read once to seed the rolls
+
+std::unique_ptr<GameIo> openPlayerConsole();
+std::uint32_t tickCount();
