@@ -8,8 +8,8 @@
 // Everything a platform backend (posix/, windows/) implements, and nothing
 // more; the game above this header is the same on every platform.
 //
-//   GameIo::present    show the console grid to the player, before every key wait and once at the end
-//   GameIo::readKey    wait for one key byte (arrows as 224 then 72 or 80), or END_OF_INPUT
+//   GameIo::present    show the console grid to the player, before every key wait and once at the
+//   end GameIo::readKey    wait for one key byte (arrows as 224 then 72 or 80), or END_OF_INPUT
 //   openPlayerConsole  the player's real console as a GameIo, restored on every way out
 //   tickCount          milliseconds from an arbitrary fixed point, read once to seed the rolls
 

@@ -4,14 +4,12 @@
 #include <fcntl.h>
 #include <poll.h>
 #include <signal.h>
-#include <string.h>
 #include <sys/ioctl.h>
 #include <termios.h>
 #include <unistd.h>
 
-#include <cstdio>
-
 #include "platform/port.h"
+#include "platform/small_window_notice.h"
 
 namespace {
 
@@ -194,14 +192,8 @@ void TerminalIo::show() {
     int columns = 0;
     int rows = 0;
     if (terminalTooSmall(columns, rows)) {
-        char notice[256];
-        std::snprintf(notice, sizeof notice,
-                      // u8: the terminal speaks UTF-8, whatever the game's texts are.
-                      u8"\x1b[0m\x1b[2J\x1b[H"
-                      u8"Окно терминала слишком мало для игры: %dx%d.\r\n"
-                      u8"Нужно хотя бы %dx%d. Увеличьте окно, и игра продолжится.",
-                      columns, rows, VirtualConsole::COLUMNS, VirtualConsole::ROWS);
-        writeAll(STDOUT_FILENO, notice, strlen(notice));
+        const std::string notice = "\x1b[0m\x1b[2J\x1b[H" + smallWindowNotice(columns, rows);
+        writeAll(STDOUT_FILENO, notice.data(), notice.size());
         presenter_.invalidate();
         noticeShown_ = true;
         return;
