@@ -8,10 +8,10 @@
 // Everything a platform backend (posix/, windows/) implements, and nothing
 // more; the game above this header is the same on every platform.
 //
-//   GameIo::present    show the console grid to the player, before every key wait and once at the
-//   end GameIo::readKey    wait for one key byte (arrows as 224 then 72 or 80), or END_OF_INPUT
-//   openPlayerConsole  the player's real console as a GameIo, restored on every way out
-//   tickCount          milliseconds from an arbitrary fixed point, read once to seed the rolls
+// GameIo::present    shows the console to the player: before each key wait, once at the end
+// GameIo::readKey    waits for one key byte (arrows: 224, then 72 or 80), or END_OF_INPUT
+// openPlayerConsole  the player's real console as a GameIo, restored on every way out
+// tickCount          milliseconds from any fixed point, read once to seed the rolls
 
 std::unique_ptr<GameIo> openPlayerConsole();
 std::uint32_t tickCount();
