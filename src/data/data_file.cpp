@@ -2,9 +2,26 @@
 
 #include <cctype>
 #include <cstdio>
+#include <filesystem>
 #include <limits>
+#include <system_error>
+
+namespace {
+
+// Only a regular file is read. Opening a FIFO would wait for a writer for
+// ever, a directory reads as empty, a device may never end: each is
+// reported like a missing file instead.
+bool isRegularFile(const char* path) {
+    std::error_code error;
+    return std::filesystem::is_regular_file(std::filesystem::path(path), error);
+}
+
+}  // namespace
 
 DataFile::DataFile(const char* path) {
+    if (!isRegularFile(path)) {
+        return;
+    }
     std::FILE* file = std::fopen(path, "rb");
     if (file == nullptr) {
         return;
