@@ -9,6 +9,8 @@
 #include <atomic>
 #include <initializer_list>
 
+#include "platform/posix/write_all.h"
+
 namespace {
 
 // Everything a signal handler reads or writes lives here, as plain data.
@@ -34,20 +36,6 @@ constexpr char GIVE_BACK[] = "\x1b[?2026l\x1b[0m\x1b[?25h";
 // The frame's bottom line is row 49 (1-based); the prompt goes below it.
 constexpr char BELOW_FRAME[] = "\x1b[49;1H\r\n";
 constexpr char HIDE_CURSOR[] = "\x1b[?25l";
-
-void writeAll(int fd, const char* data, size_t size) {
-    while (size > 0) {
-        const ssize_t n = write(fd, data, size);
-        if (n < 0 && errno == EINTR) {
-            continue;
-        }
-        if (n <= 0) {
-            return;
-        }
-        data += n;
-        size -= static_cast<size_t>(n);
-    }
-}
 
 void setDisposition(int sig, void (*handler)(int)) {
     struct sigaction action {};

@@ -6,6 +6,7 @@
 #include <unistd.h>
 
 #include "platform/port.h"
+#include "platform/posix/write_all.h"
 #include "platform/small_window_notice.h"
 
 namespace {
@@ -14,20 +15,6 @@ constexpr int ESCAPE_WAIT_MS = 40;
 // A shell's fg sends no SIGCONT to a job that runs in the background, so a
 // game there looks again this often whether it is in the foreground.
 constexpr int BACKGROUND_CHECK_MS = 200;
-
-void writeAll(int fd, const char* data, size_t size) {
-    while (size > 0) {
-        const ssize_t n = write(fd, data, size);
-        if (n < 0 && errno == EINTR) {
-            continue;
-        }
-        if (n <= 0) {
-            return;
-        }
-        data += n;
-        size -= static_cast<size_t>(n);
-    }
-}
 
 bool terminalTooSmall(int& columns, int& rows) {
     winsize size{};
