@@ -118,7 +118,10 @@ bool TerminalModel::applyCsi(const std::string& bytes, std::size_t& i) {
     if (final != 'm' && !drawing(start)) {
         return false;
     }
-    if (final != 'm' && final != 'H' && final != 'f' && !cursorKnown(start)) {
+    // Colours, absolute moves and erasing the whole screen do not depend on
+    // where the cursor is.
+    const bool wholeScreen = final == 'J' && params.size() == 1 && params[0] == 2;
+    if (final != 'm' && final != 'H' && final != 'f' && !wholeScreen && !cursorKnown(start)) {
         return false;
     }
     const int n = param(0, 1);

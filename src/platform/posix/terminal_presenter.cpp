@@ -341,7 +341,9 @@ std::string TerminalPresenter::render(const VirtualConsole::Grid& grid) {
         --inked;
     }
     for (int row = 0; row < ROWS; ++row) {
-        if (row > inked && eraseBelow(row, grid, out)) {
+        // Only the first blank row can be worth an erase: from any row below
+        // it there is no more to blank.
+        if (row == inked + 1 && eraseBelow(row, grid, out)) {
             break;
         }
         renderRow(row, grid, out);
