@@ -54,6 +54,12 @@ def reads_made(pid):
         return int(next(line for line in io if line.startswith("syscr:")).split()[1])
 
 
+def waiting_in_poll(pid):
+    """Blocked in poll(): the game has done all it does before a key."""
+    with open("/proc/%d/wchan" % pid) as wchan:
+        return "poll" in wchan.read()
+
+
 def scratch_folder(test):
     folder = tempfile.mkdtemp(prefix="ae-hostile-")
     test.addCleanup(shutil.rmtree, folder, True)
@@ -159,6 +165,27 @@ class StoppedOrInTheBackground(TerminalTest):
         self.assertFalse(term.cursor_visible())
         term.keys("Enter")
         term.wait_for_text_at(31, 32, SECOND_PAGE)
+        term.keys("C-c")
+        self.wait_for_prompt(term)
+        self.assert_status(term, 0)
+        self.assert_shell_has_the_terminal(term)
+
+
+    def test_a_game_started_in_the_background_waits_for_the_foreground(self):
+        term = self.terminal()
+        term.type_line("cd %s" % shlex.quote(ASSETS))
+        term.type_line("clear; %s &" % shlex.quote(BINARY))
+        term.wait_for_text("[1]")
+        game = term.shell_child()
+        wait_until(lambda: waiting_in_poll(game), "the game to wait")
+        self.assertNotIn(TITLE, term.screen())
+        self.assert_shell_has_the_terminal(term)
+
+        term.type_line("fg")
+        term.wait_for_text(TITLE)
+        self.assertFalse(term.cursor_visible())
+        term.keys("Space")
+        term.wait_for_text_at(32, 36, FIRST_PAGE_MENU)
         term.keys("C-c")
         self.wait_for_prompt(term)
         self.assert_status(term, 0)

@@ -42,6 +42,9 @@ void TerminalIo::show() {
         stale_ = true;  // the shell's screen now; drawn when the game is back
         return;
     }
+    if (guard_.take()) {
+        stale_ = true;
+    }
     if (stale_) {
         // After a resume, a resize or a stay in the background the
         // terminal's content is unknown.
