@@ -1,10 +1,12 @@
 // Replays the frames of a whole recorded game through three presenters (ours,
 // a naive full redraw, ncurses) into counting sinks and prints, side by side,
 // the bytes and write calls each needs per frame and the CPU time each takes;
-// then the CPU time of the whole frame loop per frame and the cost of the
-// smallest change, a menu move, each against its target. Run it from the
-// assets folder (`make bench` does); Google Benchmark's flags such as
-// --benchmark_min_time apply to the timings.
+// then ours against the byte floor, frame by frame, the CPU time of the
+// whole frame loop per frame and the cost of the smallest change, a menu
+// move, each against its target. Ours counts as for a terminal that keeps
+// synchronized updates whole (it wraps the frames large enough to tear).
+// Run it from the assets folder (`make bench` does); Google Benchmark's
+// flags such as --benchmark_min_time apply to the timings.
 #include <benchmark/benchmark.h>
 
 #include <algorithm>
@@ -19,6 +21,7 @@
 #include "core/keys.h"
 #include "counting_sink.h"
 #include "curses_presenter.h"
+#include "floor_report.h"
 #include "frame_recorder.h"
 #include "naive_presenter.h"
 #include "platform/posix/terminal_presenter.h"
@@ -28,7 +31,12 @@ namespace {
 using Grid = VirtualConsole::Grid;
 
 // The targets the presenter is held to.
+constexpr double MAX_SHARE_OF_CURSES = 0.84;  // below this
 constexpr double MAX_SHARE_OF_NAIVE = 0.10;
+constexpr double MAX_OVER_FLOOR = 1.030;
+// No frame over this many times its floor and a few bytes.
+constexpr double MAX_FRAME_OVER_FLOOR = 1.5;
+constexpr std::size_t FRAME_SLACK_BYTES = 16;
 constexpr double MAX_MENU_MOVE_OVERHEAD = 1.15;
 constexpr double MAX_LOOP_MICROSECONDS = 50.0;
 
@@ -76,11 +84,16 @@ std::size_t presentOurs(TerminalPresenter& presenter, const Grid& grid, Counting
     return bytes.size();
 }
 
+TerminalPresenter oursWithSynchronizedUpdate() {
+    TerminalPresenter presenter;
+    presenter.setSynchronizedUpdate(true);
+    return presenter;
+}
+
 // Ours and the naive redraw: one write per frame that needs any bytes.
 template <typename Presenter>
-FrameCounts countWith(const std::vector<Grid>& frames) {
+FrameCounts countWith(Presenter presenter, const std::vector<Grid>& frames) {
     FrameCounts counts;
-    Presenter presenter;
     for (const Grid& grid : frames) {
         CountingSink sink;
         const std::string bytes = presenter.render(grid);
@@ -110,7 +123,10 @@ FrameCounts countCurses(const std::vector<Grid>& frames) {
 // sink, as TerminalIo does, while the automatic player plays it.
 class PresentingIo : public GameIo {
   public:
-    explicit PresentingIo(bool render) : player_(AutoPlayer::Style::Careful), render_(render) {}
+    explicit PresentingIo(bool render)
+        : player_(AutoPlayer::Style::Careful),
+          presenter_(oursWithSynchronizedUpdate()),
+          render_(render) {}
     void present(const VirtualConsole& console) override {
         ++frames_;
         if (render_) {
@@ -169,14 +185,15 @@ static int run(int argc, char** argv) {
     const double frameCount = double(frames.size());
 
     // Bytes and write calls, one pass each.
-    const FrameCounts ours = countWith<TerminalPresenter>(frames);
-    const FrameCounts naive = countWith<NaivePresenter>(frames);
+    const FrameCounts ours = countWith(oursWithSynchronizedUpdate(), frames);
+    const FrameCounts naive = countWith(NaivePresenter(), frames);
+    const FloorComparison floor = compareWithFloor(frames, game.screens);
     const FrameCounts curses = countCurses(frames);
 
     // CPU time.
     benchmark::RegisterBenchmark("ours", [&](benchmark::State& state) {
         for (auto _ : state) {
-            TerminalPresenter presenter;
+            TerminalPresenter presenter = oursWithSynchronizedUpdate();
             CountingSink sink;
             for (const Grid& grid : frames) {
                 presentOurs(presenter, grid, sink);
@@ -251,9 +268,11 @@ static int run(int argc, char** argv) {
                     b.erases, b.wrapper, b.other);
     };
     spent("ours", ours.breakdown);
+    spent("floor", floor.floorParts);
     spent("naive", naive.breakdown);
     spent("ncurses", curses.breakdown);
     std::printf("\n");
+    printFloorComparison(floor);
 
     const double toCurses = double(ours.totalBytes()) / double(curses.totalBytes());
     const double toNaive = double(ours.totalBytes()) / double(naive.totalBytes());
@@ -288,7 +307,7 @@ static int run(int argc, char** argv) {
 
     // The dying stranger's first Down.
     const std::vector<Grid> opening = recordStrangerMenuMove();
-    TerminalPresenter presenter;
+    TerminalPresenter presenter = oursWithSynchronizedUpdate();
     std::string moveOutput;
     for (const Grid& grid : opening) {
         moveOutput = presenter.render(grid);
@@ -347,9 +366,31 @@ static int run(int argc, char** argv) {
         cells, cellBytes, floorBytes, moveBytes, moveRatio, move.text, move.moves, move.colours,
         move.wrapper, cursesMoveBytes, overFloor(cursesMoveBytes));
 
-    std::printf("%s  bytes ours <= ncurses (%zu <= %zu)\n",
-                verdict(ours.totalBytes() <= curses.totalBytes()), ours.totalBytes(),
-                curses.totalBytes());
+    std::size_t overFrameLimit = 0;
+    const FloorFrame* worstFrame = nullptr;
+    for (const FloorFrame& f : floor.frames) {
+        const double limit = MAX_FRAME_OVER_FLOOR * double(f.floor) + double(FRAME_SLACK_BYTES);
+        overFrameLimit += double(f.ours) > limit;
+        if (worstFrame == nullptr || f.ours * worstFrame->floor > worstFrame->ours * f.floor) {
+            worstFrame = &f;
+        }
+    }
+    const double toFloor = double(floor.oursTotal) / double(floor.floorTotal);
+    std::printf("%s  bytes ours / floor <= %.3f (%.3f)\n", verdict(toFloor <= MAX_OVER_FLOOR),
+                MAX_OVER_FLOOR, toFloor);
+    std::printf(
+        "%s  every frame <= %.1fx its floor + %zu bytes (%zu frames over; worst frame %zu: "
+        "%zu of %zu bytes)\n",
+        verdict(overFrameLimit == 0), MAX_FRAME_OVER_FLOOR, FRAME_SLACK_BYTES, overFrameLimit,
+        worstFrame ? worstFrame->index : 0, worstFrame ? worstFrame->ours : 0,
+        worstFrame ? worstFrame->floor : 0);
+    std::printf(
+        "%s  the floor is a floor: never above ours from the same start (%zu frames), "
+        "every frame shown exactly on the terminal model (%zu failures%s%s)\n",
+        verdict(floor.floorAboveOurs == 0 && floor.replayFailures == 0), floor.floorAboveOurs,
+        floor.replayFailures, floor.replayFailures ? ": " : "", floor.firstFailure.c_str());
+    std::printf("%s  bytes ours / ncurses < %.2f (%.3f)\n", verdict(toCurses < MAX_SHARE_OF_CURSES),
+                MAX_SHARE_OF_CURSES, toCurses);
     std::printf("%s  bytes ours <= 10%% of naive (%.1f%%)\n",
                 verdict(toNaive <= MAX_SHARE_OF_NAIVE), 100.0 * toNaive);
     std::printf("%s  one write per changed frame, none per unchanged (%zu frames wrong)\n",
