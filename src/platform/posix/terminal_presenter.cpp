@@ -1,6 +1,7 @@
 #include "platform/posix/terminal_presenter.h"
 
 #include <algorithm>
+#include <cstring>
 
 #include "platform/glyphs.h"
 #include "platform/posix/cursor_moves.h"
@@ -56,6 +57,12 @@ int blanksFrom(int column, const Cell* want) {
         --column;
     }
     return column;
+}
+
+// Whether the cells are the same to the byte: a quick way past the rows that
+// did not change (unequal bytes may still be equal cells).
+bool sameBytes(const Cell* a, const Cell* b, int count) {
+    return std::memcmp(a, b, sizeof(Cell) * std::size_t(count)) == 0;
 }
 
 const VirtualConsole::Grid& blankGrid() {
@@ -273,12 +280,17 @@ void TerminalPresenter::renderChanges(const Grid& shown, const Grid& grid, std::
         }
         --inked;
     }
+    changedRows_ = 0;
     for (int row = 0; row < ROWS; ++row) {
         if (row > inked && eraseBelow(row, shown, grid, out)) {
+            changedRows_ |= ~std::uint64_t(0) << row;
             break;
         }
         const std::size_t at = std::size_t(row * COLUMNS);
-        renderRow(row, &shown[at], &grid[at], out);
+        if (!sameBytes(&shown[at], &grid[at], COLUMNS)) {
+            changedRows_ |= std::uint64_t(1) << row;
+            renderRow(row, &shown[at], &grid[at], out);
+        }
     }
 }
 
@@ -311,6 +323,7 @@ std::string TerminalPresenter::render(const VirtualConsole::Grid& grid) {
     const int row = row_;
     const int colour = colour_;
     renderChanges(shown_, grid, out);
+    const std::uint64_t changedRows = changedRows_;
     // A full clear and the frame's text may cost less than changing what is
     // there: a screen emptied but for a few words, or a new one in full.
     if (!cleared && out.size() > CLEAR_COST &&
@@ -331,7 +344,12 @@ std::string TerminalPresenter::render(const VirtualConsole::Grid& grid) {
             colour_ = keptColour;
         }
     }
-    shown_ = grid;
+    for (int r = 0; r < ROWS; ++r) {
+        if (changedRows >> r & 1) {
+            const std::size_t at = std::size_t(r * COLUMNS);
+            std::copy(&grid[at], &grid[at] + COLUMNS, &shown_[at]);
+        }
+    }
     if (synchronizedUpdate_ && out.size() >= TEARING_BYTES) {
         out.insert(0, BEGIN_UPDATE);
         out += END_UPDATE;

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstddef>
+#include <cstdint>
 #include <string>
 
 #include "platform/virtual_console.h"
@@ -72,5 +73,6 @@ class TerminalPresenter {
     bool synchronizedUpdate_ = false;
     int column_ = -1;  // terminal cursor, -1 when unknown
     int row_ = -1;
-    int colour_ = -1;  // colour in force on the terminal, -1 when unknown
+    int colour_ = -1;                // colour in force on the terminal, -1 when unknown
+    std::uint64_t changedRows_ = 0;  // rows unlike what was shown, by the last render
 };
