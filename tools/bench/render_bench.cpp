@@ -21,6 +21,7 @@
 #include "core/keys.h"
 #include "counting_sink.h"
 #include "curses_presenter.h"
+#include "floor_presenter.h"
 #include "floor_report.h"
 #include "frame_recorder.h"
 #include "naive_presenter.h"
@@ -317,11 +318,11 @@ static int run(int argc, char** argv) {
     const std::size_t moveBytes = moveOutput.size();
     const Grid& before = opening[opening.size() - 2];
     const Grid& after = opening.back();
-    // The floor: each changed line's text from its first to its last changed
-    // cell, with one cursor move to it and its colour.
+    // The estimate: each changed line's text from its first to its last
+    // changed cell, with an absolute move to it and its colour.
     std::size_t cellBytes = 0;
     std::size_t cells = 0;
-    std::size_t floorBytes = 0;
+    std::size_t estimateBytes = 0;
     for (int line = 0; line < VirtualConsole::ROWS; ++line) {
         int first = -1;
         int last = -1;
@@ -340,12 +341,12 @@ static int run(int argc, char** argv) {
             cellBytes += static_cast<std::size_t>(utf8Length(after[i].ch));
             ++cells;
         }
-        floorBytes += std::to_string(line + 1).size() + std::to_string(first + 1).size() + 4;
-        floorBytes += TerminalPresenter::colourSequence(
-                          after[std::size_t(line * VirtualConsole::COLUMNS + first)].colour)
-                          .size();
+        estimateBytes += std::to_string(line + 1).size() + std::to_string(first + 1).size() + 4;
+        estimateBytes += TerminalPresenter::colourSequence(
+                             after[std::size_t(line * VirtualConsole::COLUMNS + first)].colour)
+                             .size();
     }
-    floorBytes += cellBytes;
+    estimateBytes += cellBytes;
     std::size_t cursesMoveBytes = 0;
     {
         CursesPresenter reference;
@@ -353,18 +354,26 @@ static int run(int argc, char** argv) {
             cursesMoveBytes = reference.render(grid).bytes;
         }
     }
-    auto overFloor = [&](std::size_t bytes) {
-        return floorBytes == 0 ? 0.0 : double(bytes) / double(floorBytes);
+    std::size_t floorMoveBytes = 0;
+    {
+        FloorPresenter floorPresenter(TerminalPresenter::TEARING_BYTES);
+        for (const Grid& grid : opening) {
+            floorMoveBytes = floorPresenter.render(grid).size();
+        }
+    }
+    auto overEstimate = [&](std::size_t bytes) {
+        return estimateBytes == 0 ? 0.0 : double(bytes) / double(estimateBytes);
     };
-    const double moveRatio = overFloor(moveBytes);
+    const double moveRatio = overEstimate(moveBytes);
     std::printf(
         "menu move (the stranger's first Down): %zu cells on the changed lines, %zu bytes of "
         "text,\n"
-        "  %zu bytes with a cursor move and a colour for each line (the floor)\n"
-        "  ours %zu bytes = %.2fx the floor (text %zu, moves %zu, colours %zu, update wrapper "
+        "  %zu bytes with an absolute move and a colour for each line (the estimate), %zu at "
+        "the byte floor\n"
+        "  ours %zu bytes = %.2fx the estimate (text %zu, moves %zu, colours %zu, update wrapper "
         "%zu); ncurses %zu bytes = %.2fx\n\n",
-        cells, cellBytes, floorBytes, moveBytes, moveRatio, move.text, move.moves, move.colours,
-        move.wrapper, cursesMoveBytes, overFloor(cursesMoveBytes));
+        cells, cellBytes, estimateBytes, floorMoveBytes, moveBytes, moveRatio, move.text,
+        move.moves, move.colours, move.wrapper, cursesMoveBytes, overEstimate(cursesMoveBytes));
 
     std::size_t overFrameLimit = 0;
     const FloorFrame* worstFrame = nullptr;
