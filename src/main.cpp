@@ -1,8 +1,10 @@
 // Wires the player's console to the game; the game itself is the library.
 #include "core/game_loop.h"
+#include "data/data_folders.h"
 #include "platform/port.h"
 
 int main() {
+    setDataFolders(dataFoldersBeside(executablePath()));
     const std::unique_ptr<GameIo> console = openPlayerConsole();
     return runGame(*console, tickCount());
 }
