@@ -9,7 +9,7 @@ BINDIR ?= bin
 PACKAGE_BUILD_DIR ?= build-package
 DIST_DIR ?= dist
 
-.PHONY: all build run test test-sanitize bench fuzz clean install uninstall package test-package
+.PHONY: all build run test test-sanitize bench fuzz clean install uninstall package test-package screenshots
 
 all: build
 
@@ -64,6 +64,15 @@ package:
 # unpacked archive and a `make install`, each started from another folder.
 test-package: package
 	python3 tests/packaging/packages_test.py $(DIST_DIR) $(BUILD_DIR)
+
+# The README's pictures: frames of a game played by the careful automatic
+# player with seed 1 (the title, the town, a fight against the scorpion).
+SCREENSHOT = $(BUILD_DIR)/tools/screenshot/ae-screenshot --data assets --seed 1
+screenshots: build
+	mkdir -p docs
+	$(SCREENSHOT) --title --output docs/title.svg
+	$(SCREENSHOT) --screen town --nth 20 --output docs/town.svg
+	$(SCREENSHOT) --screen battle --nth 68 --output docs/fight.svg
 
 clean:
 	rm -rf build build-sanitize build-bench build-fuzz $(PACKAGE_BUILD_DIR) $(DIST_DIR)
