@@ -1,8 +1,8 @@
 #include "data/data_folders.h"
 
 #include <gtest/gtest.h>
-#include <unistd.h>
 
+#include <cstdio>
 #include <string>
 #include <utility>
 #include <vector>
@@ -34,6 +34,17 @@ TEST(DataFoldersBeside, AnInstalledGameABuildTreeAndAnUnpackedArchive) {
     EXPECT_EQ(dataFoldersBeside("/ancient-evil"),
               (Folders{"/../share/ancient-evil", "/../assets", "/"}));
 }
+
+#ifdef _WIN32
+TEST(DataFoldersBeside, WindowsPathsAndDriveRoots) {
+    EXPECT_EQ(dataFoldersBeside("C:\\Games\\Ancient Evil\\ancient-evil.exe"),
+              (Folders{"C:\\Games\\Ancient Evil/../share/ancient-evil",
+                       "C:\\Games\\Ancient Evil/../assets", "C:\\Games\\Ancient Evil"}));
+    EXPECT_EQ(dataFoldersBeside("D:\\ancient-evil.exe"),
+              (Folders{"D:\\../share/ancient-evil", "D:\\../assets", "D:\\"}));
+    EXPECT_EQ(dataFileCandidates("C:\\mods\\NPC.txt"), Folders{"C:\\mods\\NPC.txt"});
+}
+#endif
 
 TEST(DataFoldersBeside, AnUnknownLocationGivesNoFolders) {
     EXPECT_TRUE(dataFoldersBeside("").empty());
@@ -108,9 +119,14 @@ TEST(DataFromAnywhere, AFileFoundNowhereIsNamedPlainly) {
 TEST(ExecutablePath, NamesTheRunningProgramsFile) {
     const std::string path = executablePath();
     ASSERT_FALSE(path.empty());
-    EXPECT_EQ(path.front(), '/');
-    EXPECT_EQ(path.substr(path.find_last_of('/') + 1), "ae_tests");
-    EXPECT_EQ(access(path.c_str(), X_OK), 0) << path;
+    const std::string name = path.substr(path.find_last_of("/\\") + 1);
+    EXPECT_EQ(name.rfind("ae_tests", 0), 0u) << path;  // ae_tests.exe on Windows
+    EXPECT_FALSE(dataFoldersBeside(path).empty()) << path;
+    std::FILE* file = std::fopen(path.c_str(), "rb");
+    EXPECT_NE(file, nullptr) << path;
+    if (file != nullptr) {
+        std::fclose(file);
+    }
 }
 
 }  // namespace
