@@ -1,10 +1,13 @@
 # The two commands of the README: `make run` builds and plays, `make test`
 # builds and runs every test. `make bench` measures the renderer.
+# `make windows` cross-builds the Windows game and its zip in dist/;
+# `make test-windows` runs the Windows build's tests under wine64.
 BUILD_DIR ?= build
+WINDOWS_BUILD_DIR ?= build-windows
 JOBS ?= $(shell nproc 2>/dev/null || echo 2)
 CMAKE_FLAGS ?=
 
-.PHONY: all build run test test-sanitize bench fuzz clean
+.PHONY: all build run test test-sanitize bench fuzz clean windows windows-configure test-windows
 
 all: build
 
@@ -26,5 +29,16 @@ bench:
 	cmake --build build-bench -j $(JOBS) --target render-bench
 	cd assets && ../build-bench/tools/bench/render-bench
 
+windows-configure:
+	cmake -S . -B $(WINDOWS_BUILD_DIR) -DCMAKE_TOOLCHAIN_FILE=cmake/mingw-w64.cmake \
+		-DCMAKE_BUILD_TYPE=Release >/dev/null
+
+windows: windows-configure
+	cmake --build $(WINDOWS_BUILD_DIR) -j $(JOBS) --target windows-zip
+
+test-windows: windows-configure
+	cmake --build $(WINDOWS_BUILD_DIR) -j $(JOBS)
+	cd $(WINDOWS_BUILD_DIR) && ctest --output-on-failure -j $(JOBS)
+
 clean:
-	rm -rf build build-sanitize build-bench build-fuzz
+	rm -rf build build-sanitize build-bench build-fuzz $(WINDOWS_BUILD_DIR) dist
