@@ -6,6 +6,7 @@
 #include <gtest/gtest.h>
 
 #include <string>
+#include <thread>
 #include <vector>
 
 #include "platform/windows/console_window.h"
@@ -32,6 +33,13 @@ void send(const std::vector<INPUT_RECORD>& records) {
     DWORD written = 0;
     ASSERT_TRUE(WriteConsoleInputW(GetStdHandle(STD_INPUT_HANDLE), records.data(),
                                    DWORD(records.size()), &written));
+}
+
+wchar_t characterAt(HANDLE output, int column, int row) {
+    CHAR_INFO cell{};
+    SMALL_RECT region{SHORT(column), SHORT(row), SHORT(column), SHORT(row)};
+    ReadConsoleOutputW(output, &cell, {1, 1}, {0, 0}, &region);
+    return cell.Char.UnicodeChar;
 }
 
 std::wstring title() {
@@ -89,10 +97,7 @@ TEST_F(ConsoleIoOnAConsole, PlayingChangesTheConsoleAndTheEndGivesItBack) {
         console.moveCursor(31, 32);
         console.put(U'Ж');
         io.present(console);
-        CHAR_INFO cell{};
-        SMALL_RECT region{31, 32, 31, 32};
-        ReadConsoleOutputW(output, &cell, {1, 1}, {0, 0}, &region);
-        EXPECT_EQ(cell.Char.UnicodeChar, L'Ж');
+        EXPECT_EQ(characterAt(output, 31, 32), L'Ж');
     }
     EXPECT_EQ(title(), L"before");
     DWORD mode = 0;
@@ -111,6 +116,37 @@ TEST_F(ConsoleIoOnAConsole, PlayingChangesTheConsoleAndTheEndGivesItBack) {
     GetConsoleScreenBufferInfo(output, &info);
     EXPECT_EQ(info.dwCursorPosition.X, 0);
     EXPECT_EQ(info.dwCursorPosition.Y, 49) << "the prompt goes below the last screen";
+}
+
+TEST_F(ConsoleIoOnAConsole, ASmallWindowShowsTheNoticeAndIgnoresKeysUntilItHoldsTheFrame) {
+    const HANDLE output = GetStdHandle(STD_OUTPUT_HANDLE);
+    ConsoleIo io;
+    ASSERT_TRUE(resizeConsole(output, {60, 20}, {0, 0, 59, 19}));
+    VirtualConsole console;
+    console.moveCursor(31, 32);
+    console.put(U'Ж');
+    io.present(console);
+    EXPECT_EQ(characterAt(output, 0, 0), L'О');  // "Окно терминала слишком мало..."
+
+    // The player types while the window is small, then enlarges it and
+    // types again: only the second key counts.
+    FlushConsoleInputBuffer(GetStdHandle(STD_INPUT_HANDLE));
+    std::thread player([output] {
+        send({keyEvent(true, 'A', L'a')});
+        DWORD waiting = 1;
+        while (GetNumberOfConsoleInputEvents(GetStdHandle(STD_INPUT_HANDLE), &waiting) &&
+               waiting > 0) {
+            Sleep(1);  // until the game has taken the key
+        }
+        resizeConsole(output, {80, 49}, {0, 0, 79, 48});
+        INPUT_RECORD resized = otherEvent(WINDOW_BUFFER_SIZE_EVENT);
+        resized.Event.WindowBufferSizeEvent.dwSize = {80, 49};
+        send({resized, keyEvent(true, 'B', L'b')});
+    });
+    EXPECT_EQ(io.readKey(), 'b');
+    player.join();
+    EXPECT_EQ(characterAt(output, 31, 32), L'Ж');
+    EXPECT_EQ(characterAt(output, 0, 0), L' ');
 }
 
 }  // namespace
