@@ -19,3 +19,4 @@ set(CMAKE_FIND_ROOT_PATH_MODE_PACKAGE ONLY)
 # One self-contained .exe: the C++ runtime and libgcc linked in, so that it
 # needs nothing but the DLLs every Windows has.
 set(CMAKE_EXE_LINKER_FLAGS_INIT "-static")
+set(CMAKE_EXE_LINKER_FLAGS_RELEASE_INIT "-s")  # no symbol table in what players download

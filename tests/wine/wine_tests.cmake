@@ -3,8 +3,13 @@
 # machine): the unit suite; the backend's tests that need a real console,
 # in a pseudo-terminal that wine turns into one; and the game unpacked from
 # its zip, played in tmux.
-find_program(AE_WINE64 wine64 PATHS /usr/lib/wine REQUIRED)
-find_program(AE_WINESERVER wineserver PATHS /usr/lib/wine REQUIRED)
+find_program(AE_WINE64 wine64 PATHS /usr/lib/wine)
+find_program(AE_WINESERVER wineserver PATHS /usr/lib/wine)
+if(NOT AE_WINE64 OR NOT AE_WINESERVER)
+  # `make windows` needs no wine; `make test-windows` fails on finding no test.
+  message(WARNING "No wine64 (package wine64): the Windows build's tests cannot run.")
+  return()
+endif()
 find_program(AE_SCRIPT script REQUIRED)  # run_in_console.py needs it
 find_program(TMUX_PROGRAM tmux REQUIRED)
 find_package(Python3 REQUIRED COMPONENTS Interpreter)
