@@ -1,7 +1,10 @@
 # The two commands of the README: `make run` builds and plays, `make test`
 # builds and runs every test. `make bench` measures the renderer; `make
 # install`, `make uninstall` and `make package` install and package the game.
+# `make windows` cross-builds the Windows game and its zip in dist/;
+# `make test-windows` runs the Windows build's tests under wine64.
 BUILD_DIR ?= build
+WINDOWS_BUILD_DIR ?= build-windows
 JOBS ?= $(shell nproc 2>/dev/null || echo 2)
 CMAKE_FLAGS ?=
 PREFIX ?= /usr/local
@@ -9,7 +12,8 @@ BINDIR ?= bin
 PACKAGE_BUILD_DIR ?= build-package
 DIST_DIR ?= dist
 
-.PHONY: all build run test test-sanitize bench fuzz clean install uninstall package test-package screenshots
+.PHONY: all build run test test-sanitize bench fuzz clean install uninstall package test-package screenshots \
+	windows windows-configure test-windows
 
 all: build
 
@@ -74,5 +78,16 @@ screenshots: build
 	$(SCREENSHOT) --screen town --nth 20 --output docs/town.svg
 	$(SCREENSHOT) --screen battle --nth 68 --output docs/fight.svg
 
+windows-configure:
+	cmake -S . -B $(WINDOWS_BUILD_DIR) -DCMAKE_TOOLCHAIN_FILE=cmake/mingw-w64.cmake \
+		-DCMAKE_BUILD_TYPE=Release >/dev/null
+
+windows: windows-configure
+	cmake --build $(WINDOWS_BUILD_DIR) -j $(JOBS) --target windows-zip
+
+test-windows: windows-configure
+	cmake --build $(WINDOWS_BUILD_DIR) -j $(JOBS)
+	cd $(WINDOWS_BUILD_DIR) && ctest --output-on-failure --no-tests=error -j $(JOBS)
+
 clean:
-	rm -rf build build-sanitize build-bench build-fuzz $(PACKAGE_BUILD_DIR) $(DIST_DIR)
+	rm -rf build build-sanitize build-bench build-fuzz $(WINDOWS_BUILD_DIR) $(PACKAGE_BUILD_DIR) $(DIST_DIR)
