@@ -3,11 +3,22 @@
 #include <cctype>
 #include <cstdio>
 #include <limits>
+#include <string>
 
-DataFile::DataFile(const char* path) {
+#include "data/data_folders.h"
+
+DataFile::DataFile(const char* name) {
+    for (const std::string& path : dataFileCandidates(name)) {
+        if (read(path.c_str())) {
+            return;
+        }
+    }
+}
+
+bool DataFile::read(const char* path) {
     std::FILE* file = std::fopen(path, "rb");
     if (file == nullptr) {
-        return;
+        return false;
     }
     open_ = true;
     char chunk[4096];
@@ -25,6 +36,7 @@ DataFile::DataFile(const char* path) {
         }
     }
     std::fclose(file);
+    return true;
 }
 
 int DataFile::readChar() {
