@@ -9,6 +9,7 @@
 #include <unistd.h>
 
 #include "platform/port.h"
+#include "platform/posix/sync_update_query.h"
 #include "platform/small_window_notice.h"
 
 namespace {
@@ -164,6 +165,13 @@ TerminalIo::TerminalIo() {
     installHandler(SIGCONT, onContinue);
     installHandler(SIGWINCH, onResize);
     enterRawMode();
+    // In raw mode, so that the terminal's reply is neither echoed nor held
+    // for a line; keys typed meanwhile are the game's.
+    std::string typed;
+    presenter_.setSynchronizedUpdate(askSynchronizedUpdate(typed));
+    for (char byte : typed) {
+        decoder_.feed(static_cast<unsigned char>(byte), keys_);
+    }
 }
 
 TerminalIo::~TerminalIo() {
