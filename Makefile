@@ -1,10 +1,19 @@
 # The two commands of the README: `make run` builds and plays, `make test`
-# builds and runs every test. `make bench` measures the renderer.
+# builds and runs every test. `make bench` measures the renderer; `make
+# install`, `make uninstall` and `make package` install and package the game.
+# `make windows` cross-builds the Windows game and its zip in dist/;
+# `make test-windows` runs the Windows build's tests under wine64.
 BUILD_DIR ?= build
+WINDOWS_BUILD_DIR ?= build-windows
 JOBS ?= $(shell nproc 2>/dev/null || echo 2)
 CMAKE_FLAGS ?=
+PREFIX ?= /usr/local
+BINDIR ?= bin
+PACKAGE_BUILD_DIR ?= build-package
+DIST_DIR ?= dist
 
-.PHONY: all build run test test-sanitize bench fuzz clean
+.PHONY: all build run test test-sanitize bench fuzz clean install uninstall package test-package screenshots \
+	windows windows-configure test-windows
 
 all: build
 
@@ -26,5 +35,59 @@ bench:
 	cmake --build build-bench -j $(JOBS) --target render-bench
 	cd assets && ../build-bench/tools/bench/render-bench
 
+# The program goes to $(PREFIX)/$(BINDIR) (bin, or games as Debian keeps
+# games), its data to $(PREFIX)/share/ancient-evil. DESTDIR works as usual.
+install: build
+	cmake -S . -B $(BUILD_DIR) -DCMAKE_INSTALL_BINDIR=$(BINDIR) >/dev/null
+	cmake --install $(BUILD_DIR) --prefix $(PREFIX)
+
+# Removes what the last `make install` from $(BUILD_DIR) put in place.
+uninstall:
+	cmake -DMANIFEST=$(CURDIR)/$(BUILD_DIR)/install_manifest.txt -P cmake/uninstall.cmake
+
+# $(DIST_DIR)/ancient-evil_<version>_amd64.deb, the program in /usr/games, and
+# a relocatable ancient-evil-<version>-linux-<machine>.tar.gz with it in bin/.
+# Only the program and its compressed documents are built, with Debian's
+# hardening flags where dpkg-buildflags is there.
+PACKAGE_CMAKE = cmake -S . -B $(PACKAGE_BUILD_DIR) -DCMAKE_BUILD_TYPE=Release -DAE_BUILD_TESTS=OFF \
+	-DCMAKE_SKIP_INSTALL_ALL_DEPENDENCY=ON \
+	-DCMAKE_CXX_FLAGS="$(call buildflags,CPPFLAGS) $(call buildflags,CXXFLAGS) " \
+	-DCMAKE_EXE_LINKER_FLAGS="$(call buildflags,LDFLAGS)"
+buildflags = $(shell DEB_BUILD_MAINT_OPTIONS=hardening=+all dpkg-buildflags --get $(1) 2>/dev/null)
+package:
+	$(PACKAGE_CMAKE) -DCMAKE_INSTALL_BINDIR=games -DAE_DEBIAN_PACKAGE=ON >/dev/null
+	cmake --build $(PACKAGE_BUILD_DIR) -j $(JOBS) --target ancient-evil ancient-evil-docs
+	rm -f $(DIST_DIR)/ancient-evil_*.deb $(DIST_DIR)/ancient-evil-*.tar.gz
+	cd $(PACKAGE_BUILD_DIR) && cpack -G DEB -B $(CURDIR)/$(DIST_DIR)
+	$(PACKAGE_CMAKE) -DCMAKE_INSTALL_BINDIR=bin -DAE_DEBIAN_PACKAGE=OFF >/dev/null
+	cd $(PACKAGE_BUILD_DIR) && cpack -G TGZ -B $(CURDIR)/$(DIST_DIR)
+	rm -rf $(DIST_DIR)/_CPack_Packages
+
+# The packages checked as a user gets them (needs lintian and dpkg-dev):
+# lintian finds no errors, and the game plays from the unpacked .deb, the
+# unpacked archive and a `make install`, each started from another folder.
+test-package: package
+	python3 tests/packaging/packages_test.py $(DIST_DIR) $(BUILD_DIR)
+
+# The README's pictures: frames of a game played by the careful automatic
+# player with seed 1 (the title, the town, a fight against the scorpion).
+SCREENSHOT = $(BUILD_DIR)/tools/screenshot/ae-screenshot --data assets --seed 1
+screenshots: build
+	mkdir -p docs
+	$(SCREENSHOT) --title --output docs/title.svg
+	$(SCREENSHOT) --screen town --nth 20 --output docs/town.svg
+	$(SCREENSHOT) --screen battle --nth 68 --output docs/fight.svg
+
+windows-configure:
+	cmake -S . -B $(WINDOWS_BUILD_DIR) -DCMAKE_TOOLCHAIN_FILE=cmake/mingw-w64.cmake \
+		-DCMAKE_BUILD_TYPE=Release >/dev/null
+
+windows: windows-configure
+	cmake --build $(WINDOWS_BUILD_DIR) -j $(JOBS) --target windows-zip
+
+test-windows: windows-configure
+	cmake --build $(WINDOWS_BUILD_DIR) -j $(JOBS)
+	cd $(WINDOWS_BUILD_DIR) && ctest --output-on-failure --no-tests=error -j $(JOBS)
+
 clean:
-	rm -rf build build-sanitize build-bench build-fuzz
+	rm -rf build build-sanitize build-bench build-fuzz $(WINDOWS_BUILD_DIR) $(PACKAGE_BUILD_DIR) $(DIST_DIR)

@@ -1,8 +1,15 @@
 // Wires the player's console to the game; the game itself is the library.
+#include "core/command_line.h"
 #include "core/game_loop.h"
+#include "data/data_folders.h"
 #include "platform/port.h"
 
-int main() {
+int main(int argc, char* argv[]) {
+    const CommandLineAnswer answer = readCommandLine(argc, argv);
+    if (!answer.play) {
+        return printCommandLineAnswer(answer, stdout, stderr);
+    }
+    setDataFolders(dataFoldersBeside(executablePath()));
     const std::unique_ptr<GameIo> console = openPlayerConsole();
     return runGame(*console, tickCount());
 }

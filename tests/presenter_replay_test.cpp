@@ -2,6 +2,7 @@
 // screen exactly the grid the game drew: every frame of a whole recorded
 // game, and the corners a game rarely reaches (the last column, long blank
 // runs, an emptied screen, a terminal that shows something else entirely).
+// Where a frame's cheapest bytes are plain to see, it must find them.
 #include <gtest/gtest.h>
 
 #include <random>
@@ -65,11 +66,23 @@ std::string modelRow(const TerminalModel& terminal, int row) {
     return failure;
 }
 
-// Renders the grid onto the terminal: nothing at all, or one synchronized
-// update that leaves the grid on screen.
+std::size_t count(const std::string& text, const std::string& part) {
+    std::size_t found = 0;
+    for (std::size_t at = text.find(part); at != std::string::npos; at = text.find(part, at + 1)) {
+        ++found;
+    }
+    return found;
+}
+
+// Renders the grid onto the terminal: nothing at all, or bytes that leave the
+// grid on screen. A frame large enough to tear comes in one synchronized
+// update when the terminal keeps one whole; no other frame does.
 ::testing::AssertionResult present(TerminalPresenter& presenter, TerminalModel& terminal,
-                                   const Grid& grid) {
+                                   const Grid& grid, std::string* sent = nullptr) {
     const std::string bytes = presenter.render(grid);
+    if (sent != nullptr) {
+        *sent = bytes;
+    }
     if (bytes.empty()) {
         return showsGrid(terminal, grid);
     }
@@ -77,8 +90,16 @@ std::string modelRow(const TerminalModel& terminal, int row) {
         bytes.size() >= BEGIN_UPDATE.size() + END_UPDATE.size() &&
         bytes.compare(0, BEGIN_UPDATE.size(), BEGIN_UPDATE) == 0 &&
         bytes.compare(bytes.size() - END_UPDATE.size(), END_UPDATE.size(), END_UPDATE) == 0;
-    if (!wrapped) {
-        return ::testing::AssertionFailure() << "not one synchronized update";
+    const std::size_t body =
+        wrapped ? bytes.size() - BEGIN_UPDATE.size() - END_UPDATE.size() : bytes.size();
+    const bool tears = body >= TerminalPresenter::TEARING_BYTES;
+    if (wrapped != (presenter.synchronizedUpdate() && tears)) {
+        return ::testing::AssertionFailure()
+               << (wrapped ? "a synchronized update" : "no synchronized update") << " around "
+               << body << " bytes";
+    }
+    if (count(bytes, "\x1b[?2026") != (wrapped ? 2u : 0u)) {
+        return ::testing::AssertionFailure() << "a synchronized update inside the frame";
     }
     if (!terminal.apply(bytes)) {
         return ::testing::AssertionFailure() << "the terminal cannot follow: " << terminal.error();
@@ -103,11 +124,19 @@ void put(Grid& grid, int column, int row, const std::u32string& text, std::uint8
     }
 }
 
-// A terminal that may put the cursor anywhere after the last column.
-TerminalModel::Options cursorLostAtLastColumn() {
+// A terminal that may put the cursor anywhere after the last column, behind
+// a driver that turns a line feed into CR LF.
+TerminalModel::Options strictTerminal() {
     TerminalModel::Options options;
     options.cursorLostAtLastColumn = true;
+    options.lineFeedReturns = true;
     return options;
+}
+
+TerminalPresenter withSynchronizedUpdate() {
+    TerminalPresenter presenter;
+    presenter.setSynchronizedUpdate(true);
+    return presenter;
 }
 
 class PresenterReplay : public ::testing::Test {
@@ -137,19 +166,57 @@ TEST_F(PresenterReplay, TheRecordedGameGoesFromTheTitleToTheVictory) {
 }
 
 TEST_F(PresenterReplay, EveryFrameOfAWholeGameIsShownExactly) {
-    TerminalPresenter presenter;
+    TerminalPresenter presenter = withSynchronizedUpdate();
     TerminalModel xterm(COLUMNS, ROWS);
-    TerminalPresenter samePresenter;
-    TerminalModel strictTerminal(COLUMNS, ROWS, cursorLostAtLastColumn());
+    TerminalPresenter withoutUpdates;
+    TerminalModel strict(COLUMNS, ROWS, strictTerminal());
+    std::size_t wrapped = 0;
+    std::size_t bare = 0;
     for (std::size_t i = 0; i < game_->frames.size(); ++i) {
         const Grid& grid = game_->frames[i];
-        ASSERT_TRUE(present(presenter, xterm, grid)) << "frame " << i;
-        ASSERT_TRUE(present(samePresenter, strictTerminal, grid)) << "frame " << i;
+        std::string sent;
+        ASSERT_TRUE(present(presenter, xterm, grid, &sent)) << "frame " << i;
+        wrapped += count(sent, BEGIN_UPDATE);
+        bare += !sent.empty() && count(sent, BEGIN_UPDATE) == 0;
+        ASSERT_TRUE(present(withoutUpdates, strict, grid)) << "frame " << i;
     }
-    EXPECT_FALSE(xterm.synchronizedUpdate());
+    // Every change of screen is wrapped, a menu move or a fight's round not.
+    EXPECT_GT(wrapped, 50u);
+    EXPECT_GT(bare, 300u);
 }
 
-TEST_F(PresenterReplay, ArrowPrefixFramesSendNothingAndChangedFramesOneUpdate) {
+// The frames after the title and at the end: a new screen in full, and one
+// emptied but for a few words. Neither may cost more than clearing the
+// terminal and drawing the frame afresh.
+TEST_F(PresenterReplay, ANewScreenCostsNoMoreThanAClearAndARedraw) {
+    const std::size_t last = game_->frames.size() - 1;
+    for (std::size_t frame : {std::size_t(1), last}) {
+        for (const TerminalModel::Options& options : {TerminalModel::Options{}, strictTerminal()}) {
+            TerminalPresenter presenter;
+            TerminalModel terminal(COLUMNS, ROWS, options);
+            for (std::size_t i = 0; i < frame; ++i) {
+                ASSERT_TRUE(present(presenter, terminal, game_->frames[i])) << "frame " << i;
+            }
+            // A fresh presenter resets the colours (10 bytes more than a
+            // clear) and starts in grey; after a clear the colour in force
+            // may differ (a change, 5 bytes).
+            TerminalPresenter fresh;
+            const std::size_t redraw = fresh.render(game_->frames[frame]).size() - 10 + 5;
+            const std::string bytes = presenter.render(game_->frames[frame]);
+            EXPECT_LE(bytes.size(), redraw) << "frame " << frame;
+            ASSERT_TRUE(terminal.apply(bytes)) << terminal.error();
+            EXPECT_TRUE(showsGrid(terminal, game_->frames[frame])) << "frame " << frame;
+        }
+    }
+    // The last frame leaves two short lines on an empty screen.
+    TerminalPresenter presenter;
+    for (std::size_t i = 0; i < last; ++i) {
+        presenter.render(game_->frames[i]);
+    }
+    EXPECT_LE(presenter.render(game_->frames[last]).size(), 64u);
+}
+
+TEST_F(PresenterReplay, ArrowPrefixFramesSendNothingAndChangedFramesSomething) {
     TerminalPresenter presenter;
     std::size_t afterPrefix = 0;
     for (std::size_t i = 0; i < game_->frames.size(); ++i) {
@@ -189,9 +256,46 @@ TEST(PresenterCases, NothingIsSentWhenNothingVisibleChanged) {
     EXPECT_EQ(presenter.render(grid), "");
 }
 
+// A few cells changed at a time, each far from the last: the bytes are the
+// cheapest move there and the text, whichever way the move goes.
+TEST(PresenterCases, EachSmallChangeTakesTheShortestMove) {
+    struct Change {
+        int column;
+        int row;
+        std::u32string text;
+        std::string bytes;
+    };
+    const Change changes[] = {
+        {10, 2, U"ab", ""},              // the cursor ends at column 12 of row 2
+        {12, 45, U"cd", "\x1b[43Bcd"},   // far below, same column: CUD, not CUP
+        {0, 46, U"e", "\r\ne"},          // the next row's start: CR LF
+        {30, 46, U"hi", "\x1b[29Chi"},   // along the row: CUF
+        {30, 46, U"j", "\b\bj"},         // two back: backspaces
+        {0, 15, U"k", "\x1b[16Hk"},      // far up to a row's start: CUP
+        {0, 12, U"l", "\x1b[3Fl"},       // three rows up to the start: CPL
+        {0, 17, U"m", "\x1b[5Em"},       // five rows down to the start: CNL
+        {1, 2, U"n", "\x1b[3dn"},        // far up, same column: VPA
+        {2, 3, U"op", "\x1b[Bop"},       // one row down: CUD
+        {70, 40, U"q", "\x1b[41;71Hq"},  // far away both ways: CUP
+    };
+    for (const TerminalModel::Options& options : {TerminalModel::Options{}, strictTerminal()}) {
+        TerminalPresenter presenter;
+        TerminalModel terminal(COLUMNS, ROWS, options);
+        Grid grid = blankGrid();
+        ASSERT_TRUE(present(presenter, terminal, grid));
+        for (const Change& change : changes) {
+            put(grid, change.column, change.row, change.text, 7);
+            std::string sent;
+            ASSERT_TRUE(present(presenter, terminal, grid, &sent));
+            if (!change.bytes.empty()) {
+                EXPECT_EQ(sent, change.bytes) << toUtf8(change.text);
+            }
+        }
+    }
+}
+
 TEST(PresenterCases, ChangesInTheLastColumnLandWhereTheyBelong) {
-    for (const TerminalModel::Options& options :
-         {TerminalModel::Options{}, cursorLostAtLastColumn()}) {
+    for (const TerminalModel::Options& options : {TerminalModel::Options{}, strictTerminal()}) {
         TerminalPresenter presenter;
         TerminalModel terminal(COLUMNS, ROWS, options);
         Grid grid = blankGrid();
@@ -259,8 +363,7 @@ TEST(PresenterCases, RandomEditsAreAlwaysShownExactly) {
     const std::u32string alphabet = U"aZ5 -|.Жжщ═║╔█░☺\t\x1b";
     std::mt19937 random(2024);
     auto below = [&](int n) { return static_cast<int>(random() % unsigned(n)); };
-    for (const TerminalModel::Options& options :
-         {TerminalModel::Options{}, cursorLostAtLastColumn()}) {
+    for (const TerminalModel::Options& options : {TerminalModel::Options{}, strictTerminal()}) {
         TerminalPresenter presenter;
         TerminalModel terminal(COLUMNS, ROWS, options);
         Grid grid = blankGrid();

@@ -4,13 +4,16 @@
 #include <cstdio>
 #include <filesystem>
 #include <limits>
+#include <string>
 #include <system_error>
+
+#include "data/data_folders.h"
 
 namespace {
 
 // Only a regular file is read. Opening a FIFO would wait for a writer for
-// ever, a directory reads as empty, a device may never end: each is
-// reported like a missing file instead.
+// ever, a directory reads as empty, a device may never end: each counts as
+// missing instead.
 bool isRegularFile(const char* path) {
     std::error_code error;
     return std::filesystem::is_regular_file(std::filesystem::path(path), error);
@@ -18,13 +21,21 @@ bool isRegularFile(const char* path) {
 
 }  // namespace
 
-DataFile::DataFile(const char* path) {
+DataFile::DataFile(const char* name) {
+    for (const std::string& path : dataFileCandidates(name)) {
+        if (read(path.c_str())) {
+            return;
+        }
+    }
+}
+
+bool DataFile::read(const char* path) {
     if (!isRegularFile(path)) {
-        return;
+        return false;
     }
     std::FILE* file = std::fopen(path, "rb");
     if (file == nullptr) {
-        return;
+        return false;
     }
     open_ = true;
     char chunk[4096];
@@ -42,6 +53,7 @@ DataFile::DataFile(const char* path) {
         }
     }
     std::fclose(file);
+    return true;
 }
 
 int DataFile::readChar() {

@@ -12,8 +12,9 @@ class DataFile {
   public:
     static constexpr int END = -1;
 
-    // Opens and reads the whole file; isOpen() tells whether that worked.
-    explicit DataFile(const char* path);
+    // Opens and reads the whole file, found in the working directory or else
+    // in a data folder (data_folders.h); isOpen() tells whether that worked.
+    explicit DataFile(const char* name);
 
     bool isOpen() const { return open_; }
     // The whole file as read, line breaks folded.
@@ -31,6 +32,7 @@ class DataFile {
     int readLine(char* buffer, int size);
 
   private:
+    bool read(const char* path);
     int peek() const { return position_ < text_.size() ? (unsigned char)text_[position_] : END; }
 
     std::string text_;

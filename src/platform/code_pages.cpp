@@ -41,3 +41,16 @@ char32_t decodeCp1251(unsigned char byte) {
 char32_t decodeCp866(unsigned char byte) {
     return byte < 0x80 ? char32_t(byte) : char32_t(CP866_HIGH[byte - 0x80]);
 }
+
+int encodeCp1251(char32_t ch) {
+    if (ch < 0x80) {
+        return static_cast<int>(ch);
+    }
+    for (int i = 0; i < 128; ++i) {
+        // 0x98 is undefined and decodes to '?', which is ASCII already.
+        if (CP1251_HIGH[i] == ch && ch != U'?') {
+            return 0x80 + i;
+        }
+    }
+    return NOT_IN_CP1251;
+}

@@ -2,6 +2,7 @@
 
 #include <cstdint>
 #include <memory>
+#include <string>
 
 #include "platform/game_io.h"
 
@@ -12,6 +13,8 @@
 // GameIo::readKey    waits for one key byte (arrows: 224, then 72 or 80), or END_OF_INPUT
 // openPlayerConsole  the player's real console as a GameIo, restored on every way out
 // tickCount          milliseconds from any fixed point, read once to seed the rolls
+// executablePath     the running program's file, to find the data beside it; "" when unknown
 
 std::unique_ptr<GameIo> openPlayerConsole();
 std::uint32_t tickCount();
+std::string executablePath();

@@ -66,10 +66,16 @@ def scratch_folder(test):
     return folder
 
 
-def copy_of_the_assets(test):
-    folder = os.path.join(scratch_folder(test), "assets")
+def lone_copy(test):
+    """A copy of the game and of its data files in folders of their own:
+    no data folder beside the copied game has a file to stand in for one
+    that is not there. Returns (the game, the data files' folder)."""
+    scratch = scratch_folder(test)
+    os.mkdir(os.path.join(scratch, "bin"))
+    binary = shutil.copy(BINARY, os.path.join(scratch, "bin"))
+    folder = os.path.join(scratch, "play")
     shutil.copytree(ASSETS, folder)
-    return folder
+    return binary, folder
 
 
 class DataFilesThatAreNotFiles(unittest.TestCase):
@@ -77,14 +83,14 @@ class DataFilesThatAreNotFiles(unittest.TestCase):
         for name in DATA_FILES:
             for kind in ("fifo", "directory"):
                 with self.subTest(file=name, kind=kind):
-                    folder = copy_of_the_assets(self)
+                    binary, folder = lone_copy(self)
                     path = os.path.join(folder, name)
                     os.remove(path)
                     if kind == "fifo":
                         os.mkfifo(path)  # no writer will ever come
                     else:
                         os.mkdir(path)
-                    game = subprocess.Popen([BINARY], cwd=folder, stdin=subprocess.PIPE,
+                    game = subprocess.Popen([binary], cwd=folder, stdin=subprocess.PIPE,
                                             stdout=subprocess.PIPE, stderr=subprocess.PIPE)
                     try:
                         output, errors = game.communicate(b"x", timeout=20)

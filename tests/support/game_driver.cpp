@@ -1,9 +1,8 @@
 #include "support/game_driver.h"
 
 #include <gtest/gtest.h>
-#include <unistd.h>
 
-#include <climits>
+#include <cstdlib>
 
 #include "core/game_loop.h"
 #include "core/game_state.h"
@@ -47,17 +46,21 @@ std::string assetsDir() {
 }
 
 WorkingDirectory::WorkingDirectory(const std::string& path) {
-    char buffer[PATH_MAX];
-    if (getcwd(buffer, sizeof buffer) != nullptr) {
-        previous_ = buffer;
-    }
-    if (chdir(path.c_str()) != 0) {
-        ADD_FAILURE_AT(__FILE__, __LINE__);
+    std::error_code error;
+    previous_ = std::filesystem::current_path(error);
+    std::filesystem::current_path(path, error);
+    if (error) {
+        ADD_FAILURE() << "cannot work in " << path << ": " << error.message();
     }
 }
 
 WorkingDirectory::~WorkingDirectory() {
-    if (!previous_.empty() && chdir(previous_.c_str()) != 0) {
+    if (previous_.empty()) {
+        return;
+    }
+    std::error_code error;
+    std::filesystem::current_path(previous_, error);
+    if (error) {
         std::abort();
     }
 }

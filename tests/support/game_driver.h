@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstdint>
+#include <filesystem>
 #include <functional>
 #include <string>
 #include <vector>
@@ -87,5 +88,5 @@ class WorkingDirectory {
     ~WorkingDirectory();
 
   private:
-    std::string previous_;
+    std::filesystem::path previous_;
 };

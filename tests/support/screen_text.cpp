@@ -1,7 +1,5 @@
 #include "support/screen_text.h"
 
-#include <map>
-
 #include "platform/code_pages.h"
 #include "platform/utf8.h"
 
@@ -32,18 +30,10 @@ std::string toUtf8(const std::u32string& text) {
 }
 
 std::string cp1251(const std::string& utf8) {
-    static const std::map<char32_t, char> table = [] {
-        std::map<char32_t, char> reverse;
-        for (int byte = 0; byte < 256; ++byte) {
-            reverse.emplace(decodeCp1251(static_cast<unsigned char>(byte)),
-                            static_cast<char>(byte));
-        }
-        return reverse;
-    }();
     std::string out;
     for (char32_t ch : fromUtf8(utf8)) {
-        const auto found = table.find(ch);
-        out += found == table.end() ? '?' : found->second;
+        const int byte = encodeCp1251(ch);
+        out += byte == NOT_IN_CP1251 ? '?' : static_cast<char>(byte);
     }
     return out;
 }

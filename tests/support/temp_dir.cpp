@@ -2,19 +2,29 @@
 
 #include <gtest/gtest.h>
 
-#include <cstdlib>
+#include <cstdio>
 #include <filesystem>
 #include <fstream>
+#include <random>
 #include <sstream>
 
 #include "support/game_driver.h"
 
 TempDir::TempDir() {
-    std::string pattern = (std::filesystem::temp_directory_path() / "ancient-evil-XXXXXX").string();
-    if (mkdtemp(pattern.data()) == nullptr) {
-        ADD_FAILURE() << "cannot make a temporary directory";
+    // A random name, tried until one is free: tests running side by side
+    // each get their own directory.
+    std::random_device entropy;
+    const std::filesystem::path base = std::filesystem::temp_directory_path();
+    for (int attempt = 0; attempt < 100; ++attempt) {
+        char name[32];
+        std::snprintf(name, sizeof name, "ancient-evil-%08x", static_cast<unsigned>(entropy()));
+        std::error_code error;
+        if (std::filesystem::create_directory(base / name, error)) {
+            path_ = (base / name).string();
+            return;
+        }
     }
-    path_ = pattern;
+    ADD_FAILURE() << "cannot make a temporary directory in " << base;
 }
 
 TempDir::~TempDir() {

@@ -118,8 +118,8 @@ bool TerminalModel::applyCsi(const std::string& bytes, std::size_t& i) {
     if (final != 'm' && !drawing(start)) {
         return false;
     }
-    // Colours, absolute moves and erasing the whole screen do not depend on
-    // where the cursor is.
+    // Colours, absolute moves and clearing the whole screen do not depend
+    // on where the cursor is.
     const bool wholeScreen = final == 'J' && params.size() == 1 && params[0] == 2;
     if (final != 'm' && final != 'H' && final != 'f' && !wholeScreen && !cursorKnown(start)) {
         return false;
@@ -151,6 +151,12 @@ bool TerminalModel::applyCsi(const std::string& bytes, std::size_t& i) {
             return true;
         case 'd':
             moveTo(column_, n - 1);
+            return true;
+        case 'E':
+            moveTo(0, row_ + n);
+            return true;
+        case 'F':
+            moveTo(0, row_ - n);
             return true;
         case 'J':
         case 'K': {
@@ -214,16 +220,21 @@ bool TerminalModel::apply(const std::string& bytes) {
             }
             continue;
         }
-        if (byte == '\r' || byte == '\n') {
+        if (byte == '\r' || byte == '\n' || byte == '\b') {
             if (!drawing(i) || !cursorKnown(i)) {
                 return false;
             }
             if (byte == '\r') {
                 moveTo(0, row_);
+            } else if (byte == '\b') {
+                if (wrapPending_) {
+                    return fail("backspace after the last column", i);
+                }
+                moveTo(column_ - 1, row_);
             } else if (row_ == rows_ - 1) {
                 return fail("line feed on the last row (it would scroll)", i);
             } else {
-                moveTo(column_, row_ + 1);  // a line feed keeps the column
+                moveTo(options_.lineFeedReturns ? 0 : column_, row_ + 1);
             }
             ++i;
             continue;

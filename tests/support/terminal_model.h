@@ -9,19 +9,24 @@
 // force and the two private modes the game uses: synchronized update (?2026)
 // and cursor visibility (?25).
 //
-// It understands UTF-8 text, CR and LF, the cursor moves CUP, CUU, CUD, CUF,
-// CUB, CHA and VPA, the erases ED, EL and ECH (which blank cells in the
-// background colour in force, as xterm does), and SGR 0 and the 16 colours
-// for text and background. Anything else is an error: another control
-// character, another escape sequence or mode (the alternate screen, say),
-// malformed UTF-8, a line feed on the last row (it would scroll), and any
-// drawing outside a synchronized update when that is required.
+// It understands UTF-8 text, CR, LF and BS, the cursor moves CUP, CUU, CUD,
+// CUF, CUB, CNL, CPL, CHA and VPA, the erases ED, EL and ECH (which blank
+// cells in the background colour in force, as xterm does), and SGR 0 and the
+// 16 colours for text and background. Anything else is an error: another
+// control character, another escape sequence or mode (the alternate screen,
+// say), malformed UTF-8, a line feed on the last row (it would scroll), and
+// any drawing outside a synchronized update when that is required.
 //
 // A character written in the last column leaves the cursor there with the
 // wrap pending, as xterm does. Terminals differ here (some wrap at once), so
 // with cursorLostAtLastColumn the model takes the cursor as unknown after
 // such a character: until an absolute move (CUP) anything that depends on
-// where it is counts as an error.
+// where it is counts as an error. A backspace right after such a character
+// is an error either way, as terminals disagree on where it lands.
+//
+// A line feed keeps the column, as on xterm; with lineFeedReturns it goes to
+// the start of the next row, as when the terminal driver turns LF into CR LF
+// (its usual output setting).
 class TerminalModel {
   public:
     static constexpr int DEFAULT_COLOUR = -1;
@@ -34,7 +39,8 @@ class TerminalModel {
 
     struct Options {
         bool cursorLostAtLastColumn = false;
-        bool requireSynchronizedUpdate = true;
+        bool lineFeedReturns = false;
+        bool requireSynchronizedUpdate = false;
     };
 
     TerminalModel(int columns, int rows) : TerminalModel(columns, rows, Options{}) {}
@@ -53,6 +59,11 @@ class TerminalModel {
     bool cursorVisible() const { return cursorVisible_; }
     int cursorColumn() const { return column_; }
     int cursorRow() const { return row_; }
+    // Whether the cursor's place is unknown (see cursorLostAtLastColumn).
+    bool cursorLost() const { return cursorLost_; }
+    // The colours in force for the next character, or DEFAULT_COLOUR.
+    int foreground() const { return foreground_; }
+    int background() const { return background_; }
 
   private:
     bool fail(const std::string& what, std::size_t at);

@@ -1,8 +1,6 @@
 #include "soak_run.h"
 
-#include <unistd.h>
-
-#include <climits>
+#include <filesystem>
 #include <stdexcept>
 
 #include "core/game_loop.h"
@@ -142,14 +140,22 @@ class InDirectory {
         if (path.empty()) {
             return;
         }
-        char here[PATH_MAX];
-        if (getcwd(here, sizeof here) == nullptr || chdir(path.c_str()) != 0) {
+        std::error_code error;
+        previous_ = std::filesystem::current_path(error);
+        if (!error) {
+            std::filesystem::current_path(path, error);
+        }
+        if (error) {
             throw std::runtime_error("cannot work in " + path);
         }
-        previous_ = here;
     }
     ~InDirectory() {
-        if (!previous_.empty() && chdir(previous_.c_str()) != 0) {
+        if (previous_.empty()) {
+            return;
+        }
+        std::error_code error;
+        std::filesystem::current_path(previous_, error);
+        if (error) {
             std::abort();
         }
     }
@@ -157,7 +163,7 @@ class InDirectory {
     InDirectory& operator=(const InDirectory&) = delete;
 
   private:
-    std::string previous_;
+    std::filesystem::path previous_;
 };
 
 }  // namespace

@@ -6,6 +6,7 @@
 #include <unistd.h>
 
 #include "platform/port.h"
+#include "platform/posix/sync_update_query.h"
 #include "platform/posix/write_all.h"
 #include "platform/small_window_notice.h"
 
@@ -27,6 +28,17 @@ bool terminalTooSmall(int& columns, int& rows) {
 }
 
 }  // namespace
+
+TerminalIo::TerminalIo() {
+    if (!TerminalGuard::inForeground()) {
+        return;  // reading the terminal from the background would stop the game
+    }
+    // Asked with the terminal held, so that the reply is neither echoed nor
+    // held for a line; keys typed meanwhile are the game's.
+    std::string typed;
+    presenter_.setSynchronizedUpdate(askSynchronizedUpdate(typed));
+    takeBytes(reinterpret_cast<const unsigned char*>(typed.data()), long(typed.size()));
+}
 
 void TerminalIo::present(const VirtualConsole& console) {
     lastFrame_ = console.grid();

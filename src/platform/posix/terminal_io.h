@@ -17,7 +17,7 @@
 // time.
 class TerminalIo : public GameIo {
   public:
-    TerminalIo() = default;
+    TerminalIo();
     TerminalIo(const TerminalIo&) = delete;
     TerminalIo& operator=(const TerminalIo&) = delete;
 

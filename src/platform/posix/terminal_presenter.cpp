@@ -1,16 +1,25 @@
 #include "platform/posix/terminal_presenter.h"
 
 #include <algorithm>
+#include <cstring>
 
 #include "platform/glyphs.h"
+#include "platform/posix/cursor_moves.h"
 #include "platform/utf8.h"
 
 namespace {
+
+using Cell = VirtualConsole::Cell;
+using cursor_moves::appendCsi;
+using cursor_moves::csiCost;
 
 constexpr const char* BEGIN_UPDATE = "\x1b[?2026h";
 constexpr const char* END_UPDATE = "\x1b[?2026l";
 // Reset attributes, black background, grey text, clear the whole screen.
 constexpr const char* CLEAR_SCREEN = "\x1b[0;37;40m\x1b[2J";
+// Clear the whole screen, keeping the colours in force and the cursor.
+constexpr const char* CLEAR = "\x1b[2J";
+constexpr std::size_t CLEAR_COST = 4;
 constexpr int GREY = 7;
 constexpr int COLUMNS = VirtualConsole::COLUMNS;
 constexpr int ROWS = VirtualConsole::ROWS;
@@ -27,8 +36,6 @@ int utf8Length(char32_t ch) {
     return ch < 0x80 ? 1 : ch < 0x800 ? 2 : ch < 0x10000 ? 3 : 4;
 }
 
-using Cell = VirtualConsole::Cell;
-
 bool isBlank(const Cell& cell) {
     return cell.ch == U' ' || glyphOf(cell.ch) == U' ';
 }
@@ -44,92 +51,27 @@ inline bool looksSame(const Cell& a, const Cell& b) {
     return a == b || alike(a, b);
 }
 
-int digits(int n) {
-    return n < 10 ? 1 : n < 100 ? 2 : 3;
+// The first column of the blanks that end at the column.
+int blanksFrom(int column, const Cell* want) {
+    while (column > 0 && isBlank(want[column - 1])) {
+        --column;
+    }
+    return column;
 }
 
-// "CSI n F", the count left out when it is 1.
-int csiCost(int n) {
-    return n == 1 ? 3 : 3 + digits(n);
+// Whether the cells are the same to the byte: a quick way past the rows that
+// did not change (unequal bytes may still be equal cells).
+bool sameBytes(const Cell* a, const Cell* b, int count) {
+    return std::memcmp(a, b, sizeof(Cell) * std::size_t(count)) == 0;
 }
 
-void appendNumber(int n, std::string& out) {
-    if (n >= 100) {
-        out += char('0' + n / 100);
-    }
-    if (n >= 10) {
-        out += char('0' + n / 10 % 10);
-    }
-    out += char('0' + n % 10);
-}
-
-void appendCsi(int n, char final, std::string& out) {
-    out += "\x1b[";
-    if (n != 1) {
-        appendNumber(n, out);
-    }
-    out += final;
-}
-
-// "CSI row;column H", each left out when it is 1 (the last one only).
-int cupCost(int column, int row) {
-    if (column == 0) {
-        return row == 0 ? 3 : 3 + digits(row + 1);
-    }
-    return 4 + digits(row + 1) + digits(column + 1);
-}
-
-void appendCup(int column, int row, std::string& out) {
-    out += "\x1b[";
-    if (row != 0 || column != 0) {
-        appendNumber(row + 1, out);
-    }
-    if (column != 0) {
-        out += ';';
-        appendNumber(column + 1, out);
-    }
-    out += 'H';
-}
-
-// The cheapest way along a row from a known column: CR, forward or back
-// (CUF, CUB), or straight to the column (CHA).
-enum class Along { STAY, RETURN, FORWARD, BACK, TO_COLUMN };
-
-Along planAlong(int from, int to, int& cost) {
-    if (from == to) {
-        cost = 0;
-        return Along::STAY;
-    }
-    if (to == 0) {
-        cost = 1;
-        return Along::RETURN;
-    }
-    Along best = to > from ? Along::FORWARD : Along::BACK;
-    cost = csiCost(to > from ? to - from : from - to);
-    if (3 + digits(to + 1) < cost) {
-        best = Along::TO_COLUMN;
-        cost = 3 + digits(to + 1);
-    }
-    return best;
-}
-
-void appendAlong(Along along, int from, int to, std::string& out) {
-    switch (along) {
-        case Along::STAY:
-            break;
-        case Along::RETURN:
-            out += '\r';
-            break;
-        case Along::FORWARD:
-            appendCsi(to - from, 'C', out);
-            break;
-        case Along::BACK:
-            appendCsi(from - to, 'D', out);
-            break;
-        case Along::TO_COLUMN:
-            appendCsi(to + 1, 'G', out);
-            break;
-    }
+const VirtualConsole::Grid& blankGrid() {
+    static const VirtualConsole::Grid blank = [] {
+        VirtualConsole::Grid grid;
+        grid.fill(Cell{U' ', GREY});
+        return grid;
+    }();
+    return blank;
 }
 
 }  // namespace
@@ -147,59 +89,21 @@ std::string TerminalPresenter::colourSequence(std::uint8_t colour) {
 }
 
 int TerminalPresenter::moveCost(int column, int row) const {
-    if (row_ < 0) {
-        return cupCost(column, row);
-    }
-    int along = 0;
-    if (row == row_) {
-        planAlong(column_, column, along);
-        return along;
-    }
-    const int rows = row > row_ ? row - row_ : row_ - row;
-    planAlong(column_, column, along);
-    int best = std::min(cupCost(column, row), csiCost(rows) + along);
-    if (row > row_) {
-        planAlong(0, column, along);
-        best = std::min(best, 1 + rows + along);
-    }
-    return best;
+    return cursor_moves::cost(row_ < 0 ? cursor_moves::UNKNOWN : column_, row_, column, row);
 }
 
 void TerminalPresenter::moveTo(int column, int row, std::string& out) {
-    if (row == row_ && column == column_) {
-        return;
-    }
-    const int cost = moveCost(column, row);
-    int along = 0;
-    if (row_ < 0 || cost == cupCost(column, row)) {
-        appendCup(column, row, out);
-    } else if (row == row_) {
-        appendAlong(planAlong(column_, column, along), column_, column, out);
-    } else {
-        const int rows = row > row_ ? row - row_ : row_ - row;
-        const Along fromHere = planAlong(column_, column, along);
-        if (cost == csiCost(rows) + along) {
-            // Up or down (CUU, CUD), which keeps the column, then along.
-            appendCsi(rows, row > row_ ? 'B' : 'A', out);
-            appendAlong(fromHere, column_, column, out);
-        } else {
-            // Line feeds from the start of the row; the terminal may turn a
-            // line feed into CR LF, which changes nothing after the CR.
-            out += '\r';
-            out.append(std::size_t(rows), '\n');
-            appendAlong(planAlong(0, column, along), 0, column, out);
-        }
-    }
+    cursor_moves::append(row_ < 0 ? cursor_moves::UNKNOWN : column_, row_, column, row, out);
     column_ = column;
     row_ = row;
 }
 
-int TerminalPresenter::bridgeCost(int column, int row, const Cell* want) const {
-    if (row != row_ || column_ < 0 || column <= column_ || column - column_ > MAX_BRIDGE) {
+int TerminalPresenter::bridgeCost(int from, int column, const Cell* want) const {
+    if (from < 0 || column <= from || column - from > MAX_BRIDGE) {
         return -1;
     }
     int bytes = 0;
-    for (int c = column_; c < column; ++c) {
+    for (int c = from; c < column; ++c) {
         if (!isBlank(want[c]) && want[c].colour != colour_) {
             return -1;  // it would take colour changes
         }
@@ -208,14 +112,19 @@ int TerminalPresenter::bridgeCost(int column, int row, const Cell* want) const {
     return bytes;
 }
 
-int TerminalPresenter::reachCost(int column, int row, const Cell* want) const {
-    const int bridge = bridgeCost(column, row, want);
-    const int move = moveCost(column, row);
+int TerminalPresenter::reachCost(int fromColumn, int fromRow, int column, int row,
+                                 const Cell* want) const {
+    const int move = cursor_moves::cost(fromColumn, fromRow, column, row);
+    const int bridge = fromRow == row ? bridgeCost(fromColumn, column, want) : -1;
     return bridge >= 0 && bridge < move ? bridge : move;
 }
 
+int TerminalPresenter::reachCost(int column, int row, const Cell* want) const {
+    return reachCost(row_ < 0 ? cursor_moves::UNKNOWN : column_, row_, column, row, want);
+}
+
 void TerminalPresenter::reach(int column, int row, const Cell* want, std::string& out) {
-    const int bridge = bridgeCost(column, row, want);
+    const int bridge = row == row_ ? bridgeCost(column_, column, want) : -1;
     if (bridge >= 0 && bridge <= moveCost(column, row)) {
         // Rewrite the unchanged cells in between: fewer bytes than a move.
         for (int c = column_; c < column; ++c) {
@@ -241,9 +150,27 @@ void TerminalPresenter::writeCell(const Cell& cell, std::string& out) {
     }
 }
 
-void TerminalPresenter::renderRow(int row, const VirtualConsole::Grid& grid, std::string& out) {
-    const Cell* want = &grid[std::size_t(row * COLUMNS)];
-    Cell* have = &shown_[std::size_t(row * COLUMNS)];
+int TerminalPresenter::cheapestEraseStart(int column, int row, int lastErased, int next,
+                                          const Cell* want, bool toRowEnd) const {
+    // The erase may start anywhere in the blanks before the column: it only
+    // blanks cells that are to be blank. Start where the way costs least.
+    int best = column;
+    int bestCost = -1;
+    for (int start = blanksFrom(column, want); start <= column; ++start) {
+        int cost = reachCost(start, row, want);
+        cost += toRowEnd ? ERASE_COST : csiCost(lastErased - start + 1);
+        if (next >= 0) {
+            cost += reachCost(start, row, next, row, want);
+        }
+        if (bestCost < 0 || cost < bestCost) {
+            best = start;
+            bestCost = cost;
+        }
+    }
+    return best;
+}
+
+void TerminalPresenter::renderRow(int row, const Cell* have, const Cell* want, std::string& out) {
     auto needed = [&](int c) { return !looksSame(want[c], have[c]); };
     int c = 0;
     while (c < COLUMNS && !needed(c)) {
@@ -264,10 +191,10 @@ void TerminalPresenter::renderRow(int row, const VirtualConsole::Grid& grid, std
     int writeThrough = -1;  // blanks up to here are written, not erased
     for (;;) {
         if (c >= tail && last - c + 1 > ERASE_COST) {
-            // Only blanks from here to the end of the row.
-            moveTo(c, row, out);
+            // Only blanks from here to the end of the row: erase them (EL).
+            const int start = cheapestEraseStart(c, row, last, -1, want, true);
+            reach(start, row, want, out);
             out += ERASE_LINE;
-            std::copy(want + c, want + COLUMNS, have + c);
             return;
         }
         if (c > writeThrough && c < tail && isBlank(want[c])) {
@@ -285,21 +212,20 @@ void TerminalPresenter::renderRow(int row, const VirtualConsole::Grid& grid, std
             while (next <= last && !needed(next)) {
                 ++next;
             }
-            moveTo(c, row, out);  // either way, the run starts here
-            const int span = lastInRun - c + 1;
-            int writeCost = span;
-            int eraseCost = csiCost(span);
-            if (next <= last) {
-                const int savedColumn = column_;
-                column_ = lastInRun + 1;
-                writeCost += reachCost(next, row, want);
-                column_ = savedColumn;
-                eraseCost += reachCost(next, row, want);
+            if (next > last) {
+                next = -1;
+            }
+            const int start = cheapestEraseStart(c, row, lastInRun, next, want, false);
+            int eraseCost = reachCost(start, row, want) + csiCost(lastInRun - start + 1);
+            int writeCost = reachCost(c, row, want) + (lastInRun - c + 1);
+            if (next >= 0) {
+                eraseCost += reachCost(start, row, next, row, want);
+                writeCost += reachCost(lastInRun + 1, row, next, row, want);
             }
             if (eraseCost < writeCost) {
-                appendCsi(span, 'X', out);
-                std::copy(want + c, want + lastInRun + 1, have + c);
-                if (next > last) {
+                reach(start, row, want, out);
+                appendCsi(lastInRun - start + 1, 'X', out);
+                if (next < 0) {
                     return;
                 }
                 c = next;
@@ -309,7 +235,6 @@ void TerminalPresenter::renderRow(int row, const VirtualConsole::Grid& grid, std
         }
         reach(c, row, want, out);
         writeCell(want[c], out);
-        have[c] = want[c];
         if (c == last) {
             return;
         }
@@ -320,17 +245,32 @@ void TerminalPresenter::renderRow(int row, const VirtualConsole::Grid& grid, std
     }
 }
 
-std::string TerminalPresenter::render(const VirtualConsole::Grid& grid) {
-    std::string out = BEGIN_UPDATE;
-    const std::size_t empty = out.size();
-    if (!known_) {
-        out += CLEAR_SCREEN;
-        shown_.fill(Cell{U' ', GREY});
-        colour_ = GREY;
-        column_ = -1;
-        row_ = -1;
-        known_ = true;
+bool TerminalPresenter::eraseBelow(int row, const Grid& shown, const Grid& grid, std::string& out) {
+    // Everything from this row on is blank in the new frame: when there is
+    // more to blank than an erase costs, one ED from the first cell to blank
+    // (or from an earlier blank one that is cheaper to reach).
+    const std::size_t from = std::size_t(row * COLUMNS);
+    std::size_t first = shown.size();
+    int count = 0;
+    for (std::size_t i = from; i < shown.size() && count <= ERASE_COST; ++i) {
+        if (!looksSame(grid[i], shown[i])) {
+            first = std::min(first, i);
+            ++count;
+        }
     }
+    if (count <= ERASE_COST) {
+        return false;
+    }
+    const int firstRow = int(first / COLUMNS);
+    const Cell* want = &grid[std::size_t(firstRow * COLUMNS)];
+    const int start =
+        cheapestEraseStart(int(first % COLUMNS), firstRow, COLUMNS - 1, -1, want, true);
+    reach(start, firstRow, want, out);
+    out += ERASE_BELOW;
+    return true;
+}
+
+void TerminalPresenter::renderChanges(const Grid& shown, const Grid& grid, std::string& out) {
     // Below the last row with anything on it the new frame is blank.
     int inked = ROWS - 1;
     while (inked >= 0) {
@@ -340,39 +280,81 @@ std::string TerminalPresenter::render(const VirtualConsole::Grid& grid) {
         }
         --inked;
     }
+    changedRows_ = 0;
     for (int row = 0; row < ROWS; ++row) {
         // Only the first blank row can be worth an erase: from any row below
         // it there is no more to blank.
-        if (row == inked + 1 && eraseBelow(row, grid, out)) {
+        if (row == inked + 1 && eraseBelow(row, shown, grid, out)) {
+            changedRows_ |= ~std::uint64_t(0) << row;
             break;
         }
-        renderRow(row, grid, out);
-    }
-    if (out.size() == empty) {
-        return std::string();
-    }
-    out += END_UPDATE;
-    return out;
-}
-
-bool TerminalPresenter::eraseBelow(int row, const VirtualConsole::Grid& grid, std::string& out) {
-    // Everything from this row on is blank in the new frame: when there is
-    // more to blank than an erase costs, one ED from the first cell to blank.
-    const std::size_t from = std::size_t(row * COLUMNS);
-    std::size_t first = shown_.size();
-    int count = 0;
-    for (std::size_t i = from; i < shown_.size() && count <= ERASE_COST; ++i) {
-        if (!looksSame(grid[i], shown_[i])) {
-            first = std::min(first, i);
-            ++count;
+        const std::size_t at = std::size_t(row * COLUMNS);
+        if (!sameBytes(&shown[at], &grid[at], COLUMNS)) {
+            changedRows_ |= std::uint64_t(1) << row;
+            renderRow(row, &shown[at], &grid[at], out);
         }
     }
-    if (count <= ERASE_COST) {
-        return false;
+}
+
+// The bytes of the frame's text, counted up to `enough`.
+std::size_t TerminalPresenter::inkBytes(const Grid& grid, std::size_t enough) const {
+    std::size_t bytes = 0;
+    for (const Cell& cell : grid) {
+        if (!isBlank(cell)) {
+            bytes += std::size_t(utf8Length(cell.ch));
+            if (bytes >= enough) {
+                break;
+            }
+        }
     }
-    moveTo(int(first % COLUMNS), int(first / COLUMNS), out);
-    out += ERASE_BELOW;
-    std::copy(grid.begin() + std::ptrdiff_t(first), grid.end(),
-              shown_.begin() + std::ptrdiff_t(first));
-    return true;
+    return bytes;
+}
+
+std::string TerminalPresenter::render(const VirtualConsole::Grid& grid) {
+    std::string out;
+    if (!known_) {
+        out += CLEAR_SCREEN;
+        shown_ = blankGrid();
+        colour_ = GREY;
+        column_ = -1;
+        row_ = -1;
+        known_ = true;
+    }
+    const bool cleared = !out.empty();
+    const int column = column_;
+    const int row = row_;
+    const int colour = colour_;
+    renderChanges(shown_, grid, out);
+    const std::uint64_t changedRows = changedRows_;
+    // A full clear and the frame's text may cost less than changing what is
+    // there: a screen emptied but for a few words, or a new one in full.
+    if (!cleared && out.size() > CLEAR_COST &&
+        inkBytes(grid, out.size() - CLEAR_COST) < out.size() - CLEAR_COST) {
+        const int keptColumn = column_;
+        const int keptRow = row_;
+        const int keptColour = colour_;
+        column_ = column;
+        row_ = row;
+        colour_ = colour;
+        std::string redraw = CLEAR;
+        renderChanges(blankGrid(), grid, redraw);
+        if (redraw.size() < out.size()) {
+            out.swap(redraw);
+        } else {
+            column_ = keptColumn;
+            row_ = keptRow;
+            colour_ = keptColour;
+        }
+    }
+    for (int r = 0; r < ROWS; ++r) {
+        if (changedRows >> r & 1) {
+            const std::size_t at = std::size_t(r * COLUMNS);
+            std::copy(&grid[at], &grid[at] + COLUMNS, &shown_[at]);
+        }
+    }
+    if (synchronizedUpdate_ && out.size() >= TEARING_BYTES) {
+        out.insert(0, BEGIN_UPDATE);
+        out += END_UPDATE;
+    }
+    return out;
 }

@@ -1,0 +1,58 @@
+# What `make install` and the packages put where. The game finds its data
+# from its own location (../share/ancient-evil beside the program's folder),
+# so nothing here is compiled into it and the tree can be moved whole.
+include(GNUInstallDirs)
+
+if(CMAKE_INSTALL_BINDIR MATCHES "[/\\]" OR CMAKE_INSTALL_BINDIR STREQUAL "")
+  message(FATAL_ERROR "CMAKE_INSTALL_BINDIR must be one folder below the prefix (bin or games), "
+                      "since the game looks for its data in ../share/ancient-evil from there; "
+                      "it is '${CMAKE_INSTALL_BINDIR}'.")
+endif()
+
+# Every file belongs to one component, so that a test can install the game
+# without replacing the install_manifest.txt that `make uninstall` reads.
+set(CMAKE_INSTALL_DEFAULT_COMPONENT_NAME game)
+
+option(AE_DEBIAN_PACKAGE "Install what only the Debian package carries (lintian overrides)" OFF)
+
+set(AE_DATA_FILES Title.txt NPC.txt SpriteStuff.txt SpriteWeapon.txt SpriteMonster.txt
+                  DataWeapon.txt DataMonster.txt)
+list(TRANSFORM AE_DATA_FILES PREPEND ${PROJECT_SOURCE_DIR}/assets/)
+
+# The manual page carries the version; it and the changelog are compressed
+# as Debian wants them, without a time stamp so that builds are repeatable.
+find_program(GZIP_PROGRAM gzip REQUIRED)
+configure_file(packaging/ancient-evil.6.in ${PROJECT_BINARY_DIR}/packaging/ancient-evil.6 @ONLY)
+configure_file(packaging/changelog ${PROJECT_BINARY_DIR}/packaging/changelog COPYONLY)
+set(AE_COMPRESSED_DOCS)
+foreach(doc ancient-evil.6 changelog)
+  set(compressed ${PROJECT_BINARY_DIR}/packaging/${doc}.gz)
+  add_custom_command(OUTPUT ${compressed}
+                     COMMAND ${GZIP_PROGRAM} -9 -n -f -k ${doc}
+                     DEPENDS ${PROJECT_BINARY_DIR}/packaging/${doc}
+                     WORKING_DIRECTORY ${PROJECT_BINARY_DIR}/packaging
+                     VERBATIM)
+  list(APPEND AE_COMPRESSED_DOCS ${compressed})
+endforeach()
+add_custom_target(ancient-evil-docs ALL DEPENDS ${AE_COMPRESSED_DOCS})
+
+# A changelog entry for each version: the packages take their version from
+# the project, and a version without its entry would ship an old changelog.
+file(STRINGS packaging/changelog AE_CHANGELOG_TOP LIMIT_COUNT 1)
+if(NOT AE_CHANGELOG_TOP MATCHES "^ancient-evil \\(${PROJECT_VERSION}\\) ")
+  message(FATAL_ERROR "packaging/changelog starts with '${AE_CHANGELOG_TOP}'; "
+                      "add an entry for version ${PROJECT_VERSION} on top.")
+endif()
+
+install(TARGETS ancient-evil RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
+install(FILES ${AE_DATA_FILES} DESTINATION share/ancient-evil)
+install(FILES ${PROJECT_BINARY_DIR}/packaging/ancient-evil.6.gz
+        DESTINATION ${CMAKE_INSTALL_MANDIR}/man6)
+install(FILES packaging/ancient-evil.desktop DESTINATION share/applications)
+install(FILES packaging/ancient-evil.svg DESTINATION share/icons/hicolor/scalable/apps)
+install(FILES packaging/copyright ${PROJECT_BINARY_DIR}/packaging/changelog.gz
+        DESTINATION share/doc/ancient-evil)
+if(AE_DEBIAN_PACKAGE)
+  install(FILES packaging/lintian-overrides DESTINATION share/lintian/overrides
+          RENAME ancient-evil)
+endif()

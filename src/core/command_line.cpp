@@ -1,0 +1,84 @@
+#include "core/command_line.h"
+
+#include <cstring>
+
+namespace {
+
+constexpr int USAGE_ERROR = 2;
+
+const char* const USAGE = "usage: ancient-evil [--help | --version]";
+
+const char* const HELP =
+    "Usage: ancient-evil [--help | --version]\n"
+    "Drevnee Zlo (Ancient Evil), a role-playing game in Russian for a text console.\n"
+    "\n"
+    "Started without arguments, it plays in this terminal, which needs at least\n"
+    "80 columns by 49 rows (an xterm-compatible terminal with UTF-8 on Linux).\n"
+    "Up and Down choose, Enter takes the choice.\n"
+    "\n"
+    "  -h, --help     print this help and exit\n"
+    "  -V, --version  print the version and exit\n"
+    "\n"
+    "The seven data files (Title.txt, NPC.txt, SpriteStuff.txt, SpriteWeapon.txt,\n"
+    "SpriteMonster.txt, DataWeapon.txt, DataMonster.txt) are read from the working\n"
+    "directory first, so that your own versions win, then from the game's data\n"
+    "folder beside the program (../share/ancient-evil when installed).\n"
+    "The manual page ancient-evil(6) tells more.\n";
+
+// An argument echoed back must not reach the terminal as control codes.
+std::string printable(const char* argument) {
+    std::string text(argument);
+    for (char& ch : text) {
+        const unsigned char byte = static_cast<unsigned char>(ch);
+        if (byte < 0x20 || byte == 0x7F) {
+            ch = '?';
+        }
+    }
+    return text;
+}
+
+CommandLineAnswer refuse(const char* what, const char* argument) {
+    CommandLineAnswer answer;
+    answer.play = false;
+    answer.exitStatus = USAGE_ERROR;
+    answer.err =
+        std::string("ancient-evil: ") + what + " '" + printable(argument) + "'; " + USAGE + "\n";
+    return answer;
+}
+
+CommandLineAnswer tell(const std::string& text) {
+    CommandLineAnswer answer;
+    answer.play = false;
+    answer.out = text;
+    return answer;
+}
+
+}  // namespace
+
+CommandLineAnswer readCommandLine(int argc, const char* const argv[]) {
+    bool optionsEnded = false;
+    for (int i = 1; i < argc; ++i) {
+        const char* argument = argv[i];
+        if (optionsEnded || argument[0] != '-' || argument[1] == '\0') {
+            return refuse("unexpected argument", argument);
+        }
+        if (std::strcmp(argument, "--") == 0) {
+            optionsEnded = true;
+        } else if (std::strcmp(argument, "--help") == 0 || std::strcmp(argument, "-h") == 0) {
+            return tell(HELP);
+        } else if (std::strcmp(argument, "--version") == 0 || std::strcmp(argument, "-V") == 0) {
+            return tell("ancient-evil " AE_VERSION "\n");
+        } else {
+            return refuse("unknown option", argument);
+        }
+    }
+    return {};
+}
+
+int printCommandLineAnswer(const CommandLineAnswer& answer, std::FILE* out, std::FILE* err) {
+    std::fputs(answer.err.c_str(), err);
+    std::fflush(err);
+    // Help or a version that never arrived must not pass for success.
+    const bool written = std::fputs(answer.out.c_str(), out) >= 0 && std::fflush(out) == 0;
+    return written ? answer.exitStatus : 1;
+}

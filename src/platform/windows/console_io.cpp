@@ -1,0 +1,148 @@
+#include "platform/windows/console_io.h"
+
+#include <memory>
+
+#include "platform/port.h"
+#include "platform/windows/console_window.h"
+#include "platform/windows/ctrl_events.h"
+#include "platform/windows/key_events.h"
+
+namespace {
+
+constexpr wchar_t GAME_TITLE[] = L"Древнее Зло";
+// How often the size of a window showing the small-window notice is looked
+// at again: not every console reports a window that grows.
+constexpr DWORD NOTICE_RECHECK_MS = 250;
+
+ConsoleIo* g_open = nullptr;
+
+void restoreOpenConsole() {
+    if (g_open != nullptr) {
+        g_open->restore();
+    }
+}
+
+}  // namespace
+
+ConsoleIo::ConsoleIo()
+    : input_(GetStdHandle(STD_INPUT_HANDLE)),
+      output_(GetStdHandle(STD_OUTPUT_HANDLE)),
+      saved_(input_, output_),
+      screen_(output_) {
+    DWORD mode = 0;
+    inputIsConsole_ = GetConsoleMode(input_, &mode);
+    outputIsConsole_ = measureConsoleWindow(output_).columns() > 0;
+    if (!inputIsConsole_) {
+        piped_.emplace(input_);
+    }
+
+    ConsoleLock lock;
+    g_open = this;
+    endGameOnCtrlEvents(restoreOpenConsole);
+    if (inputIsConsole_) {
+        // Single keys without echo; Ctrl-C stays a signal for the handler;
+        // size changes arrive as events. Quick edit and insert stay as the
+        // player set them.
+        SetConsoleMode(input_,
+                       ENABLE_PROCESSED_INPUT | ENABLE_WINDOW_INPUT | ENABLE_EXTENDED_FLAGS |
+                           (saved_.inputMode() & (ENABLE_QUICK_EDIT_MODE | ENABLE_INSERT_MODE)));
+        FlushConsoleInputBuffer(input_);  // keys typed before the game are not for it
+    }
+    if (outputIsConsole_) {
+        SetConsoleMode(output_, ENABLE_PROCESSED_OUTPUT | ENABLE_WRAP_AT_EOL_OUTPUT);
+        CONSOLE_CURSOR_INFO cursor{};
+        if (GetConsoleCursorInfo(output_, &cursor)) {
+            cursor.bVisible = FALSE;
+            SetConsoleCursorInfo(output_, &cursor);
+        }
+        SetConsoleTitleW(GAME_TITLE);
+        if (!fitGameWindow(output_)) {
+            saved_.restoreSize();  // a half-made change is worse than none
+        }
+    }
+}
+
+ConsoleIo::~ConsoleIo() {
+    {
+        ConsoleLock lock;
+        restore();
+        g_open = nullptr;
+    }
+    stopEndingOnCtrlEvents();
+}
+
+void ConsoleIo::restore() {
+    if (restored_) {
+        return;
+    }
+    restored_ = true;
+    if (outputIsConsole_) {
+        saved_.restoreSize();
+        screen_.leave();
+    }
+    saved_.restoreSettings();
+}
+
+void ConsoleIo::present(const VirtualConsole& console) {
+    ConsoleLock lock;
+    lastFrame_ = console.grid();
+    haveFrame_ = true;
+    show();
+}
+
+void ConsoleIo::show() {
+    if (!outputIsConsole_ || !haveFrame_ || restored_) {
+        return;
+    }
+    const ConsoleWindow window = measureConsoleWindow(output_);
+    noticeShown_ = !window.holdsGame();
+    if (noticeShown_) {
+        screen_.showNotice(window);
+    } else {
+        screen_.show(lastFrame_, window);
+    }
+}
+
+// Waits for console input events until one gives keys; false when the
+// console can give no more.
+bool ConsoleIo::readConsoleKeys() {
+    while (keys_.empty()) {
+        if (noticeShown_ && WaitForSingleObject(input_, NOTICE_RECHECK_MS) == WAIT_TIMEOUT) {
+            ConsoleLock lock;
+            show();
+            continue;
+        }
+        INPUT_RECORD records[64];
+        DWORD count = 0;
+        if (!ReadConsoleInputW(input_, records, 64, &count)) {
+            return false;
+        }
+        for (DWORD i = 0; i < count; ++i) {
+            if (records[i].EventType == WINDOW_BUFFER_SIZE_EVENT) {
+                ConsoleLock lock;
+                screen_.invalidate();  // what the console shows after a resize is unknown
+                show();
+            } else if (records[i].EventType == KEY_EVENT && !noticeShown_) {
+                keys_ += keyBytes(records[i].Event.KeyEvent);
+            }
+        }
+    }
+    return true;
+}
+
+int ConsoleIo::readKey() {
+    if (piped_) {
+        const int key = piped_->next();
+        return key < 0 ? END_OF_INPUT : key;
+    }
+    if (!readConsoleKeys()) {
+        return END_OF_INPUT;
+    }
+    const auto key = static_cast<unsigned char>(keys_.front());
+    keys_.erase(0, 1);
+    return key;
+}
+
+std::unique_ptr<GameIo> openPlayerConsole() {
+    return std::make_unique<ConsoleIo>();
+}

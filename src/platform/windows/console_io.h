@@ -1,0 +1,53 @@
+#pragma once
+
+#include <windows.h>
+
+#include <optional>
+#include <string>
+
+#include "platform/game_io.h"
+#include "platform/virtual_console.h"
+#include "platform/windows/console_screen.h"
+#include "platform/windows/piped_keys.h"
+#include "platform/windows/saved_console.h"
+
+// The player's Windows console: keys from standard input, the game shown
+// on standard output. While it exists the console has a buffer and window
+// of 80x49 where it allows, the game's title and no cursor; a window too
+// small for the frame shows a notice instead, and keys are ignored until it
+// has grown. However the game ends (normally, Ctrl-C, Ctrl-Break, the
+// window closed, logoff, shutdown) the console gets back what it had and
+// the prompt starts below the last screen. Keys that are not typed on the
+// console (a pipe, a file) are read as a terminal sends them and end with
+// it. Only one may exist at a time.
+class ConsoleIo : public GameIo {
+  public:
+    ConsoleIo();
+    ~ConsoleIo() override;
+    ConsoleIo(const ConsoleIo&) = delete;
+    ConsoleIo& operator=(const ConsoleIo&) = delete;
+
+    void present(const VirtualConsole& console) override;
+    int readKey() override;
+
+    // Gives the console back; later calls do nothing. Called with the
+    // console lock held.
+    void restore();
+
+  private:
+    void show();
+    bool readConsoleKeys();
+
+    HANDLE input_;
+    HANDLE output_;
+    SavedConsole saved_;
+    bool inputIsConsole_ = false;
+    bool outputIsConsole_ = false;
+    std::optional<PipedKeys> piped_;
+    ConsoleScreen screen_;
+    VirtualConsole::Grid lastFrame_{};
+    bool haveFrame_ = false;
+    bool noticeShown_ = false;
+    bool restored_ = false;
+    std::string keys_;
+};

@@ -1,0 +1,88 @@
+#include "core/command_line.h"
+
+#include <gtest/gtest.h>
+
+#include <cstdio>
+#include <initializer_list>
+#include <string>
+#include <vector>
+
+namespace {
+
+CommandLineAnswer answerTo(std::initializer_list<const char*> arguments) {
+    std::vector<const char*> argv{"ancient-evil"};
+    argv.insert(argv.end(), arguments);
+    argv.push_back(nullptr);
+    return readCommandLine(static_cast<int>(argv.size()) - 1, argv.data());
+}
+
+TEST(CommandLine, NoArgumentsPlays) {
+    const CommandLineAnswer answer = answerTo({});
+    EXPECT_TRUE(answer.play);
+    EXPECT_EQ(answer.out + answer.err, "");
+    EXPECT_TRUE(answerTo({"--"}).play);
+}
+
+TEST(CommandLine, HelpAndVersionAnswerOnStandardOutputWithSuccess) {
+    for (const char* option : {"--help", "-h"}) {
+        const CommandLineAnswer help = answerTo({option});
+        EXPECT_FALSE(help.play);
+        EXPECT_EQ(help.exitStatus, 0);
+        EXPECT_EQ(help.out.rfind("Usage: ancient-evil", 0), 0u) << help.out;
+        EXPECT_NE(help.out.find("--version"), std::string::npos);
+        EXPECT_NE(help.out.find("DataMonster.txt"), std::string::npos);
+        EXPECT_EQ(help.err, "");
+    }
+    for (const char* option : {"--version", "-V"}) {
+        const CommandLineAnswer version = answerTo({option});
+        EXPECT_FALSE(version.play);
+        EXPECT_EQ(version.exitStatus, 0);
+        EXPECT_EQ(version.out, std::string("ancient-evil ") + AE_VERSION + "\n");
+    }
+    // The first request is the one answered, as with other programs.
+    EXPECT_EQ(answerTo({"--version", "--help"}).out, answerTo({"-V"}).out);
+}
+
+TEST(CommandLine, AnythingElseGetsOneUsageLineOnStandardErrorAndStatus2) {
+    const std::string usage = "; usage: ancient-evil [--help | --version]\n";
+    const struct {
+        std::initializer_list<const char*> arguments;
+        std::string message;
+    } cases[] = {
+        {{"--helpme"}, "ancient-evil: unknown option '--helpme'" + usage},
+        {{"-x"}, "ancient-evil: unknown option '-x'" + usage},
+        {{"--help=all"}, "ancient-evil: unknown option '--help=all'" + usage},
+        {{"save.txt"}, "ancient-evil: unexpected argument 'save.txt'" + usage},
+        {{"-"}, "ancient-evil: unexpected argument '-'" + usage},
+        {{"--", "--help"}, "ancient-evil: unexpected argument '--help'" + usage},
+        {{"--bogus", "--help"}, "ancient-evil: unknown option '--bogus'" + usage},
+        // Control codes in an argument are not sent to the terminal.
+        {{"--\x1b]0;owned\x07\n"},
+         "ancient-evil: unknown option '--?]0;owned?"
+         "?'" +
+             usage},
+    };
+    for (const auto& c : cases) {
+        const CommandLineAnswer answer = answerTo(c.arguments);
+        EXPECT_FALSE(answer.play) << c.message;
+        EXPECT_EQ(answer.exitStatus, 2) << c.message;
+        EXPECT_EQ(answer.out, "");
+        EXPECT_EQ(answer.err, c.message);
+    }
+}
+
+#ifndef _WIN32  // /dev/full, a file that is always full, is POSIX's
+TEST(CommandLine, AnAnswerThatCannotBeWrittenIsNoSuccess) {
+    std::FILE* full = std::fopen("/dev/full", "w");
+    ASSERT_NE(full, nullptr);
+    std::FILE* sink = std::fopen("/dev/null", "w");
+    ASSERT_NE(sink, nullptr);
+    EXPECT_EQ(printCommandLineAnswer(answerTo({"--help"}), full, sink), 1);
+    EXPECT_EQ(printCommandLineAnswer(answerTo({"--help"}), sink, sink), 0);
+    EXPECT_EQ(printCommandLineAnswer(answerTo({"--what"}), sink, full), 2);
+    std::fclose(full);
+    std::fclose(sink);
+}
+#endif
+
+}  // namespace

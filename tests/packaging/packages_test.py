@@ -1,0 +1,133 @@
+"""The packages as a user gets them, after `make package`: lintian finds no
+errors in the .deb; the .deb holds the program, its data, the manual page,
+the desktop entry and the copyright, with dependencies worked out by
+dpkg-shlibdeps; and the game plays from the unpacked .deb, from the
+unpacked .tar.gz and from a `make install`, each started from another
+folder. Needs lintian and dpkg-dev; CI runs it through `make test-package`.
+
+    python3 tests/packaging/packages_test.py DIST_DIR BUILD_DIR
+"""
+
+import glob
+import os
+import shutil
+import subprocess
+import sys
+import tarfile
+import tempfile
+import unittest
+
+ROOT = os.path.abspath(os.path.join(os.path.dirname(__file__), "..", ".."))
+sys.path.insert(0, os.path.join(ROOT, "tests", "e2e"))
+import installed_game  # noqa: E402
+
+DIST = os.path.abspath(sys.argv[1] if len(sys.argv) > 1 else "dist")
+BUILD_DIR = sys.argv[2] if len(sys.argv) > 2 else "build"
+
+
+def only(pattern):
+    found = glob.glob(os.path.join(DIST, pattern))
+    if len(found) != 1:
+        raise AssertionError("expected one %s in %s, found %s" % (pattern, DIST, found))
+    return found[0]
+
+
+def output(*command):
+    return subprocess.run(command, check=True, capture_output=True, text=True).stdout
+
+
+class DebianPackage(unittest.TestCase):
+    @classmethod
+    def setUpClass(cls):
+        cls.deb = only("ancient-evil_*_amd64.deb")
+        cls.version = output("dpkg-deb", "-f", cls.deb, "Version").strip()
+
+    def test_named_after_its_version(self):
+        self.assertEqual(os.path.basename(self.deb), "ancient-evil_%s_amd64.deb" % self.version)
+
+    def test_lintian_finds_no_errors(self):
+        result = subprocess.run(["lintian", "--fail-on", "error", "--display-info", self.deb],
+                                capture_output=True, text=True)
+        print("\nlintian:\n" + (result.stdout or "(nothing to report)\n"), file=sys.stderr)
+        self.assertEqual(result.returncode, 0, result.stdout + result.stderr)
+
+    def test_contents_and_dependencies(self):
+        listing = output("dpkg-deb", "-c", self.deb)
+        paths = {line.split()[-1] for line in listing.splitlines()}
+        expected = {"./usr/games/ancient-evil", "./usr/share/man/man6/ancient-evil.6.gz",
+                    "./usr/share/applications/ancient-evil.desktop",
+                    "./usr/share/doc/ancient-evil/copyright",
+                    "./usr/share/doc/ancient-evil/changelog.gz"}
+        expected |= {"./usr/share/ancient-evil/" + name for name in installed_game.DATA_FILES}
+        self.assertEqual(expected - paths, set())
+        depends = output("dpkg-deb", "-f", self.deb, "Depends")
+        self.assertIn("libc6 (>=", depends)
+        self.assertIn("libstdc++6", depends)
+        self.assertEqual(output("dpkg-deb", "-f", self.deb, "Section").strip(), "games")
+
+    def test_desktop_entry_is_valid(self):
+        if shutil.which("desktop-file-validate") is None:
+            self.skipTest("desktop-file-validate is not installed")
+        with tempfile.TemporaryDirectory() as root:
+            subprocess.run(["dpkg-deb", "-x", self.deb, root], check=True)
+            entry = os.path.join(root, "usr/share/applications/ancient-evil.desktop")
+            result = subprocess.run(["desktop-file-validate", entry], capture_output=True, text=True)
+            self.assertEqual(result.returncode, 0, result.stdout + result.stderr)
+
+    def test_unpacked_game_plays_from_another_folder(self):
+        with tempfile.TemporaryDirectory(prefix="ae-deb-root-") as root, \
+                tempfile.TemporaryDirectory(prefix="ae-elsewhere-") as elsewhere:
+            subprocess.run(["dpkg-deb", "-x", self.deb, root], check=True)
+            binary = os.path.join(root, "usr", "games", "ancient-evil")
+            installed_game.check_command_line(self, binary, self.version)
+            installed_game.play_opening(self, binary, elsewhere)
+
+
+class Archive(unittest.TestCase):
+    def test_unpacked_archive_plays_from_the_root_folder(self):
+        archive = only("ancient-evil-*-linux-*.tar.gz")
+        top = os.path.basename(archive)[:-len(".tar.gz")]
+        with tempfile.TemporaryDirectory(prefix="ae-tgz-") as where:
+            with tarfile.open(archive) as tar:
+                if hasattr(tarfile, "data_filter"):
+                    tar.extractall(where, filter="data")
+                else:
+                    tar.extractall(where)
+            binary = os.path.join(where, top, "bin", "ancient-evil")
+            for name in installed_game.DATA_FILES:
+                self.assertTrue(os.path.isfile(os.path.join(where, top, "share", "ancient-evil", name)))
+            installed_game.check_command_line(self, binary)
+            installed_game.play_opening(self, binary, "/")
+
+
+class MakeInstall(unittest.TestCase):
+    """`make install PREFIX=...` and `make uninstall`, as a user types them."""
+
+    def make(self, *arguments):
+        subprocess.run(["make", "-s", "-C", ROOT, "BUILD_DIR=" + BUILD_DIR, *arguments],
+                       check=True, stdout=subprocess.DEVNULL)
+
+    def test_install_play_from_the_root_folder_and_uninstall(self):
+        manifest = os.path.join(ROOT, BUILD_DIR, "install_manifest.txt")
+        kept = None
+        if os.path.exists(manifest):  # a developer's own install stays uninstallable
+            with open(manifest) as f:
+                kept = f.read()
+        try:
+            with tempfile.TemporaryDirectory(prefix="ae-make-install-") as prefix:
+                self.make("install", "PREFIX=" + prefix)
+                binary = os.path.join(prefix, "bin", "ancient-evil")
+                installed_game.check_command_line(self, binary)
+                installed_game.play_opening(self, binary, "/")
+                self.make("uninstall")
+                left = [os.path.join(d, f) for d, _, files in os.walk(prefix) for f in files]
+                self.assertEqual(left, [])
+                self.assertFalse(os.path.exists(os.path.join(prefix, "share", "ancient-evil")))
+        finally:
+            if kept is not None:
+                with open(manifest, "w") as f:
+                    f.write(kept)
+
+
+if __name__ == "__main__":
+    unittest.main(argv=sys.argv[:1], verbosity=2)

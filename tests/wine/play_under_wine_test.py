@@ -1,0 +1,119 @@
+"""The Windows game as a player gets it: unpacked from its zip, run under
+wine64 in a real terminal (tmux), read off the screen. wine shows the
+console's grey (attribute 7) in the terminal's default colour, so text is
+compared exactly and every other colour by its ANSI code.
+
+usage: play_under_wine_test.py ZIP WINE64 WINEPREFIX"""
+
+import os
+import shlex
+import sys
+import tempfile
+import unittest
+import zipfile
+
+sys.path.insert(0, os.path.join(os.path.dirname(os.path.abspath(__file__)), "..", "e2e"))
+from tmux_session import TmuxSession  # noqa: E402
+
+ZIP, WINE, PREFIX = (os.path.abspath(path) for path in sys.argv[1:4])
+GAME_TITLE = "Древнее Зло"
+FIRST_LINE = " Джек Белибье уволился с работы в полиции,"
+STRANGER = " Найди его...[кашляет] И уничтожь Древнее "
+FRAME_TOP = "." + "-" * 78 + "."
+FRAME_BOTTOM = "'" + "-" * 78 + "'"
+LIGHT_RED, GREEN = "\x1b[91m", "\x1b[32m"
+DATA_FILES = {"Title.txt", "NPC.txt", "SpriteStuff.txt", "SpriteWeapon.txt", "SpriteMonster.txt",
+              "DataWeapon.txt", "DataMonster.txt"}
+
+
+class PlayFromTheZip(unittest.TestCase):
+    @classmethod
+    def setUpClass(cls):
+        cls.scratch = tempfile.TemporaryDirectory()
+        with zipfile.ZipFile(ZIP) as archive:
+            archive.extractall(cls.scratch.name)
+        (folder,) = os.listdir(cls.scratch.name)
+        cls.folder = os.path.join(cls.scratch.name, folder)
+
+    @classmethod
+    def tearDownClass(cls):
+        cls.scratch.cleanup()
+
+    def setUp(self):
+        self.term = TmuxSession()
+        self.addCleanup(self.term.close)
+
+    def start(self, keys_from=""):
+        wine = "env WINEPREFIX=%s WINEDEBUG=-all %s " % (shlex.quote(PREFIX), shlex.quote(WINE))
+        self.term.run_game("ancient-evil.exe", self.folder, keys_from + wine)
+
+    def pane_title(self):
+        return self.term.tmux("display-message", "-p", "#{pane_title}").strip()
+
+    def coloured(self, text, colour):
+        return lambda screen: colour + text in self.term.coloured_screen()
+
+    def test_the_zip_holds_the_game_its_data_and_a_text_for_notepad(self):
+        self.assertEqual(set(os.listdir(self.folder)),
+                         DATA_FILES | {"ancient-evil.exe", "README.txt"})
+        with open(os.path.join(self.folder, "README.txt"), "rb") as readme:
+            text = readme.read()
+        self.assertEqual(text.count(b"\n"), text.count(b"\r\n"), "every line ends in CR LF")
+        self.assertIn("ancient-evil.exe", text.decode("cp1251"))
+        self.assertIn("Стрелки Вверх и Вниз", text.decode("cp1251"))
+
+    def test_title_story_stranger_and_quit_through_the_exit_confirmation(self):
+        self.start()
+        self.term.wait_for_text("Нажмите любую клавишу")
+        self.assertIn(LIGHT_RED, self.term.coloured_screen())  # the title picture
+        self.assertEqual(self.pane_title(), GAME_TITLE)
+        self.assertFalse(self.term.cursor_visible())
+
+        self.term.keys("Space")
+        self.term.wait_for_text_at(31, 32, FIRST_LINE)
+        self.term.wait_for(self.coloured("1 - Далее", GREEN), "the highlighted choice")
+        lines = self.term.lines()
+        self.assertEqual(lines[0], FRAME_TOP)
+        self.assertEqual(lines[48], FRAME_BOTTOM)
+        self.assertEqual(lines[36][32:41], "1 - Далее")
+
+        self.term.keys("Enter", "Enter", "Enter", "Enter")
+        self.term.wait_for_text_at(31, 32, STRANGER)
+        self.term.wait_for(self.coloured("1 - ЭЭ!? Ты куда? Что за бред?", GREEN), "the first reply")
+        self.term.keys("Down")
+        self.term.wait_for(self.coloured("2 - Эх, ну вот не дадут отдохнуть!", GREEN),
+                           "the second reply highlighted")
+        self.assertNotIn(GREEN + "1 - ЭЭ!?", self.term.coloured_screen())
+
+        self.term.keys("Enter")
+        self.term.wait_for_text("1 - Хм, а что я сейчас делаю то?")  # the town
+        self.term.keys("Up", "Enter")
+        self.term.wait_for_text_at(31, 32, "Действительно выйти?")
+        self.term.keys("Enter")
+        self.term.wait_for_text("EXIT=0")
+        self.assertTrue(self.term.cursor_visible())
+        self.assertNotEqual(self.pane_title(), GAME_TITLE)
+
+    def test_ctrl_c_gives_the_console_back_and_leaves_the_screen_on_view(self):
+        self.start()
+        self.term.wait_for_text("Нажмите любую клавишу")
+        self.term.keys("Space")
+        self.term.wait_for_text_at(31, 32, FIRST_LINE)
+        self.term.keys("C-c")
+        self.term.wait_for_text("EXIT=0")
+        lines = self.term.lines()
+        frame_bottom = max(i for i, line in enumerate(lines) if line == FRAME_BOTTOM)
+        exit_row = max(i for i, line in enumerate(lines) if line.startswith("EXIT=0"))
+        self.assertEqual(exit_row, frame_bottom + 1, "the prompt follows the last screen")
+        self.assertIn(FIRST_LINE, self.term.screen())
+        self.assertTrue(self.term.cursor_visible())
+
+    def test_piped_keys_play_and_the_end_of_input_ends_the_game(self):
+        # A Windows line end is one Enter: the title, four pages, the stranger.
+        self.start("printf 'x\\r\\n\\r\\r\\r\\r' | ")
+        self.term.wait_for_text("EXIT=0")
+        self.assertIn("1 - Хм, а что я сейчас делаю то?", self.term.screen())
+
+
+if __name__ == "__main__":
+    unittest.main(argv=[sys.argv[0]])
