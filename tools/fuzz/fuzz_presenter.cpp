@@ -5,11 +5,12 @@
 // terminal was wiped by something else (a resume, a resize) and the
 // presenter told to forget what it showed.
 //
-// The first byte chooses the terminal: odd, one that loses the cursor after
-// writing in the last column. Then come steps, each an operation byte and
-// its arguments, drawn the way the game draws: through the console's
-// cursor, colour and put, with the text decoded from Windows-1251 (printAt)
-// or code page 866 (writeRaw), control characters included.
+// The first byte chooses the terminal: bit 0, one that loses the cursor
+// after writing in the last column; bit 1, one that keeps synchronized
+// updates whole (the presenter then wraps large frames). Then come steps, each an operation byte
+// and its arguments, drawn the way the game draws: through the console's cursor, colour and put,
+// with the text decoded from Windows-1251 (printAt) or code page 866 (writeRaw), control characters
+// included.
 //   0 column row    move the cursor
 //   1 colour        set the colour (0 to 15)
 //   2 n bytes...    put n characters, Windows-1251
@@ -79,12 +80,14 @@ void showFrame(TerminalPresenter& presenter, TerminalModel& terminal,
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     Input input(data, size);
     TerminalModel::Options options;
-    // Whether the presenter wraps frames in synchronized updates is its own
+    // Which frames the presenter wraps in a synchronized update is its own
     // choice; only what ends up on screen is checked.
     options.requireSynchronizedUpdate = false;
-    options.cursorLostAtLastColumn = (input.next() & 1) != 0;
+    const std::uint8_t kind = input.next();
+    options.cursorLostAtLastColumn = (kind & 1) != 0;
     TerminalModel terminal(COLUMNS, ROWS, options);
     TerminalPresenter presenter;
+    presenter.setSynchronizedUpdate((kind & 2) != 0);
     VirtualConsole console;
     for (int frames = 0; !input.empty() && frames < MAX_FRAMES;) {
         const int operation = input.next() % 7;

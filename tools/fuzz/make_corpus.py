@@ -93,7 +93,9 @@ def key_decoder_seeds():
     }
 
 
-# The presenter's input (fuzz_presenter.cpp): a terminal byte, then steps.
+# The presenter's input (fuzz_presenter.cpp): a terminal byte (bit 0: it
+# loses the cursor after the last column, bit 1: it keeps synchronized
+# updates whole), then steps.
 def move(column, row):
     return bytes([0, column, row])
 
@@ -132,13 +134,13 @@ def presenter_seeds():
     colours = b"".join(move(0, r) + colour(r % 16) + text(bytes([65 + r % 26]) * 80)
                        for r in range(49))
     return {
-        "title_then_frames": b"\0" + colour(12) + text(title) + FRAME + CLEAR + frame_border()
+        "title_then_frames": b"\2" + colour(12) + text(title) + FRAME + CLEAR + frame_border()
         + portrait + menu + FRAME + CLEAR + frame_border() + menu + FRAME,
         "every_colour": b"\0" + colours + FRAME + colour(7) + move(10, 5) + text(b" " * 50)
         + move(20, 30) + text(b" " * 300) + FRAME + CLEAR + FRAME,
         "last_column": b"\1" + b"".join(move(79, r) + text(b"|") for r in range(49)) + FRAME
         + move(78, 10) + colour(12) + text("Жж".encode("cp1251")) + FRAME,
-        "wiped": b"\0" + frame_border() + menu + FRAME + wiped(ord("#"), 3) + portrait + FRAME,
+        "wiped": b"\3" + frame_border() + menu + FRAME + wiped(ord("#"), 3) + portrait + FRAME,
         "control_characters": b"\1" + text(bytes(range(32)) + b"\x7f" + bytes(range(128, 256)))
         + FRAME + text(bytes(range(256)), True) + FRAME,
         "empty": b"",
