@@ -3,6 +3,7 @@
 // shop, the seer and a fight with every frame sound.
 #include <cctype>
 #include <cstdlib>
+#include <filesystem>
 #include <functional>
 #include <iterator>
 #include <optional>
@@ -16,13 +17,14 @@
 namespace {
 
 // Damage turns a file's content into the damaged content; nullopt removes
-// the file altogether.
+// the file altogether, and with directory a directory takes its place.
 using Damage = std::function<std::optional<std::string>(const std::string&)>;
 
 struct Case {
     std::string file;
     std::string what;
     Damage damage;
+    bool directory = false;
 };
 
 void PrintTo(const Case& bad, std::ostream* out) {
@@ -111,6 +113,7 @@ std::vector<Case> cases() {
     for (const char* file : {"Title.txt", "NPC.txt", "SpriteStuff.txt", "SpriteWeapon.txt",
                              "SpriteMonster.txt", "DataWeapon.txt", "DataMonster.txt"}) {
         all.push_back({file, "Missing", [](const std::string&) { return std::nullopt; }});
+        all.push_back({file, "Directory", [](const std::string&) { return std::nullopt; }, true});
         all.push_back({file, "Empty", [](const std::string&) { return std::string(); }});
         all.push_back({file, "Garbage", [](const std::string&) { return garbage(); }});
         all.push_back({file, "Utf8", [](const std::string& text) { return fromCp1251(text); }});
@@ -226,6 +229,9 @@ TEST_P(BadDataFile, GameStartsReportsAndPlaysOn) {
         dir.write(bad.file, *damaged);
     } else {
         dir.remove(bad.file);
+        if (bad.directory) {
+            std::filesystem::create_directory(dir.file(bad.file));
+        }
     }
 
     std::size_t reached = 0;

@@ -222,4 +222,35 @@ TEST(BattleOutcome, DeathWithoutAKillReplacesTheBattleAtOnce) {
                                   COLOUR_RED));
 }
 
+// A blow that leaves exactly 0 HP kills, the hero as well as the monster;
+// one HP left is life, and the fight goes on.
+TEST(BattleOutcome, ABlowThatLeavesExactlyZeroHitPointsKills) {
+    for (int left : {0, 1}) {
+        SCOPED_TRACE("HP left: " + std::to_string(left));
+        const GameResult hero = playSteps({toTown, toHunt, findEnemy, [=] {
+                                               MonsterStats& m =
+                                                   g_monsters->stats(g_battle->monsterIndex);
+                                               m.hp = 500;
+                                               m.damageMin = m.damageMax = 6;
+                                               g_hero->hp = 6 + left;
+                                               return ENTER;
+                                           }});
+        EXPECT_EQ(hero.afterStep(3).hero.hp, left);
+        EXPECT_EQ(hero.afterStep(3).screen, left == 0 ? SCREEN_STORY : SCREEN_BATTLE);
+
+        const GameResult monster =
+            playSteps({toTown, toHunt, findEnemy, [=] {
+                           const WeaponStats& w = g_weapons->stats(g_hero->weapon);
+                           const int span = w.damageMax - w.damageMin + 1;
+                           const Rolls rolls = rollsAfterSeeding(77);
+                           MonsterStats& m = g_monsters->stats(g_battle->monsterIndex);
+                           m.damageMin = m.damageMax = 1;
+                           m.hp = rolls.r[1] % span + w.damageMin + left;
+                           return ENTER;
+                       }});
+        EXPECT_EQ(monster.afterStep(3).screen, left == 0 ? SCREEN_HUNT : SCREEN_BATTLE);
+        EXPECT_TRUE(hasTextAt(monster.afterStep(3).grid, 43, 9, std::to_string(left) + " HP"));
+    }
+}
+
 }  // namespace

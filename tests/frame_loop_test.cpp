@@ -121,6 +121,28 @@ TEST(FrameLoop, MissingDataFileIsShownEvenBelowAFullScreenTitle) {
     EXPECT_TRUE(hasTextAt(game.frames[1].grid, 0, 48, "File NPC.txt not found"));
 }
 
+TEST(FrameLoop, EveryMissingDataFileIsReadableUnderAFullScreenTitle) {
+    TempDir dir;
+    dir.copyAssets();
+    dir.write("Title.txt", repeat(std::string(79, '#') + "\n", 60));
+    const char* const missing[] = {"NPC.txt",         "SpriteWeapon.txt",  "DataWeapon.txt",
+                                   "SpriteStuff.txt", "SpriteMonster.txt", "DataMonster.txt"};
+    for (const char* name : missing) {
+        dir.remove(name);
+    }
+    const GameResult game = playGame("t", 1, nullptr, dir.path());
+    ASSERT_GE(game.frames.size(), 2u);
+    const Grid& report = game.frames[1].grid;
+    // One a row on the bottom rows, over the title, in the order read.
+    const int first = VirtualConsole::ROWS - 6;
+    EXPECT_EQ(rowText(report, first - 1), std::string(79, '#')) << dumpFrame(report);
+    for (int i = 0; i < 6; ++i) {
+        EXPECT_EQ(rowText(report, first + i), "File " + std::string(missing[i]) + " not found")
+            << dumpFrame(report);
+        EXPECT_EQ(colourAt(report, 0, first + i), COLOUR_LIGHT_RED);
+    }
+}
+
 TEST(FrameLoop, EndOfInputAtTheTitleEndsCleanly) {
     const GameResult game = playGame("");
     EXPECT_EQ(game.status, 0);

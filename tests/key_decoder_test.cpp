@@ -36,6 +36,15 @@ TEST(KeyDecoder, OtherSequencesAreSwallowedWhole) {
     EXPECT_EQ(decode("\x1b[" + std::string(100, '1') + "Aq"), "\xE0\x48q");
     // A sequence broken off by Enter still lets the Enter through.
     EXPECT_EQ(decode("\x1b[1\r"), "\r");
+    EXPECT_EQ(decode("\x1bO\r"), "\r");
+}
+
+TEST(KeyDecoder, ThePrefixOfTheArrowsComesOnlyWithAnArrow) {
+    // The byte 224 starts UTF-8 letters (U+0800 is E0 A0 80); passed on, it
+    // would make the byte after it count as an arrow's scan code.
+    EXPECT_EQ(decode("\xE0H\xE0P"), "HP");
+    EXPECT_EQ(decode("\xE0\xA0\x80"), "\xA0\x80");
+    EXPECT_EQ(decode("\x1b\xE0\x1b[\xE0"), "");
 }
 
 TEST(KeyDecoder, LoneEscapeIsAKeyOnceTheTerminalGoesQuiet) {

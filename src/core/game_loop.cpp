@@ -6,6 +6,7 @@
 #include "console/console_output.h"
 #include "core/game_state.h"
 #include "core/hero.h"
+#include "core/loader_reports.h"
 #include "data/data_file.h"
 #include "data/monster_catalogue.h"
 #include "data/sprite_sheet.h"
@@ -133,24 +134,6 @@ void showTitle(const char* path) {
     printAt(0, 0, file.text().c_str());
 }
 
-namespace {
-
-// Creates the long-lived objects; true when a loader had to report a missing
-// data file on the console.
-bool createWorldReportingProblems(VirtualConsole& console) {
-    if (console.cursorRow() >= VirtualConsole::ROWS) {
-        // A title that filled the screen left the cursor below it, where a
-        // loader's message would be lost: report on the last row instead.
-        console.moveCursor(0, VirtualConsole::ROWS - 1);
-    }
-    const int columnBefore = console.cursorColumn();
-    const int rowBefore = console.cursorRow();
-    createWorld();
-    return console.cursorColumn() != columnBefore || console.cursorRow() != rowBefore;
-}
-
-}  // namespace
-
 int runGame(GameIo& io, std::uint32_t seed) {
     g_screen = SCREEN_STORY;
     g_questStage = 0;
@@ -165,7 +148,7 @@ int runGame(GameIo& io, std::uint32_t seed) {
     if (io.readKey() != GameIo::END_OF_INPUT) {
         // The player gets to read a loader's report before the game goes on
         // without that data.
-        const bool reported = createWorldReportingProblems(console);
+        const bool reported = loadShowingReports(console, createWorld);
         if (reported) {
             io.present(console);
         }

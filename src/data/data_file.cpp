@@ -2,10 +2,24 @@
 
 #include <cctype>
 #include <cstdio>
+#include <filesystem>
 #include <limits>
 #include <string>
+#include <system_error>
 
 #include "data/data_folders.h"
+
+namespace {
+
+// Only a regular file is read. Opening a FIFO would wait for a writer for
+// ever, a directory reads as empty, a device may never end: each counts as
+// missing instead.
+bool isRegularFile(const char* path) {
+    std::error_code error;
+    return std::filesystem::is_regular_file(std::filesystem::path(path), error);
+}
+
+}  // namespace
 
 DataFile::DataFile(const char* name) {
     for (const std::string& path : dataFileCandidates(name)) {
@@ -16,6 +30,9 @@ DataFile::DataFile(const char* name) {
 }
 
 bool DataFile::read(const char* path) {
+    if (!isRegularFile(path)) {
+        return false;
+    }
     std::FILE* file = std::fopen(path, "rb");
     if (file == nullptr) {
         return false;

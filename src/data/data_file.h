@@ -3,11 +3,11 @@
 #include <cstdint>
 #include <string>
 
-// A data file opened as text, the way the C library's text mode reads it on
-// the game's home platform: a carriage return followed by a line feed is one
-// line break, so files with either line ending read the same. It offers the
-// three reads the loaders are built from: a "%i" integer, one character and
-// a line of bounded length.
+// A data file read as text: a carriage return followed by a line feed is one
+// line break, so a file saved with either line ending gives the same
+// pictures and numbers. Only a regular file is read; anything else counts
+// as missing. It offers the three reads the loaders are built from: a "%i"
+// integer, one character and a line of bounded length.
 class DataFile {
   public:
     static constexpr int END = -1;

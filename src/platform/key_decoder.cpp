@@ -20,6 +20,9 @@ void KeyDecoder::feed(unsigned char byte, std::string& keys) {
         case State::Plain:
             if (byte == ESC) {
                 state_ = State::Escape;
+            } else if (byte == ARROW_PREFIX) {
+                // Part of some UTF-8 letter: passed on, it would read as the
+                // first half of an arrow.
             } else {
                 keys += char(byte == '\n' ? '\r' : byte);
             }
@@ -38,18 +41,16 @@ void KeyDecoder::feed(unsigned char byte, std::string& keys) {
             }
             return;
         case State::Csi:
+        case State::Ss3:
             // Parameters and intermediates (0x20 to 0x3F) run up to a final
-            // byte 0x40..0x7E. Anything else breaks the sequence off and
-            // counts as a key of its own.
+            // byte 0x40..0x7E. Anything else (Enter, say) breaks the
+            // sequence off and counts as a key of its own.
             if (byte >= 0x40 && byte <= 0x7E) {
                 finishSequence(byte, keys);
             } else if (byte < 0x20 || byte > 0x7E) {
                 state_ = State::Plain;
                 feed(byte, keys);
             }
-            return;
-        case State::Ss3:
-            finishSequence(byte, keys);
             return;
     }
 }

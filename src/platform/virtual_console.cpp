@@ -5,7 +5,6 @@ VirtualConsole::VirtualConsole() {
 }
 
 void VirtualConsole::clear() {
-    // "cls" fills the buffer with blanks in the colour currently in force.
     grid_.fill(Cell{U' ', colour_});
     column_ = 0;
     row_ = 0;

@@ -26,10 +26,12 @@ class VirtualConsole {
 
     VirtualConsole();
 
-    // Blanks every cell in the default colour and homes the cursor, like "cls".
+    // Blanks every cell in the colour in force and homes the cursor: each
+    // frame starts from an empty screen.
     void clear();
     // A position outside the grid is refused and the cursor stays where it
-    // was, as SetConsoleCursorPosition does.
+    // was: nothing is ever drawn off the console, and text whose place was
+    // refused follows the text before it instead of being lost.
     void moveCursor(int column, int row);
     void setColour(std::uint8_t colour) { colour_ = colour; }
     std::uint8_t colour() const { return colour_; }

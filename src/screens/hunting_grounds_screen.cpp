@@ -66,7 +66,8 @@ void HuntingGroundsScreen::run() {
                 if (g_hero->trophy == TROPHY_NONE) {
                     startFight(firstMonster + 2);
                 } else {
-                    // Stays in force for the lines below, as on the original.
+                    // Left in force: the place's lines below come out white
+                    // on this frame too, as one answer to the choice.
                     setColour(COLOUR_WHITE);
                     printAt(31, 28, "Ты уже выполнил этот квест");
                 }

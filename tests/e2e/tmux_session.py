@@ -64,6 +64,14 @@ class TmuxSession:
     def pane_pid(self):
         return int(self.tmux("display-message", "-p", "#{pane_pid}").strip())
 
+    def shell_child(self):
+        """The one process the pane's shell runs: the game."""
+        children = subprocess.run(["ps", "-o", "pid=", "--ppid", str(self.pane_pid())],
+                                  capture_output=True, text=True).stdout.split()
+        if len(children) != 1:
+            raise AssertionError("expected one child of the shell, found %s" % children)
+        return int(children[0])
+
     def wait_for(self, predicate, what, timeout=TIMEOUT):
         deadline = time.time() + timeout
         screen = ""

@@ -80,6 +80,73 @@ def stats_seeds(data, sprites, per_entry):
     }
 
 
+def key_decoder_seeds():
+    return {
+        "arrows": b"\x1b[A\x1b[B\x1bOA\x1bOB\x1b[1;5A\r",
+        "typed": b"x\r\r\r\r\rabcHP\n\r",
+        "utf8_paste": "Джек Белибье уволился\r".encode("utf-8"),
+        "other_sequences": b"\x1b[5~\x1b[200~pasted\x1b[201~\x1b[<0;10;5M\x1b[C\x1b[D",
+        "broken_sequences": b"\x1b[1\r\x1bO\r\x1b\x1b[A\x1b[" + b"1" * 300 + b"\x1b",
+        "high_bytes": bytes(range(128, 256)) + b"\xe0H\xe0P",
+        "lone_escapes": b"\x1b" * 10 + b"\r",
+        "empty": b"",
+    }
+
+
+# The presenter's input (fuzz_presenter.cpp): a terminal byte (bit 0: it
+# loses the cursor after the last column, bit 1: it keeps synchronized
+# updates whole), then steps.
+def move(column, row):
+    return bytes([0, column, row])
+
+
+def colour(c):
+    return bytes([1, c])
+
+
+def text(raw, cp866=False):
+    out = b""
+    for i in range(0, len(raw), 255):
+        chunk = raw[i:i + 255]
+        out += bytes([3 if cp866 else 2, len(chunk)]) + chunk
+    return out
+
+
+CLEAR = bytes([4])
+FRAME = bytes([5])
+
+
+def wiped(ch, c):
+    return bytes([6, ch, c])
+
+
+def frame_border():
+    bar = b"-" * 78
+    rows = b"".join(move(0, r) + b"|" + move(79, r) + b"|" for r in range(1, 48))
+    return colour(7) + move(0, 0) + text(b"." + bar + b".") + rows + text(b"'" + bar + b"'", True)
+
+
+def presenter_seeds():
+    title = asset("Title.txt").replace(b"\r", b"")
+    npc = asset("NPC.txt").split(b"\n")
+    portrait = b"".join(move(56, 3 + i) + text(row.rstrip(b"\r")) for i, row in enumerate(npc[1:11]))
+    menu = move(32, 36) + colour(2) + text("1 - Далее".encode("cp1251")) + colour(7)
+    colours = b"".join(move(0, r) + colour(r % 16) + text(bytes([65 + r % 26]) * 80)
+                       for r in range(49))
+    return {
+        "title_then_frames": b"\2" + colour(12) + text(title) + FRAME + CLEAR + frame_border()
+        + portrait + menu + FRAME + CLEAR + frame_border() + menu + FRAME,
+        "every_colour": b"\0" + colours + FRAME + colour(7) + move(10, 5) + text(b" " * 50)
+        + move(20, 30) + text(b" " * 300) + FRAME + CLEAR + FRAME,
+        "last_column": b"\1" + b"".join(move(79, r) + text(b"|") for r in range(49)) + FRAME
+        + move(78, 10) + colour(12) + text("Жж".encode("cp1251")) + FRAME,
+        "wiped": b"\3" + frame_border() + menu + FRAME + wiped(ord("#"), 3) + portrait + FRAME,
+        "control_characters": b"\1" + text(bytes(range(32)) + b"\x7f" + bytes(range(128, 256)))
+        + FRAME + text(bytes(range(256)), True) + FRAME,
+        "empty": b"",
+    }
+
+
 def write(target, seeds):
     folder = os.path.join(HERE, "corpus", target)
     os.makedirs(folder, exist_ok=True)
@@ -94,6 +161,8 @@ def main():
         write("sprite_sheet", real_sprite_seeds(name, asset(name + ".txt")))
     write("weapon_catalogue", stats_seeds(asset("DataWeapon.txt"), asset("SpriteWeapon.txt"), 3))
     write("monster_catalogue", stats_seeds(asset("DataMonster.txt"), asset("SpriteMonster.txt"), 5))
+    write("key_decoder", key_decoder_seeds())
+    write("presenter", presenter_seeds())
     return 0
 
 

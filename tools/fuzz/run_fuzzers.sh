@@ -1,5 +1,6 @@
 #!/usr/bin/env bash
-# Builds the fuzz targets with clang's libFuzzer and sanitizers (build-fuzz/)
+# Builds the fuzz targets with clang's libFuzzer and sanitizers (build-fuzz/):
+# the three data file readers, the key decoder and the terminal presenter,
 # and runs each for SECONDS seconds (default 30) on a scratch copy of its
 # seed corpus, so the corpus in the repository stays as it is. Fails on the
 # first target that finds a crash, a leak, a sanitizer report or a timeout;
@@ -25,14 +26,19 @@ trap 'rm -rf "$scratch"' EXIT
 mkdir -p build-fuzz/artifacts "$scratch/tmp"
 
 status=0
-for target in sprite_sheet weapon_catalogue monster_catalogue; do
+for target in sprite_sheet weapon_catalogue monster_catalogue key_decoder presenter; do
+  case "$target" in
+    key_decoder) dict=(-dict=tools/fuzz/key_decoder.dict) ;;
+    presenter) dict=() ;;
+    *) dict=(-dict=tools/fuzz/data_files.dict) ;;
+  esac
   corpus="$scratch/corpus-$target"
   cp -r "tools/fuzz/corpus/$target" "$corpus"
   log="build-fuzz/fuzz_$target.log"
   echo "fuzz_$target: ${seconds}s"
   if TMPDIR="$scratch/tmp" "build-fuzz/fuzz_$target" "$corpus" \
       -max_total_time="$seconds" -max_len=8192 -timeout=10 -rss_limit_mb=2048 \
-      -dict=tools/fuzz/data_files.dict -print_final_stats=1 \
+      "${dict[@]}" -print_final_stats=1 \
       -artifact_prefix="build-fuzz/artifacts/$target-" >"$log" 2>&1; then
     runs="$(grep -o 'stat::number_of_executed_units: *[0-9]*' "$log" | grep -o '[0-9]*$' || echo '?')"
     echo "  ok: $runs runs, corpus $(ls "$corpus" | wc -l) inputs"

@@ -1,128 +1,21 @@
 #include "platform/posix/terminal_io.h"
 
 #include <errno.h>
-#include <fcntl.h>
 #include <poll.h>
-#include <signal.h>
 #include <sys/ioctl.h>
-#include <termios.h>
 #include <unistd.h>
 
 #include "platform/port.h"
 #include "platform/posix/sync_update_query.h"
+#include "platform/posix/write_all.h"
 #include "platform/small_window_notice.h"
 
 namespace {
 
-// Everything a signal handler needs lives here, as plain data.
-int g_wakeRead = -1;
-int g_wakeWrite = -1;
-bool g_haveSavedMode = false;
-termios g_savedMode{};
-
-constexpr char SHOW_CURSOR_AND_RESET[] = "\x1b[?2026l\x1b[0m\x1b[?25h";
-// The frame's bottom line is row 49 (1-based); the prompt goes below it.
-constexpr char BELOW_FRAME[] = "\x1b[49;1H\r\n";
-constexpr char HIDE_CURSOR[] = "\x1b[?25l";
 constexpr int ESCAPE_WAIT_MS = 40;
-
-void writeAll(int fd, const char* data, size_t size) {
-    while (size > 0) {
-        const ssize_t n = write(fd, data, size);
-        if (n < 0 && errno == EINTR) {
-            continue;
-        }
-        if (n <= 0) {
-            return;
-        }
-        data += n;
-        size -= static_cast<size_t>(n);
-    }
-}
-
-// Keys piped in leave no terminal mode to set; the cursor is hidden all the
-// same, at the start and again after every resume.
-void enterRawMode() {
-    writeAll(STDOUT_FILENO, HIDE_CURSOR, sizeof HIDE_CURSOR - 1);
-    if (!g_haveSavedMode) {
-        return;
-    }
-    termios raw = g_savedMode;
-    // No echo, no line editing, Enter arrives as CR (13); ISIG stays on so
-    // that Ctrl-C and Ctrl-Z still reach us as signals.
-    raw.c_lflag &= ~tcflag_t(ICANON | ECHO | IEXTEN);
-    raw.c_iflag &= ~tcflag_t(ICRNL | INLCR | IGNCR | IXON);
-    raw.c_cc[VMIN] = 1;
-    raw.c_cc[VTIME] = 0;
-    tcsetattr(STDIN_FILENO, TCSAFLUSH, &raw);
-}
-
-// Async-signal-safe: only write() and tcsetattr().
-void restoreTerminal(bool moveBelowFrame) {
-    writeAll(STDOUT_FILENO, SHOW_CURSOR_AND_RESET, sizeof SHOW_CURSOR_AND_RESET - 1);
-    if (moveBelowFrame) {
-        writeAll(STDOUT_FILENO, BELOW_FRAME, sizeof BELOW_FRAME - 1);
-    }
-    if (g_haveSavedMode) {
-        tcsetattr(STDIN_FILENO, TCSAFLUSH, &g_savedMode);
-    }
-}
-
-void wake(char why) {
-    if (g_wakeWrite >= 0) {
-        const int saved = errno;
-        [[maybe_unused]] ssize_t ignored = write(g_wakeWrite, &why, 1);
-        errno = saved;
-    }
-}
-
-void onFatalSignal(int sig) {
-    restoreTerminal(true);
-    signal(sig, SIG_DFL);
-    raise(sig);
-}
-
-void onSuspend(int) {
-    // The shell's "Stopped" and its prompt go below the frame, not into it.
-    restoreTerminal(true);
-    signal(SIGTSTP, SIG_DFL);
-    raise(SIGTSTP);  // delivered, and stops us, when this handler returns
-}
-
-void onContinue(int);
-
-void installHandler(int sig, void (*handler)(int)) {
-    struct sigaction action {};
-    action.sa_handler = handler;
-    sigemptyset(&action.sa_mask);
-    action.sa_flags = 0;
-    sigaction(sig, &action, nullptr);
-}
-
-void onContinue(int) {
-    installHandler(SIGTSTP, onSuspend);
-    const int saved = errno;
-    enterRawMode();
-    errno = saved;
-    wake('C');
-}
-
-void onResize(int) {
-    wake('W');
-}
-
-// A program started with standard input, output or error closed would get
-// that number for its wake-up pipe, and then wait on the pipe for keys
-// forever. /dev/null takes the place: no keys, and input ends at once.
-void keepStandardDescriptors() {
-    for (int fd = STDIN_FILENO; fd <= STDERR_FILENO; ++fd) {
-        // open() takes the lowest free number: fd itself, the lower ones
-        // being open by now.
-        if (fcntl(fd, F_GETFD) == -1 && errno == EBADF && open("/dev/null", O_RDWR) < 0) {
-            return;
-        }
-    }
-}
+// A shell's fg sends no SIGCONT to a job that runs in the background, so a
+// game there looks again this often whether it is in the foreground.
+constexpr int BACKGROUND_CHECK_MS = 200;
 
 bool terminalTooSmall(int& columns, int& rows) {
     winsize size{};
@@ -137,54 +30,14 @@ bool terminalTooSmall(int& columns, int& rows) {
 }  // namespace
 
 TerminalIo::TerminalIo() {
-    keepStandardDescriptors();
-    int fds[2];
-    if (pipe(fds) == 0) {
-        g_wakeRead = fds[0];
-        g_wakeWrite = fds[1];
-        fcntl(g_wakeRead, F_SETFL, O_NONBLOCK);
-        fcntl(g_wakeWrite, F_SETFL, O_NONBLOCK);
-        fcntl(g_wakeRead, F_SETFD, FD_CLOEXEC);
-        fcntl(g_wakeWrite, F_SETFD, FD_CLOEXEC);
+    if (!TerminalGuard::inForeground()) {
+        return;  // reading the terminal from the background would stop the game
     }
-    g_haveSavedMode = isatty(STDIN_FILENO) && tcgetattr(STDIN_FILENO, &g_savedMode) == 0;
-    for (int sig : {SIGINT, SIGTERM, SIGHUP, SIGQUIT}) {
-        // A signal the game was started to ignore (nohup, a background job)
-        // stays ignored.
-        struct sigaction current {};
-        if (sigaction(sig, nullptr, &current) == 0 && current.sa_handler == SIG_IGN) {
-            continue;
-        }
-        installHandler(sig, onFatalSignal);
-    }
-    for (int sig : {SIGSEGV, SIGBUS, SIGFPE, SIGILL, SIGABRT}) {
-        installHandler(sig, onFatalSignal);
-    }
-    signal(SIGPIPE, SIG_IGN);
-    installHandler(SIGTSTP, onSuspend);
-    installHandler(SIGCONT, onContinue);
-    installHandler(SIGWINCH, onResize);
-    enterRawMode();
-    // In raw mode, so that the terminal's reply is neither echoed nor held
-    // for a line; keys typed meanwhile are the game's.
+    // Asked with the terminal held, so that the reply is neither echoed nor
+    // held for a line; keys typed meanwhile are the game's.
     std::string typed;
     presenter_.setSynchronizedUpdate(askSynchronizedUpdate(typed));
-    for (char byte : typed) {
-        decoder_.feed(static_cast<unsigned char>(byte), keys_);
-    }
-}
-
-TerminalIo::~TerminalIo() {
-    for (int sig : {SIGTSTP, SIGCONT, SIGWINCH}) {
-        signal(sig, SIG_DFL);
-    }
-    restoreTerminal(true);
-    for (int sig : {SIGINT, SIGTERM, SIGHUP, SIGQUIT, SIGSEGV, SIGBUS, SIGFPE, SIGILL, SIGABRT}) {
-        signal(sig, SIG_DFL);
-    }
-    close(g_wakeRead);
-    close(g_wakeWrite);
-    g_wakeRead = g_wakeWrite = -1;
+    takeBytes(reinterpret_cast<const unsigned char*>(typed.data()), long(typed.size()));
 }
 
 void TerminalIo::present(const VirtualConsole& console) {
@@ -196,6 +49,19 @@ void TerminalIo::present(const VirtualConsole& console) {
 void TerminalIo::show() {
     if (!haveFrame_) {
         return;
+    }
+    if (!TerminalGuard::inForeground()) {
+        stale_ = true;  // the shell's screen now; drawn when the game is back
+        return;
+    }
+    if (guard_.take()) {
+        stale_ = true;
+    }
+    if (stale_) {
+        // After a resume, a resize or a stay in the background the
+        // terminal's content is unknown.
+        presenter_.invalidate();
+        stale_ = false;
     }
     int columns = 0;
     int rows = 0;
@@ -212,17 +78,44 @@ void TerminalIo::show() {
 }
 
 void TerminalIo::handleWakeups() {
-    char reasons[64];
-    bool redraw = false;
-    ssize_t n;
-    while ((n = read(g_wakeRead, reasons, sizeof reasons)) > 0) {
-        redraw = true;
-    }
-    if (redraw) {
-        // After a resume or a resize the terminal's content is unknown.
-        presenter_.invalidate();
+    if (guard_.takeWakeups()) {
+        stale_ = true;
         show();
     }
+}
+
+// Keys are not read in the background (that would stop the game), only
+// resumes and resizes are taken note of.
+void TerminalIo::waitForForeground() {
+    pollfd wake = {guard_.wakeFd(), POLLIN, 0};
+    poll(&wake, 1, BACKGROUND_CHECK_MS);
+    if (guard_.takeWakeups()) {
+        stale_ = true;
+    }
+}
+
+bool TerminalIo::takeBytes(const unsigned char* bytes, long count) {
+    for (long i = 0; i < count; ++i) {
+        switch (guard_.control(bytes[i])) {
+            case TerminalGuard::Control::Leave:
+                keys_.clear();
+                inputClosed_ = true;
+                return false;
+            case TerminalGuard::Control::Suspend:
+                guard_.suspendJob();
+                return true;  // what followed was typed for the stopped game
+            case TerminalGuard::Control::Quit:
+                guard_.quitJob();
+                return true;
+            case TerminalGuard::Control::None:
+                decoder_.feed(bytes[i], keys_);
+                break;
+        }
+    }
+    if (noticeShown_) {
+        keys_.clear();  // the player cannot see what a key would do
+    }
+    return true;
 }
 
 // Reads what the terminal has sent into keys_; false once input has ended.
@@ -231,9 +124,19 @@ bool TerminalIo::fillKeys() {
         if (inputClosed_) {
             return false;
         }
-        pollfd fds[2] = {{STDIN_FILENO, POLLIN, 0}, {g_wakeRead, POLLIN, 0}};
+        if (!TerminalGuard::inForeground()) {
+            waitForForeground();
+            continue;
+        }
+        if (guard_.take()) {
+            stale_ = true;
+        }
+        if (stale_) {
+            show();
+        }
+        pollfd fds[2] = {{STDIN_FILENO, POLLIN, 0}, {guard_.wakeFd(), POLLIN, 0}};
         const int timeout = decoder_.pending() ? ESCAPE_WAIT_MS : -1;
-        const int ready = poll(fds, g_wakeRead >= 0 ? 2 : 1, timeout);
+        const int ready = poll(fds, guard_.wakeFd() >= 0 ? 2 : 1, timeout);
         if (ready < 0) {
             if (errno == EINTR) {
                 handleWakeups();
@@ -264,11 +167,8 @@ bool TerminalIo::fillKeys() {
                 inputClosed_ = true;
                 continue;
             }
-            for (ssize_t i = 0; i < got; ++i) {
-                decoder_.feed(buffer[i], keys_);
-            }
-            if (noticeShown_) {
-                keys_.clear();  // the player cannot see what a key would do
+            if (!takeBytes(buffer, got)) {
+                return false;
             }
         }
     }

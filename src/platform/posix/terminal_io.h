@@ -4,19 +4,20 @@
 
 #include "platform/game_io.h"
 #include "platform/key_decoder.h"
+#include "platform/posix/terminal_guard.h"
 #include "platform/posix/terminal_presenter.h"
 #include "platform/virtual_console.h"
 
 // The real player's terminal: raw keyboard on standard input, the console
-// shown on standard output. While it exists the terminal is in raw mode with
-// the cursor hidden; however the program ends (normally, Ctrl-C, SIGTERM,
-// SIGHUP or a crash) the terminal gets its settings, cursor and colours back
-// and the prompt starts below the frame. Ctrl-Z suspends with the terminal
-// restored; fg redraws. Only one may exist at a time.
+// shown on standard output. The terminal guard holds the terminal while the
+// game is in the foreground and gives it back however the game stops or
+// ends; Ctrl-C leaves the game like the end of input, Ctrl-Z suspends it and
+// fg redraws. In the background the game waits, neither reading keys nor
+// drawing, until it is in the foreground again. Only one may exist at a
+// time.
 class TerminalIo : public GameIo {
   public:
     TerminalIo();
-    ~TerminalIo() override;
     TerminalIo(const TerminalIo&) = delete;
     TerminalIo& operator=(const TerminalIo&) = delete;
 
@@ -26,11 +27,19 @@ class TerminalIo : public GameIo {
   private:
     void show();
     void handleWakeups();
+    void waitForForeground();
+    // Decodes bytes from the keyboard into keys_, acting on the control
+    // keys; false when one of them ended the game.
+    bool takeBytes(const unsigned char* bytes, long count);
     bool fillKeys();
 
+    TerminalGuard guard_;
     TerminalPresenter presenter_;
     VirtualConsole::Grid lastFrame_;
     bool haveFrame_ = false;
+    // The terminal may not show lastFrame_: draw it in full when next in
+    // the foreground.
+    bool stale_ = false;
     bool noticeShown_ = false;
     KeyDecoder decoder_;
     std::string keys_;

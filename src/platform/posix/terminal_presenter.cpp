@@ -282,7 +282,9 @@ void TerminalPresenter::renderChanges(const Grid& shown, const Grid& grid, std::
     }
     changedRows_ = 0;
     for (int row = 0; row < ROWS; ++row) {
-        if (row > inked && eraseBelow(row, shown, grid, out)) {
+        // Only the first blank row can be worth an erase: from any row below
+        // it there is no more to blank.
+        if (row == inked + 1 && eraseBelow(row, shown, grid, out)) {
             changedRows_ |= ~std::uint64_t(0) << row;
             break;
         }

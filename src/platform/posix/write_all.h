@@ -1,0 +1,22 @@
+#pragma once
+
+#include <errno.h>
+#include <unistd.h>
+
+#include <cstddef>
+
+// Writes all the bytes, going on after a signal interrupts; gives up on an
+// error (a closed terminal). Async-signal-safe: only write().
+inline void writeAll(int fd, const char* data, std::size_t size) {
+    while (size > 0) {
+        const ssize_t n = write(fd, data, size);
+        if (n < 0 && errno == EINTR) {
+            continue;
+        }
+        if (n <= 0) {
+            return;
+        }
+        data += n;
+        size -= static_cast<std::size_t>(n);
+    }
+}

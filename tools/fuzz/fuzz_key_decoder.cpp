@@ -1,0 +1,63 @@
+// Any bytes a terminal may send (typed or pasted text, broken or unknown
+// escape sequences) through the key decoder. Properties:
+// - it never gives more keys than it was fed bytes, at any point;
+// - 224 comes only as the first half of an arrow: 224, then 72 or 80;
+// - it never gets stuck: whatever came before, Enter fed next comes out at
+//   once as exactly the key 13, and once the terminal has gone quiet
+//   (flush, as after the escape wait) a plain key comes out as itself.
+#include <cstddef>
+#include <cstdint>
+#include <string>
+
+#include "platform/key_decoder.h"
+
+namespace {
+
+void check(bool holds) {
+    if (!holds) {
+        __builtin_trap();
+    }
+}
+
+void checkArrows(const std::string& keys) {
+    for (std::size_t i = 0; i < keys.size(); ++i) {
+        if (static_cast<unsigned char>(keys[i]) == KeyDecoder::ARROW_PREFIX) {
+            check(i + 1 < keys.size());
+            const auto scan = static_cast<unsigned char>(keys[++i]);
+            check(scan == KeyDecoder::SCAN_UP || scan == KeyDecoder::SCAN_DOWN);
+        }
+    }
+}
+
+// What feeding bytes to a copy of the decoder appends, after a flush when
+// asked.
+std::string next(KeyDecoder decoder, bool flushFirst, const std::string& bytes) {
+    std::string keys;
+    if (flushFirst) {
+        decoder.flush(keys);
+        check(!decoder.pending());
+        keys.clear();
+    }
+    for (char byte : bytes) {
+        decoder.feed(static_cast<unsigned char>(byte), keys);
+    }
+    return keys;
+}
+
+}  // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
+    KeyDecoder decoder;
+    std::string keys;
+    for (std::size_t i = 0; i < size; ++i) {
+        decoder.feed(data[i], keys);
+        check(keys.size() <= i + 1);
+        check(next(decoder, false, "\r") == "\r");
+        check(next(decoder, true, "x") == "x");
+    }
+    decoder.flush(keys);
+    check(keys.size() <= size);
+    check(!decoder.pending());
+    checkArrows(keys);
+    return 0;
+}
