@@ -7,6 +7,7 @@
 #include <chrono>
 
 #include "platform/posix/sync_update_reply.h"
+#include "platform/posix/write_all.h"
 
 namespace {
 
@@ -14,21 +15,6 @@ constexpr char QUESTIONS[] = "\x1b[?2026$p\x1b[c";
 // Long enough for a terminal on this machine or across a nearby network,
 // short enough to go unnoticed at start-up.
 constexpr int WAIT_MS = 100;
-
-bool writeAll(int fd, const char* data, std::size_t size) {
-    while (size > 0) {
-        const ssize_t n = write(fd, data, size);
-        if (n < 0 && errno == EINTR) {
-            continue;
-        }
-        if (n <= 0) {
-            return false;
-        }
-        data += n;
-        size -= static_cast<std::size_t>(n);
-    }
-    return true;
-}
 
 }  // namespace
 

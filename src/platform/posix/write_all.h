@@ -6,17 +6,18 @@
 #include <cstddef>
 
 // Writes all the bytes, going on after a signal interrupts; gives up on an
-// error (a closed terminal). Async-signal-safe: only write().
-inline void writeAll(int fd, const char* data, std::size_t size) {
+// error (a closed terminal) and says so. Async-signal-safe: only write().
+inline bool writeAll(int fd, const char* data, std::size_t size) {
     while (size > 0) {
         const ssize_t n = write(fd, data, size);
         if (n < 0 && errno == EINTR) {
             continue;
         }
         if (n <= 0) {
-            return;
+            return false;
         }
         data += n;
         size -= static_cast<std::size_t>(n);
     }
+    return true;
 }
