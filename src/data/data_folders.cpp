@@ -31,10 +31,6 @@ void setDataFolders(std::vector<std::string> folders) {
     g_dataFolders = std::move(folders);
 }
 
-const std::vector<std::string>& dataFolders() {
-    return g_dataFolders;
-}
-
 std::vector<std::string> dataFoldersBeside(const std::string& executablePath) {
     const std::size_t separator = executablePath.find_last_of(SEPARATORS);
     if (separator == std::string::npos) {

@@ -11,7 +11,6 @@
 
 // The folders searched after the working directory, in order.
 void setDataFolders(std::vector<std::string> folders);
-const std::vector<std::string>& dataFolders();
 
 // The data folders of a game whose executable is at executablePath: an
 // installed game's share/ancient-evil beside its bin/ or games/, a build
