@@ -39,6 +39,20 @@ TEST_F(ConsoleOutput, PrintAtShowsWindows1251AndWriteRawShowsCodePage866) {
     EXPECT_EQ(rowText(grid(), 1), "─цхъ");
 }
 
+TEST_F(ConsoleOutput, WriteRawFormatsShortAndLongTextsAlike) {
+    writeRaw("plain |/");
+    EXPECT_EQ(rowText(grid(), 0), "plain |/");
+
+    // Longer than any one row, so it runs on over the next rows whole.
+    const std::string long_(300, 'x');
+    console.moveCursor(0, 2);
+    writeRaw("<%s>%d%%", long_.c_str(), 7);
+    const std::string shown = "<" + long_ + ">7%";
+    for (int row = 0; row * 80 < static_cast<int>(shown.size()); ++row) {
+        EXPECT_EQ(rowText(grid(), 2 + row), shown.substr(row * 80, 80)) << row;
+    }
+}
+
 TEST_F(ConsoleOutput, TextTakesTheColourInForce) {
     setColour(COLOUR_WHITE);
     printAt(1, 1, "a");

@@ -3,6 +3,7 @@
 #include <cstdarg>
 #include <cstdio>
 #include <cstdlib>
+#include <cstring>
 #include <string>
 
 #include "console/colours.h"
@@ -21,24 +22,42 @@ void printAt(std::int16_t column, std::int16_t row, TextString text) {
     }
 }
 
+namespace {
+
+void putCp866(const char* bytes, int count) {
+    for (int i = 0; i < count; ++i) {
+        g_console->put(decodeCp866(static_cast<unsigned char>(bytes[i])));
+    }
+}
+
+}  // namespace
+
 void writeRaw(const char* format, ...) {
     if (g_console == nullptr) {
         return;
     }
+    // The boxes and the frame are drawn a character or two at a time, every
+    // frame: a text with nothing to format goes straight to the console,
+    // and a short one is formatted on the stack.
+    if (std::strchr(format, '%') == nullptr) {
+        putCp866(format, static_cast<int>(std::strlen(format)));
+        return;
+    }
     va_list args;
     va_start(args, format);
-    va_list measure;
-    va_copy(measure, args);
-    const int size = std::vsnprintf(nullptr, 0, format, measure);
-    va_end(measure);
-    if (size > 0) {
-        std::string buffer(static_cast<size_t>(size) + 1, '\0');
-        std::vsnprintf(buffer.data(), buffer.size(), format, args);
-        for (int i = 0; i < size; ++i) {
-            g_console->put(decodeCp866(static_cast<unsigned char>(buffer[i])));
-        }
-    }
+    va_list again;
+    va_copy(again, args);
+    char shortText[256];
+    const int size = std::vsnprintf(shortText, sizeof shortText, format, args);
     va_end(args);
+    if (size >= static_cast<int>(sizeof shortText)) {
+        std::string longText(static_cast<size_t>(size) + 1, '\0');
+        std::vsnprintf(longText.data(), longText.size(), format, again);
+        putCp866(longText.data(), size);
+    } else if (size > 0) {
+        putCp866(shortText, size);
+    }
+    va_end(again);
 }
 
 void setColour(std::uint8_t colour) {
