@@ -133,6 +133,12 @@ class TerminalTest(unittest.TestCase):
         self.assertIn("echo,", settings.replace("-echo,", ""))
         self.assertNotIn("-icanon", settings)
 
+    def leave_with_ctrl_c(self, term):
+        term.keys("C-c")
+        self.wait_for_prompt(term)
+        self.assert_status(term, 0)
+        self.assert_shell_has_the_terminal(term)
+
     def suspend(self, term):
         term.keys("C-z")
         term.wait_for_text("Stopped")
@@ -173,11 +179,7 @@ class StoppedOrInTheBackground(TerminalTest):
         self.assertFalse(term.cursor_visible())
         term.keys("Enter")
         term.wait_for_text_at(31, 32, SECOND_PAGE)
-        term.keys("C-c")
-        self.wait_for_prompt(term)
-        self.assert_status(term, 0)
-        self.assert_shell_has_the_terminal(term)
-
+        self.leave_with_ctrl_c(term)
 
     def test_a_game_started_in_the_background_waits_for_the_foreground(self):
         term = self.terminal()
@@ -194,11 +196,7 @@ class StoppedOrInTheBackground(TerminalTest):
         self.assertFalse(term.cursor_visible())
         term.keys("Space")
         term.wait_for_text_at(32, 36, FIRST_PAGE_MENU)
-        term.keys("C-c")
-        self.wait_for_prompt(term)
-        self.assert_status(term, 0)
-        self.assert_shell_has_the_terminal(term)
-
+        self.leave_with_ctrl_c(term)
 
 class EndingSignals(TerminalTest):
     def test_every_signal_that_ends_the_game_gives_the_terminal_back_first(self):
