@@ -6,8 +6,9 @@
 namespace {
 
 constexpr char SEPARATOR = '|';
-// The feminine mark, either case ("ж", "Ж").
-constexpr const char* FEMININE_MARKS[] = {"ж", "Ж"};
+// The feminine mark, the letter zhe in either case, as Windows-1251 bytes:
+// this file is also built by a compiler that stores no other code page.
+constexpr const char* FEMININE_MARKS[] = {"\xE6", "\xC6"};
 
 enum Field { NOMINATIVE, ACCUSATIVE, INSTRUMENTAL, GENDER, FIELDS };
 
