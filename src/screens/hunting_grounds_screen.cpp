@@ -11,6 +11,7 @@
 #include "data/monster_catalogue.h"
 #include "platform/random.h"
 #include "screens/battle_screen.h"
+#include "screens/shared_screens.h"
 
 namespace {
 

@@ -1,4 +1,4 @@
-#include "core/loader_reports.h"
+#include "game/loader_reports.h"
 
 #include <algorithm>
 #include <vector>

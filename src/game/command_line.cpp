@@ -1,4 +1,4 @@
-#include "core/command_line.h"
+#include "game/command_line.h"
 
 #include <cstring>
 
