@@ -18,7 +18,7 @@ PACKAGE_BUILD_DIR ?= build-package
 DIST_DIR ?= dist
 
 .PHONY: all build run test test-sanitize bench fuzz clean install uninstall package test-package screenshots \
-	windows windows-configure test-windows web web-configure test-web serve-web bench-web
+	windows windows-configure test-windows web web-configure test-web serve-web bench-web web-screenshot
 
 all: build
 
@@ -110,6 +110,11 @@ test-web: build web-configure
 
 serve-web: web
 	python3 -m http.server 8000 --bind 127.0.0.1 --directory $(WEB_BUILD_DIR)/site
+
+# The README's picture of the page: the story's first page, seed 1.
+web-screenshot: build web
+	/usr/bin/python3 tools/web/page_screenshot.py docs/browser.png --keys 1 --size 900x840 \
+		--site $(WEB_BUILD_DIR)/site --playthrough $(BUILD_DIR)/tools/screenshot/ae-playthrough
 
 bench-web: build web
 	/usr/bin/python3 tools/web/page_bench.py --site $(WEB_BUILD_DIR)/site \
