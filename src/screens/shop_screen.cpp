@@ -2,9 +2,9 @@
 
 #include "core/game_state.h"
 #include "core/hero.h"
-#include "core/keys.h"
 #include "core/text_format.h"
 #include "data/weapon_catalogue.h"
+#include "platform/key_codes.h"
 
 namespace {
 
