@@ -18,8 +18,6 @@ set(AE_SITE ${CMAKE_BINARY_DIR}/site)
 set(AE_WEB_ZIP ${PROJECT_SOURCE_DIR}/dist/${AE_WEB_NAME}.zip)
 set(AE_PAGE_FILES index.html game.css game.js)
 set(AE_FONT_NAME dejavu-sans-mono.woff2)
-set(AE_DATA_FILES DataMonster.txt DataWeapon.txt NPC.txt SpriteMonster.txt SpriteStuff.txt
-                  SpriteWeapon.txt Title.txt)
 
 # Programs that run under node: synchronous start (no fetch of the .wasm),
 # the real file system, the exit status passed on.
@@ -37,9 +35,9 @@ target_link_options(ancient-evil PRIVATE -sENVIRONMENT=web -sMODULARIZE=1
                     -sEXPORT_NAME=createAncientEvil -sSINGLE_FILE=1 -sASYNCIFY=1
                     -sALLOW_MEMORY_GROWTH=1)
 foreach(name ${AE_DATA_FILES})
-  target_link_options(ancient-evil PRIVATE "SHELL:--embed-file ${PROJECT_SOURCE_DIR}/assets/${name}@/${name}")
-  set_property(TARGET ancient-evil APPEND PROPERTY LINK_DEPENDS ${PROJECT_SOURCE_DIR}/assets/${name})
+  target_link_options(ancient-evil PRIVATE "SHELL:--embed-file ${AE_ASSETS}/${name}@/${name}")
 endforeach()
+set_property(TARGET ancient-evil APPEND PROPERTY LINK_DEPENDS ${AE_DATA_PATHS})
 
 # Every character the page can show for the game, for the font: a program
 # of the web backend's own, run under node.

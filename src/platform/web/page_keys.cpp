@@ -1,17 +1,17 @@
 #include "platform/web/page_keys.h"
 
 #include "platform/code_pages.h"
-#include "platform/key_decoder.h"
+#include "platform/key_codes.h"
 
 std::string keyBytes(const std::u16string& key) {
     if (key == u"ArrowUp") {
-        return {char(KeyDecoder::ARROW_PREFIX), char(KeyDecoder::SCAN_UP)};
+        return {char(KEY_ARROW_PREFIX), char(KEY_UP)};
     }
     if (key == u"ArrowDown") {
-        return {char(KeyDecoder::ARROW_PREFIX), char(KeyDecoder::SCAN_DOWN)};
+        return {char(KEY_ARROW_PREFIX), char(KEY_DOWN)};
     }
     if (key == u"Enter") {
-        return "\r";
+        return {char(KEY_ENTER)};
     }
     if (key == u"Escape") {
         return "\x1B";
