@@ -89,9 +89,9 @@ class ScriptedPage : public Page {
 
 // Title, four story pages to the stranger, Down on his menu, on to the
 // town, up to its last choice, leave and confirm.
-const std::vector<std::u16string> WHOLE_SHORT_GAME = {
-    u"t", u"Enter", u"Enter", u"Enter", u"Enter", u"ArrowDown",
-    u"Enter", u"ArrowUp", u"Enter", u"Enter"};
+const std::vector<std::u16string> WHOLE_SHORT_GAME = {u"t",     u"Enter",     u"Enter", u"Enter",
+                                                      u"Enter", u"ArrowDown", u"Enter", u"ArrowUp",
+                                                      u"Enter", u"Enter"};
 
 void play(ScriptedPage& page) {
     WorkingDirectory data(assetsDir());

@@ -22,9 +22,9 @@ TEST(PageKeys, CharactersBecomeTheirWindows1251Bytes) {
 }
 
 TEST(PageKeys, KeysWithoutACharacterAndOtherAlphabetsGiveNothing) {
-    for (const char16_t* key : {u"Shift", u"Control", u"ArrowLeft", u"ArrowRight", u"F1",
-                                u"Home", u"Tab", u"Unidentified", u"", u"ä", u"中",
-                                u"\U0001F600", u"\xD83D"}) {
+    for (const char16_t* key :
+         {u"Shift", u"Control", u"ArrowLeft", u"ArrowRight", u"F1", u"Home", u"Tab",
+          u"Unidentified", u"", u"ä", u"中", u"\U0001F600", u"\xD83D"}) {
         EXPECT_EQ(keyBytes(key), "") << std::u16string(key).size() << " units";
     }
 }

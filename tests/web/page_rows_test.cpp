@@ -41,8 +41,8 @@ TEST(PageRows, AColourAloneChangesItsRowAndOnlyThatOne) {
 
 TEST(PageRows, CellsShowTheirGlyphsOneUnitEachInTextColours) {
     VirtualConsole::Grid grid = blank();
-    const char32_t cells[] = {U'\x01', U'\x7F', U'\x85', U'\U0001F600', U'\x0D', U'╬',
-                              U'\u00AD', U'\u00A0'};
+    const char32_t cells[] = {U'\x01', U'\x7F', U'\x85',   U'\U0001F600',
+                              U'\x0D', U'╬',    U'\u00AD', U'\u00A0'};
     for (int i = 0; i < 8; ++i) {
         grid[i].ch = cells[i];
     }

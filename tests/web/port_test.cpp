@@ -1,6 +1,8 @@
 // What the web backend gives the game through port.h besides the console:
 // the tick count that seeds the rolls, from the wall clock, and no program
 // file to look for data beside.
+#include "platform/port.h"
+
 #include <gtest/gtest.h>
 
 #include <chrono>
@@ -8,7 +10,6 @@
 #include <limits>
 
 #include "data/data_folders.h"
-#include "platform/port.h"
 #include "platform/web/page_clock.h"
 
 namespace {
