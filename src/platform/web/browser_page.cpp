@@ -1,5 +1,5 @@
 // The real page: the game's side of what the page's script gives the
-// module as Module.page (web/play.js): showRows(rows), nextKey() (a promise
+// module as Module.page (web/game.js): showRows(rows), nextKey() (a promise
 // of the next key's name) and gameOver(). The module waits for a key with
 // Asyncify, so the page stays responsive while the game is paused in its
 // key read.
