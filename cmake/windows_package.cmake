@@ -1,3 +1,4 @@
+# The Windows release: what ancient-evil.exe carries, and
 # dist/ancient-evil-<version>-windows-x86_64.zip: the game, its seven data
 # files and a how-to-play text for Notepad (Windows-1251, CR LF), in one
 # folder that the player unpacks and runs the game from.
@@ -9,6 +10,36 @@ set(AE_WINDOWS_ZIP ${PROJECT_SOURCE_DIR}/dist/${AE_PACKAGE_NAME}.zip)
 set(AE_DATA_FILES DataMonster.txt DataWeapon.txt NPC.txt SpriteMonster.txt SpriteStuff.txt
                   SpriteWeapon.txt Title.txt)
 list(TRANSFORM AE_DATA_FILES PREPEND ${PROJECT_SOURCE_DIR}/assets/ OUTPUT_VARIABLE AE_DATA_PATHS)
+
+# The exe's header asks for Windows Vista (6.0), the oldest Windows that has
+# everything the program imports (the runtime's GetTickCount64).
+target_link_options(ancient-evil PRIVATE
+  LINKER:--major-subsystem-version,6,--minor-subsystem-version,0
+  LINKER:--major-os-version,6,--minor-os-version,0)
+
+# Its resources: the icon (made from the artwork by tools/make_windows_icon.sh),
+# the version information and the application manifest, compiled by windres
+# into an object linked with the program.
+find_program(AE_WINDRES ${CMAKE_RC_COMPILER} REQUIRED)
+file(STRINGS ${PROJECT_SOURCE_DIR}/LICENSE AE_LICENSE_COPYRIGHT REGEX "^Copyright " LIMIT_COUNT 1)
+string(REPLACE "Copyright (c)" "©" AE_COPYRIGHT "${AE_LICENSE_COPYRIGHT}")
+string(REGEX REPLACE "^© [0-9, -]+ " "" AE_AUTHORS "${AE_COPYRIGHT}")
+set(AE_FILE_VERSION ${PROJECT_VERSION_MAJOR}.${PROJECT_VERSION_MINOR}.${PROJECT_VERSION_PATCH}.0)
+string(REPLACE "." "," AE_FILE_VERSION_COMMAS ${AE_FILE_VERSION})
+set(AE_ICON ${PROJECT_SOURCE_DIR}/packaging/windows/ancient-evil.ico)
+set(AE_MANIFEST ${CMAKE_BINARY_DIR}/ancient-evil.manifest)
+set(AE_RESOURCES ${CMAKE_BINARY_DIR}/ancient-evil-resources.o)
+configure_file(packaging/windows/ancient-evil.manifest.in ${AE_MANIFEST} @ONLY)
+configure_file(packaging/windows/ancient-evil.rc.in ${CMAKE_BINARY_DIR}/ancient-evil.rc @ONLY)
+add_custom_command(
+  OUTPUT ${AE_RESOURCES}
+  COMMAND ${AE_WINDRES} --preprocessor=${CMAKE_CXX_COMPILER} --preprocessor-arg=-E
+          --preprocessor-arg=-xc --preprocessor-arg=-DRC_INVOKED
+          --input=${CMAKE_BINARY_DIR}/ancient-evil.rc --output=${AE_RESOURCES}
+  DEPENDS ${CMAKE_BINARY_DIR}/ancient-evil.rc ${AE_MANIFEST} ${AE_ICON}
+  COMMENT "Compiling the game's icon, version information and manifest"
+  VERBATIM)
+target_sources(ancient-evil PRIVATE ${AE_RESOURCES})
 
 # The text is kept as UTF-8 in the sources; CR LF now, Windows-1251 at build.
 configure_file(packaging/windows/how-to-play.txt ${CMAKE_BINARY_DIR}/how-to-play-utf8.txt
