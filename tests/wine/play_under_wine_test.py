@@ -22,8 +22,6 @@ STRANGER = " Найди его...[кашляет] И уничтожь Древн
 FRAME_TOP = "." + "-" * 78 + "."
 FRAME_BOTTOM = "'" + "-" * 78 + "'"
 LIGHT_RED, GREEN = "\x1b[91m", "\x1b[32m"
-DATA_FILES = {"Title.txt", "NPC.txt", "SpriteStuff.txt", "SpriteWeapon.txt", "SpriteMonster.txt",
-              "DataWeapon.txt", "DataMonster.txt"}
 
 
 class PlayFromTheZip(unittest.TestCase):
@@ -52,15 +50,6 @@ class PlayFromTheZip(unittest.TestCase):
 
     def coloured(self, text, colour):
         return lambda screen: colour + text in self.term.coloured_screen()
-
-    def test_the_zip_holds_the_game_its_data_and_a_text_for_notepad(self):
-        self.assertEqual(set(os.listdir(self.folder)),
-                         DATA_FILES | {"ancient-evil.exe", "README.txt"})
-        with open(os.path.join(self.folder, "README.txt"), "rb") as readme:
-            text = readme.read()
-        self.assertEqual(text.count(b"\n"), text.count(b"\r\n"), "every line ends in CR LF")
-        self.assertIn("ancient-evil.exe", text.decode("cp1251"))
-        self.assertIn("Стрелки Вверх и Вниз", text.decode("cp1251"))
 
     def test_title_story_stranger_and_quit_through_the_exit_confirmation(self):
         self.start()

@@ -1,6 +1,7 @@
-"""The Windows game as a player unpacks it from its zip, read without
-running it: what Explorer reads from the exe (its header, icon, version
-information and manifest), read back with mingw-w64's objdump and windres.
+"""The Windows zip as a player unpacks it, read without running anything:
+the files it holds and their encodings, and what Explorer reads from the
+exe (its header, icon, version information and manifest), read back with
+mingw-w64's objdump and windres.
 
 usage: release_files_test.py ZIP OBJDUMP WINDRES VERSION SOURCE_DIR"""
 
@@ -14,6 +15,10 @@ import xml.etree.ElementTree as ElementTree
 import zipfile
 
 ZIP, OBJDUMP, WINDRES, VERSION, SOURCE_DIR = sys.argv[1:6]
+DATA_FILES = {"Title.txt", "NPC.txt", "SpriteStuff.txt", "SpriteWeapon.txt", "SpriteMonster.txt",
+              "DataWeapon.txt", "DataMonster.txt"}
+TEXTS = {"README.txt", "LICENSE.txt", "THIRD-PARTY-NOTICES.txt"}
+UTF8_BOM = b"\xef\xbb\xbf"
 VISTA = "{e2011457-1546-43c5-a5fe-008deee3d3f0}"
 WINDOWS_10_AND_11 = "{8e0f7a12-bfb3-4fe8-b9a5-48fd50a15a9a}"
 
@@ -55,6 +60,55 @@ def rc_string(literal):
             units.append(ord(ch))
             i += 1
     return "".join(map(chr, units)) if wide else bytes(units).decode("utf-8")
+
+
+class TheZip(unittest.TestCase):
+    @classmethod
+    def setUpClass(cls):
+        cls.scratch, cls.folder = unpack()
+
+    @classmethod
+    def tearDownClass(cls):
+        cls.scratch.cleanup()
+
+    def read(self, name):
+        with open(os.path.join(self.folder, name), "rb") as text:
+            return text.read()
+
+    def assert_notepad_text(self, data, name):
+        self.assertEqual(data.count(b"\n"), data.count(b"\r\n"), name + ": every line ends in CR LF")
+        self.assertTrue(data.endswith(b"\r\n"), name)
+        self.assertNotIn(b"\r\r", data, name)
+
+    def test_it_holds_the_game_its_data_and_three_texts_in_one_folder(self):
+        self.assertEqual(set(os.listdir(self.folder)), DATA_FILES | TEXTS | {"ancient-evil.exe"})
+        for name in DATA_FILES:  # byte for byte: Windows-1251, as the game reads them
+            with open(os.path.join(SOURCE_DIR, "assets", name), "rb") as original:
+                self.assertEqual(self.read(name), original.read(), name)
+
+    def test_the_readme_is_utf8_with_a_byte_order_mark_and_tells_the_window_size(self):
+        data = self.read("README.txt")
+        self.assertTrue(data.startswith(UTF8_BOM), "Notepad needs the mark on a non-Russian system")
+        self.assert_notepad_text(data, "README.txt")
+        text = data[len(UTF8_BOM):].decode("utf-8")  # fails on anything that is not UTF-8
+        self.assertIn("Древнее Зло, версия %s для Windows" % VERSION, text)
+        self.assertIn("80 столбцов на 49 строк", text)
+        self.assertIn("Windows Terminal", text)
+        self.assertIn("Стрелки Вверх и Вниз", text)
+        self.assertNotIn("@", text, "a placeholder left unfilled")
+
+    def test_the_licence_and_the_notices_are_plain_text_with_windows_line_ends(self):
+        licence = self.read("LICENSE.txt")
+        self.assert_notepad_text(licence, "LICENSE.txt")
+        with open(os.path.join(SOURCE_DIR, "LICENSE"), "rb") as original:
+            self.assertEqual(licence, original.read().replace(b"\n", b"\r\n"))
+        notices = self.read("THIRD-PARTY-NOTICES.txt")
+        self.assert_notepad_text(notices, "THIRD-PARTY-NOTICES.txt")
+        text = notices.decode("ascii")  # no byte order mark needed
+        for needed in ("winpthreads", "Copyright (c) 2011-2016 mingw-w64 project",
+                       "Copyright (c) 2010 Lockless Inc.", "the mingw-w64 project",
+                       "Lucent Technologies", "GCC Runtime Library Exception"):
+            self.assertTrue(needed in text, "the notices do not name " + needed)
 
 
 class TheExe(unittest.TestCase):
