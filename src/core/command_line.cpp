@@ -6,6 +6,32 @@ namespace {
 
 constexpr int USAGE_ERROR = 2;
 
+#ifdef _WIN32
+// Every Windows console program answers /? with its help.
+const char* const USAGE = "usage: ancient-evil [/? | --help | --version]";
+
+const char* const HELP =
+    "Usage: ancient-evil [/? | --help | --version]\n"
+    "Drevnee Zlo (Ancient Evil), a role-playing game in Russian for the console.\n"
+    "\n"
+    "Started without arguments, it plays in this console window, which needs at\n"
+    "least 80 columns by 49 rows: the classic console is set to that size where\n"
+    "the screen allows it; Windows Terminal is enlarged by you (F11 for the full\n"
+    "screen, or Ctrl+minus for a smaller font). Up and Down choose, Enter takes\n"
+    "the choice, Ctrl+C leaves.\n"
+    "\n"
+    "  /?, -h, --help  print this help and exit\n"
+    "  -V, --version   print the version and exit\n"
+    "\n"
+    "The seven data files (Title.txt, NPC.txt, SpriteStuff.txt, SpriteWeapon.txt,\n"
+    "SpriteMonster.txt, DataWeapon.txt, DataMonster.txt) are read from the working\n"
+    "directory first, so that your own versions win, then from the folder of\n"
+    "ancient-evil.exe. README.txt beside the game tells more.\n";
+
+bool isHelpSwitch(const char* argument) {
+    return std::strcmp(argument, "/?") == 0;
+}
+#else
 const char* const USAGE = "usage: ancient-evil [--help | --version]";
 
 const char* const HELP =
@@ -24,6 +50,11 @@ const char* const HELP =
     "directory first, so that your own versions win, then from the game's data\n"
     "folder beside the program (../share/ancient-evil when installed).\n"
     "The manual page ancient-evil(6) tells more.\n";
+
+bool isHelpSwitch(const char*) {
+    return false;  // a slash starts a path here
+}
+#endif
 
 // An argument echoed back must not reach the terminal as control codes.
 std::string printable(const char* argument) {
@@ -59,6 +90,9 @@ CommandLineAnswer readCommandLine(int argc, const char* const argv[]) {
     bool optionsEnded = false;
     for (int i = 1; i < argc; ++i) {
         const char* argument = argv[i];
+        if (!optionsEnded && isHelpSwitch(argument)) {
+            return tell(HELP);
+        }
         if (optionsEnded || argument[0] != '-' || argument[1] == '\0') {
             return refuse("unexpected argument", argument);
         }
