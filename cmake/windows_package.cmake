@@ -9,9 +9,6 @@
 set(AE_PACKAGE_NAME ancient-evil-${PROJECT_VERSION}-windows-x86_64)
 set(AE_PACKAGE_DIR ${CMAKE_BINARY_DIR}/package/${AE_PACKAGE_NAME})
 set(AE_WINDOWS_ZIP ${PROJECT_SOURCE_DIR}/dist/${AE_PACKAGE_NAME}.zip)
-set(AE_DATA_FILES DataMonster.txt DataWeapon.txt NPC.txt SpriteMonster.txt SpriteStuff.txt
-                  SpriteWeapon.txt Title.txt)
-list(TRANSFORM AE_DATA_FILES PREPEND ${PROJECT_SOURCE_DIR}/assets/ OUTPUT_VARIABLE AE_DATA_PATHS)
 
 # The exe's header asks for Windows Vista (6.0), the oldest Windows that has
 # everything the program imports (the runtime's GetTickCount64).

@@ -5,6 +5,7 @@
 #include "console/console_output.h"
 #include "data/collection_limits.h"
 #include "data/data_file.h"
+#include "data/missing_file.h"
 
 namespace {
 
@@ -31,7 +32,7 @@ void readSprite(DataFile& file, Sprite& sprite) {
 SpriteSheet::SpriteSheet(TextString path) {
     DataFile file(path.text());
     if (!file.isOpen()) {
-        writeRaw("File %s not found", path.text());
+        reportMissingFile(path.text());
         return;
     }
     std::int32_t announced = 0;

@@ -3,7 +3,8 @@ the files it holds and their encodings, and what Explorer reads from the
 exe (its header, icon, version information and manifest), read back with
 mingw-w64's objdump and windres.
 
-usage: release_files_test.py ZIP OBJDUMP WINDRES VERSION SOURCE_DIR"""
+usage: release_files_test.py ZIP OBJDUMP WINDRES VERSION SOURCE_DIR DATA_FILES
+(DATA_FILES: the names of the game's data files, separated by commas)"""
 
 import os
 import re
@@ -15,8 +16,7 @@ import xml.etree.ElementTree as ElementTree
 import zipfile
 
 ZIP, OBJDUMP, WINDRES, VERSION, SOURCE_DIR = sys.argv[1:6]
-DATA_FILES = {"Title.txt", "NPC.txt", "SpriteStuff.txt", "SpriteWeapon.txt", "SpriteMonster.txt",
-              "DataWeapon.txt", "DataMonster.txt"}
+DATA_FILES = set(sys.argv[6].split(","))
 TEXTS = {"README.txt", "LICENSE.txt", "THIRD-PARTY-NOTICES.txt"}
 UTF8_BOM = b"\xef\xbb\xbf"
 VISTA = "{e2011457-1546-43c5-a5fe-008deee3d3f0}"

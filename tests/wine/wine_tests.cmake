@@ -16,9 +16,11 @@ find_package(Python3 REQUIRED COMPONENTS Interpreter)
 
 # The zip's files and what Explorer reads from the exe, read back without
 # running it, with mingw-w64's objdump and windres.
+list(JOIN AE_DATA_FILES "," AE_DATA_FILES_ARGUMENT)
 add_test(NAME windows.release_files
          COMMAND ${Python3_EXECUTABLE} ${CMAKE_CURRENT_LIST_DIR}/release_files_test.py
-                 ${AE_WINDOWS_ZIP} ${CMAKE_OBJDUMP} ${AE_WINDRES} ${PROJECT_VERSION} ${PROJECT_SOURCE_DIR})
+                 ${AE_WINDOWS_ZIP} ${CMAKE_OBJDUMP} ${AE_WINDRES} ${PROJECT_VERSION} ${PROJECT_SOURCE_DIR}
+                 ${AE_DATA_FILES_ARGUMENT})
 
 set(AE_WINE_PREFIX ${CMAKE_BINARY_DIR}/wine-prefix)
 set(AE_WINE env WINEPREFIX=${AE_WINE_PREFIX} WINEDEBUG=-all ${AE_WINE64})

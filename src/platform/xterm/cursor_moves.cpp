@@ -1,4 +1,4 @@
-#include "platform/posix/cursor_moves.h"
+#include "platform/xterm/cursor_moves.h"
 
 namespace cursor_moves {
 

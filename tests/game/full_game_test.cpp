@@ -1,7 +1,7 @@
 #include <gtest/gtest.h>
 
 #include "auto_player.h"
-#include "core/game_loop.h"
+#include "game/game_loop.h"
 #include "support/game_driver.h"
 #include "support/screen_text.h"
 

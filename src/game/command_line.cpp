@@ -1,4 +1,4 @@
-#include "core/command_line.h"
+#include "game/command_line.h"
 
 #include <cstring>
 
@@ -10,7 +10,7 @@ constexpr int USAGE_ERROR = 2;
 // Every Windows console program answers /? with its help.
 const char* const USAGE = "usage: ancient-evil [/? | --help | --version]";
 
-const char* const HELP =
+const char* const HELP_START =
     "Usage: ancient-evil [/? | --help | --version]\n"
     "Drevnee Zlo (Ancient Evil), a role-playing game in Russian for the console.\n"
     "\n"
@@ -22,11 +22,13 @@ const char* const HELP =
     "\n"
     "  /?, -h, --help  print this help and exit\n"
     "  -V, --version   print the version and exit\n"
-    "\n"
-    "The seven data files (Title.txt, NPC.txt, SpriteStuff.txt, SpriteWeapon.txt,\n"
-    "SpriteMonster.txt, DataWeapon.txt, DataMonster.txt) are read from the working\n"
-    "directory first, so that your own versions win, then from the folder of\n"
-    "ancient-evil.exe. README.txt beside the game tells more.\n";
+    "\n";
+
+const char* const DATA_FILES =
+    "The data files (" AE_DATA_FILE_LIST ") are read from the working directory first, "
+    "so that your own versions win, then from the folder of ancient-evil.exe.";
+
+const char* const HELP_END = "README.txt beside the game tells more.\n";
 
 bool isHelpSwitch(const char* argument) {
     return std::strcmp(argument, "/?") == 0;
@@ -34,7 +36,7 @@ bool isHelpSwitch(const char* argument) {
 #else
 const char* const USAGE = "usage: ancient-evil [--help | --version]";
 
-const char* const HELP =
+const char* const HELP_START =
     "Usage: ancient-evil [--help | --version]\n"
     "Drevnee Zlo (Ancient Evil), a role-playing game in Russian for a text console.\n"
     "\n"
@@ -44,17 +46,49 @@ const char* const HELP =
     "\n"
     "  -h, --help     print this help and exit\n"
     "  -V, --version  print the version and exit\n"
-    "\n"
-    "The seven data files (Title.txt, NPC.txt, SpriteStuff.txt, SpriteWeapon.txt,\n"
-    "SpriteMonster.txt, DataWeapon.txt, DataMonster.txt) are read from the working\n"
-    "directory first, so that your own versions win, then from the game's data\n"
-    "folder beside the program (../share/ancient-evil when installed).\n"
-    "The manual page ancient-evil(6) tells more.\n";
+    "\n";
+
+const char* const DATA_FILES =
+    "The data files (" AE_DATA_FILE_LIST ") are read from the working directory first, "
+    "so that your own versions win, then from the game's data folder beside the program "
+    "(../share/ancient-evil when installed).";
+
+const char* const HELP_END = "The manual page ancient-evil(6) tells more.\n";
 
 bool isHelpSwitch(const char*) {
     return false;  // a slash starts a path here
 }
 #endif
+
+constexpr std::size_t HELP_WIDTH = 79;
+
+// A paragraph broken between words into lines of at most `width` characters.
+std::string wrapped(const std::string& text, std::size_t width) {
+    std::string out;
+    std::size_t lineStart = 0;
+    std::size_t at = 0;
+    while (at < text.size()) {
+        std::size_t end = text.find(' ', at);
+        if (end == std::string::npos) {
+            end = text.size();
+        }
+        if (end - lineStart > width && at > lineStart) {
+            out.back() = '\n';
+            lineStart = at;
+        }
+        out.append(text, at, end - at);
+        out += ' ';
+        at = end + 1;
+    }
+    if (!out.empty()) {
+        out.back() = '\n';
+    }
+    return out;
+}
+
+std::string help() {
+    return HELP_START + wrapped(DATA_FILES, HELP_WIDTH) + HELP_END;
+}
 
 // An argument echoed back must not reach the terminal as control codes.
 std::string printable(const char* argument) {
@@ -91,7 +125,7 @@ CommandLineAnswer readCommandLine(int argc, const char* const argv[]) {
     for (int i = 1; i < argc; ++i) {
         const char* argument = argv[i];
         if (!optionsEnded && isHelpSwitch(argument)) {
-            return tell(HELP);
+            return tell(help());
         }
         if (optionsEnded || argument[0] != '-' || argument[1] == '\0') {
             return refuse("unexpected argument", argument);
@@ -99,7 +133,7 @@ CommandLineAnswer readCommandLine(int argc, const char* const argv[]) {
         if (std::strcmp(argument, "--") == 0) {
             optionsEnded = true;
         } else if (std::strcmp(argument, "--help") == 0 || std::strcmp(argument, "-h") == 0) {
-            return tell(HELP);
+            return tell(help());
         } else if (std::strcmp(argument, "--version") == 0 || std::strcmp(argument, "-V") == 0) {
             return tell("ancient-evil " AE_VERSION "\n");
         } else {

@@ -1,7 +1,7 @@
 // The presenter's cursor moves, worked out by formula, against the floor's
 // search of every sequence of up to three moves: the same bytes, and the
 // move lands where it should on both kinds of terminal.
-#include "platform/posix/cursor_moves.h"
+#include "platform/xterm/cursor_moves.h"
 
 #include <gtest/gtest.h>
 

@@ -9,6 +9,7 @@
 #include "core/text_format.h"
 #include "data/monster_catalogue.h"
 #include "screens/battle_screen.h"
+#include "screens/shared_screens.h"
 #include "screens/story_screen.h"
 
 void BattleScreen::checkOutcome() {

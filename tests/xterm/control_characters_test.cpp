@@ -4,8 +4,8 @@
 // own and garble every frame after.
 #include <gtest/gtest.h>
 
-#include "platform/posix/terminal_presenter.h"
 #include "platform/virtual_console.h"
+#include "platform/xterm/terminal_presenter.h"
 
 namespace {
 

@@ -1,16 +1,13 @@
-#include "core/game_loop.h"
-
-#include <memory>
+#include "game/game_loop.h"
 
 #include "console/colours.h"
 #include "console/console_output.h"
 #include "core/game_state.h"
 #include "core/hero.h"
-#include "core/loader_reports.h"
 #include "data/data_file.h"
-#include "data/monster_catalogue.h"
-#include "data/sprite_sheet.h"
-#include "data/weapon_catalogue.h"
+#include "data/missing_file.h"
+#include "game/loader_reports.h"
+#include "game/world.h"
 #include "platform/game_io.h"
 #include "platform/random.h"
 #include "platform/virtual_console.h"
@@ -19,6 +16,7 @@
 #include "screens/hunting_grounds_screen.h"
 #include "screens/indian_screen.h"
 #include "screens/seer_screen.h"
+#include "screens/shared_screens.h"
 #include "screens/shop_screen.h"
 #include "screens/story_screen.h"
 #include "screens/stranger_screen.h"
@@ -72,26 +70,6 @@ void runCurrentScreen(LocalScreens& screens) {
     }
 }
 
-void createWorld() {
-    g_npcSprites = std::make_unique<SpriteSheet>("NPC.txt");
-    g_weapons = std::make_unique<WeaponCatalogue>("SpriteWeapon.txt", "DataWeapon.txt");
-    g_itemSprites = std::make_unique<SpriteSheet>("SpriteStuff.txt");
-    g_monsters = std::make_unique<MonsterCatalogue>("SpriteMonster.txt", "DataMonster.txt");
-    g_hero = std::make_unique<Hero>();
-    g_battle = std::make_unique<BattleScreen>();
-    g_story = std::make_unique<StoryScreen>();
-}
-
-void destroyWorld() {
-    g_story.reset();
-    g_battle.reset();
-    g_hero.reset();
-    g_monsters.reset();
-    g_itemSprites.reset();
-    g_weapons.reset();
-    g_npcSprites.reset();
-}
-
 // One frame after another until a screen quits or the keys run out.
 void frameLoop(GameIo& io, VirtualConsole& console, LocalScreens& screens) {
     for (;;) {
@@ -127,7 +105,7 @@ void frameLoop(GameIo& io, VirtualConsole& console, LocalScreens& screens) {
 void showTitle(const char* path) {
     const DataFile file(path);
     if (!file.isOpen()) {
-        writeRaw("File %s not found", path);
+        reportMissingFile(path);
         return;
     }
     // One text from the top left corner; it ends at the first zero byte.

@@ -6,6 +6,7 @@
 #include "data/weapon_catalogue.h"
 #include "platform/random.h"
 #include "screens/battle_screen.h"
+#include "screens/shared_screens.h"
 #include "screens/story_screen.h"
 #include "support/game_driver.h"
 #include "support/screen_text.h"

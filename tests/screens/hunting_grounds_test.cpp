@@ -5,6 +5,7 @@
 #include "core/hero.h"
 #include "data/monster_catalogue.h"
 #include "screens/battle_screen.h"
+#include "screens/shared_screens.h"
 #include "support/game_driver.h"
 #include "support/screen_text.h"
 

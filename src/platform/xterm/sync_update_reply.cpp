@@ -1,4 +1,4 @@
-#include "platform/posix/sync_update_reply.h"
+#include "platform/xterm/sync_update_reply.h"
 
 namespace {
 

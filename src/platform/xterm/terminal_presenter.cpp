@@ -1,11 +1,11 @@
-#include "platform/posix/terminal_presenter.h"
+#include "platform/xterm/terminal_presenter.h"
 
 #include <algorithm>
 #include <cstring>
 
 #include "platform/glyphs.h"
-#include "platform/posix/cursor_moves.h"
 #include "platform/utf8.h"
+#include "platform/xterm/cursor_moves.h"
 
 namespace {
 
