@@ -2,64 +2,11 @@
 
 #include <cstring>
 
+#include "platform/platform_help.h"
+
 namespace {
 
 constexpr int USAGE_ERROR = 2;
-
-#ifdef _WIN32
-// Every Windows console program answers /? with its help.
-const char* const USAGE = "usage: ancient-evil [/? | --help | --version]";
-
-const char* const HELP_START =
-    "Usage: ancient-evil [/? | --help | --version]\n"
-    "Drevnee Zlo (Ancient Evil), a role-playing game in Russian for the console.\n"
-    "\n"
-    "Started without arguments, it plays in this console window, which needs at\n"
-    "least 80 columns by 49 rows: the classic console is set to that size where\n"
-    "the screen allows it; Windows Terminal is enlarged by you (F11 for the full\n"
-    "screen, or Ctrl+minus for a smaller font). Up and Down choose, Enter takes\n"
-    "the choice, Ctrl+C leaves.\n"
-    "\n"
-    "  /?, -h, --help  print this help and exit\n"
-    "  -V, --version   print the version and exit\n"
-    "\n";
-
-const char* const DATA_FILES =
-    "The data files (" AE_DATA_FILE_LIST ") are read from the working directory first, "
-    "so that your own versions win, then from the folder of ancient-evil.exe.";
-
-const char* const HELP_END = "README.txt beside the game tells more.\n";
-
-bool isHelpSwitch(const char* argument) {
-    return std::strcmp(argument, "/?") == 0;
-}
-#else
-const char* const USAGE = "usage: ancient-evil [--help | --version]";
-
-const char* const HELP_START =
-    "Usage: ancient-evil [--help | --version]\n"
-    "Drevnee Zlo (Ancient Evil), a role-playing game in Russian for a text console.\n"
-    "\n"
-    "Started without arguments, it plays in this terminal, which needs at least\n"
-    "80 columns by 49 rows (an xterm-compatible terminal with UTF-8 on Linux).\n"
-    "Up and Down choose, Enter takes the choice.\n"
-    "\n"
-    "  -h, --help     print this help and exit\n"
-    "  -V, --version  print the version and exit\n"
-    "\n";
-
-const char* const DATA_FILES =
-    "The data files (" AE_DATA_FILE_LIST ") are read from the working directory first, "
-    "so that your own versions win, then from the game's data folder beside the program "
-    "(../share/ancient-evil when installed).";
-
-const char* const HELP_END = "The manual page ancient-evil(6) tells more.\n";
-
-bool isHelpSwitch(const char*) {
-    return false;  // a slash starts a path here
-}
-#endif
-
 constexpr std::size_t HELP_WIDTH = 79;
 
 // A paragraph broken between words into lines of at most `width` characters.
@@ -86,8 +33,24 @@ std::string wrapped(const std::string& text, std::size_t width) {
     return out;
 }
 
+std::string usage() {
+    return std::string("ancient-evil ") + platformHelp().options;
+}
+
 std::string help() {
-    return HELP_START + wrapped(DATA_FILES, HELP_WIDTH) + HELP_END;
+    const PlatformHelp& platform = platformHelp();
+    const std::string dataFiles = "The data files (" AE_DATA_FILE_LIST
+                                  ") are read from the working directory first, "
+                                  "so that your own versions win, then " +
+                                  std::string(platform.dataFolders);
+    return "Usage: " + usage() + "\n" +
+           "Drevnee Zlo (Ancient Evil), a role-playing game in Russian for a text console.\n\n" +
+           platform.body + "\n" + wrapped(dataFiles, HELP_WIDTH) + platform.moreHelp;
+}
+
+bool isHelpSwitch(const char* argument) {
+    const char* helpSwitch = platformHelp().helpSwitch;
+    return helpSwitch != nullptr && std::strcmp(argument, helpSwitch) == 0;
 }
 
 // An argument echoed back must not reach the terminal as control codes.
@@ -106,8 +69,8 @@ CommandLineAnswer refuse(const char* what, const char* argument) {
     CommandLineAnswer answer;
     answer.play = false;
     answer.exitStatus = USAGE_ERROR;
-    answer.err =
-        std::string("ancient-evil: ") + what + " '" + printable(argument) + "'; " + USAGE + "\n";
+    answer.err = std::string("ancient-evil: ") + what + " '" + printable(argument) +
+                 "'; usage: " + usage() + "\n";
     return answer;
 }
 

@@ -5,6 +5,7 @@
 #include <string>
 
 #include "platform/game_io.h"
+#include "platform/platform_help.h"
 
 // Everything a platform backend (posix/, windows/) implements, and nothing
 // more; the game above this header is the same on every platform.
@@ -15,6 +16,7 @@
 //                    nullptr, after one line on standard error, where there is none
 // tickCount          milliseconds from any fixed point, read once to seed the rolls
 // executablePath     the running program's file, to find the data beside it; "" when unknown
+// platformHelp       what --help says of this platform's console, data folders and help switch
 
 std::unique_ptr<GameIo> openPlayerConsole();
 std::uint32_t tickCount();

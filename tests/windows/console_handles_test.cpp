@@ -27,8 +27,8 @@ class StandardHandleSwap {
 };
 
 HANDLE openNul(DWORD access) {
-    return CreateFileW(L"NUL", access, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr, OPEN_EXISTING, 0,
-                       nullptr);
+    return CreateFileW(L"NUL", access, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr, OPEN_EXISTING,
+                       0, nullptr);
 }
 
 class ConsoleHandlesOnAConsole : public ::testing::Test {

@@ -149,9 +149,10 @@ int ConsoleIo::readKey() {
 std::unique_ptr<GameIo> openPlayerConsole() {
     auto handles = std::make_unique<ConsoleHandles>();
     if (!handles->haveConsole()) {
-        std::fputs("ancient-evil: no console to play in; start it from a console window "
-                   "(Command Prompt, PowerShell or Windows Terminal) or by double-clicking it\n",
-                   stderr);
+        std::fputs(
+            "ancient-evil: no console to play in; start it from a console window "
+            "(Command Prompt, PowerShell or Windows Terminal) or by double-clicking it\n",
+            stderr);
         return nullptr;
     }
     return std::make_unique<ConsoleIo>(std::move(handles));
