@@ -3,8 +3,13 @@
 # install`, `make uninstall` and `make package` install and package the game.
 # `make windows` cross-builds the Windows game and its zip in dist/;
 # `make test-windows` runs the Windows build's tests under wine64.
+# `make web` builds the game for the browser (build-web/site/ and its zip in
+# dist/), `make test-web` runs its tests under node and in headless Chromium,
+# `make serve-web` serves the page on 127.0.0.1:8000, `make bench-web`
+# measures it.
 BUILD_DIR ?= build
 WINDOWS_BUILD_DIR ?= build-windows
+WEB_BUILD_DIR ?= build-web
 JOBS ?= $(shell nproc 2>/dev/null || echo 2)
 CMAKE_FLAGS ?=
 PREFIX ?= /usr/local
@@ -13,7 +18,7 @@ PACKAGE_BUILD_DIR ?= build-package
 DIST_DIR ?= dist
 
 .PHONY: all build run test test-sanitize bench fuzz clean install uninstall package test-package screenshots \
-	windows windows-configure test-windows
+	windows windows-configure test-windows web web-configure test-web serve-web bench-web web-screenshot
 
 all: build
 
@@ -89,5 +94,32 @@ test-windows: windows-configure
 	cmake --build $(WINDOWS_BUILD_DIR) -j $(JOBS)
 	cd $(WINDOWS_BUILD_DIR) && ctest --output-on-failure --no-tests=error -j $(JOBS)
 
+# Debian's emscripten; the page's tests and benchmark run Debian's chromium
+# through python3-selenium, which only the system's python3 has. The web
+# build's tests compare its frames with the native build's.
+web-configure:
+	emcmake cmake -S . -B $(WEB_BUILD_DIR) -DCMAKE_BUILD_TYPE=Release \
+		-DAE_NATIVE_BUILD_DIR=$(CURDIR)/$(BUILD_DIR) >/dev/null
+
+web: web-configure
+	cmake --build $(WEB_BUILD_DIR) -j $(JOBS) --target web-zip
+
+test-web: build web-configure
+	cmake --build $(WEB_BUILD_DIR) -j $(JOBS)
+	cd $(WEB_BUILD_DIR) && ctest --output-on-failure --no-tests=error -j $(JOBS)
+
+serve-web: web
+	python3 -m http.server 8000 --bind 127.0.0.1 --directory $(WEB_BUILD_DIR)/site
+
+# The README's picture of the page: the story's first page, seed 1.
+web-screenshot: build web
+	/usr/bin/python3 tools/web/page_screenshot.py docs/browser.png --keys 1 --size 900x840 \
+		--site $(WEB_BUILD_DIR)/site --playthrough $(BUILD_DIR)/tools/screenshot/ae-playthrough
+
+bench-web: build web
+	/usr/bin/python3 tools/web/page_bench.py --site $(WEB_BUILD_DIR)/site \
+		--playthrough $(BUILD_DIR)/tools/screenshot/ae-playthrough
+
 clean:
-	rm -rf build build-sanitize build-bench build-fuzz $(WINDOWS_BUILD_DIR) $(PACKAGE_BUILD_DIR) $(DIST_DIR)
+	rm -rf build build-sanitize build-bench build-fuzz $(WINDOWS_BUILD_DIR) $(WEB_BUILD_DIR) \
+		$(PACKAGE_BUILD_DIR) $(DIST_DIR)

@@ -7,7 +7,7 @@
 #include "platform/game_io.h"
 #include "platform/platform_help.h"
 
-// Everything a platform backend (posix/, windows/) implements, and nothing
+// Everything a platform backend (posix/, windows/, web/) implements, and nothing
 // more; the game above this header is the same on every platform.
 //
 // GameIo::present    shows the console to the player: before each key wait, once at the end
