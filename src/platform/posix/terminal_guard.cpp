@@ -194,6 +194,9 @@ termios gameModes(const termios& shell) {
     // would send signals arrive as bytes.
     raw.c_lflag &= ~tcflag_t(ICANON | ECHO | IEXTEN | ISIG);
     raw.c_iflag &= ~tcflag_t(ICRNL | INLCR | IGNCR | IXON);
+    // The terminal gets exactly the bytes the game writes: its line ends
+    // are CR LF already, and a line feed never needs a CR added.
+    raw.c_oflag &= ~tcflag_t(ONLCR);
     raw.c_cc[VMIN] = 1;
     raw.c_cc[VTIME] = 0;
     return raw;
