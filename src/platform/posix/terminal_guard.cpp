@@ -9,6 +9,7 @@
 #include <atomic>
 #include <initializer_list>
 
+#include "platform/posix/window_fit.h"
 #include "platform/posix/write_all.h"
 
 namespace {
@@ -98,6 +99,7 @@ void wake(char why) {
 // (with a core dump where that is its default).
 void onEndingSignal(int sig) {
     giveBack();
+    giveBackWindowSize();
     setDisposition(sig, SIG_DFL);
     raise(sig);
     sigset_t only;
@@ -226,6 +228,7 @@ TerminalGuard::~TerminalGuard() {
         }
     }
     giveBack();
+    giveBackWindowSize();
     for (int sig = 1; sig < NSIG; ++sig) {
         if (sigismember(&g_handled, sig) == 1) {
             setDisposition(sig, SIG_DFL);
