@@ -1,6 +1,7 @@
-# The two commands of the README: `make run` builds and plays, `make test`
-# builds and runs every test. `make bench` measures the renderer; `make
-# install`, `make uninstall` and `make package` install and package the game.
+# The two commands of the README: `make run` builds the game alone and
+# plays (it needs only cmake, make and g++), `make test` builds everything
+# and runs every test. `make bench` measures the renderer; `make install`,
+# `make uninstall` and `make package` install and package the game.
 # `make windows` cross-builds the Windows game and its zip in dist/;
 # `make test-windows` runs the Windows build's tests under wine64.
 BUILD_DIR ?= build
@@ -12,17 +13,28 @@ BINDIR ?= bin
 PACKAGE_BUILD_DIR ?= build-package
 DIST_DIR ?= dist
 
-.PHONY: all build run test test-sanitize bench fuzz clean install uninstall package test-package screenshots \
-	windows windows-configure test-windows
+.PHONY: all configure game build run test test-sanitize bench fuzz clean install uninstall package \
+	test-package screenshots windows windows-configure test-windows
 
-all: build
+all: game
 
-build:
-	cmake -S . -B $(BUILD_DIR) -DCMAKE_BUILD_TYPE=RelWithDebInfo $(CMAKE_FLAGS) >/dev/null
-	cmake --build $(BUILD_DIR) -j $(JOBS)
+# A build tree made here for the game alone looks for none of what the tests
+# need (GoogleTest, tmux, Python); one already set up for the tests keeps them.
+GAME_CMAKE = cmake -S . -B $(BUILD_DIR) -DCMAKE_BUILD_TYPE=RelWithDebInfo \
+	$(if $(wildcard $(BUILD_DIR)/CMakeCache.txt),,-DAE_BUILD_TESTS=OFF) $(CMAKE_FLAGS)
+configure:
+	$(GAME_CMAKE) >/dev/null
 
-run: build
+game: configure
+	cmake --build $(BUILD_DIR) -j $(JOBS) --target ancient-evil
+
+run: game
 	cd assets && ../$(BUILD_DIR)/ancient-evil
+
+# Everything: the game, the tools and the tests.
+build:
+	cmake -S . -B $(BUILD_DIR) -DCMAKE_BUILD_TYPE=RelWithDebInfo -DAE_BUILD_TESTS=ON $(CMAKE_FLAGS) >/dev/null
+	cmake --build $(BUILD_DIR) -j $(JOBS)
 
 test: build
 	cd $(BUILD_DIR) && ctest --output-on-failure -j $(JOBS)
@@ -37,9 +49,11 @@ bench:
 
 # The program goes to $(PREFIX)/$(BINDIR) (bin, or games as Debian keeps
 # games), its data to $(PREFIX)/share/ancient-evil. DESTDIR works as usual.
-install: build
-	cmake -S . -B $(BUILD_DIR) -DCMAKE_INSTALL_BINDIR=$(BINDIR) >/dev/null
-	cmake --install $(BUILD_DIR) --prefix $(PREFIX)
+# The program is installed stripped of its debugging information.
+install:
+	$(GAME_CMAKE) -DCMAKE_INSTALL_BINDIR=$(BINDIR) >/dev/null
+	cmake --build $(BUILD_DIR) -j $(JOBS) --target ancient-evil ancient-evil-docs
+	cmake --install $(BUILD_DIR) --prefix $(PREFIX) --strip
 
 # Removes what the last `make install` from $(BUILD_DIR) put in place.
 uninstall:
@@ -72,7 +86,8 @@ test-package: package
 # The README's pictures: frames of a game played by the careful automatic
 # player with seed 1 (the title, the town, a fight against the scorpion).
 SCREENSHOT = $(BUILD_DIR)/tools/screenshot/ae-screenshot --data assets --seed 1
-screenshots: build
+screenshots: configure
+	cmake --build $(BUILD_DIR) -j $(JOBS) --target ae-screenshot
 	mkdir -p docs
 	$(SCREENSHOT) --title --output docs/title.svg
 	$(SCREENSHOT) --screen town --nth 20 --output docs/town.svg
