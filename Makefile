@@ -60,26 +60,28 @@ uninstall:
 	cmake -DMANIFEST=$(CURDIR)/$(BUILD_DIR)/install_manifest.txt -P cmake/uninstall.cmake
 
 # $(DIST_DIR)/ancient-evil_<version>_amd64.deb, the program in /usr/games, and
-# a relocatable ancient-evil-<version>-linux-<machine>.tar.gz with it in bin/.
-# Only the program and its compressed documents are built, with Debian's
-# hardening flags where dpkg-buildflags is there.
+# a relocatable ancient-evil-<version>-linux-<machine>.tar.gz with it in bin/
+# and the README, LICENSE and changelog at its top. Only the program and its
+# compressed documents are built, with Debian's hardening flags where
+# dpkg-buildflags is there.
 PACKAGE_CMAKE = cmake -S . -B $(PACKAGE_BUILD_DIR) -DCMAKE_BUILD_TYPE=Release -DAE_BUILD_TESTS=OFF \
 	-DCMAKE_SKIP_INSTALL_ALL_DEPENDENCY=ON \
 	-DCMAKE_CXX_FLAGS="$(call buildflags,CPPFLAGS) $(call buildflags,CXXFLAGS) " \
 	-DCMAKE_EXE_LINKER_FLAGS="$(call buildflags,LDFLAGS)"
 buildflags = $(shell DEB_BUILD_MAINT_OPTIONS=hardening=+all dpkg-buildflags --get $(1) 2>/dev/null)
 package:
-	$(PACKAGE_CMAKE) -DCMAKE_INSTALL_BINDIR=games -DAE_DEBIAN_PACKAGE=ON >/dev/null
+	$(PACKAGE_CMAKE) -DCMAKE_INSTALL_BINDIR=games -DAE_DEBIAN_PACKAGE=ON -DAE_ARCHIVE=OFF >/dev/null
 	cmake --build $(PACKAGE_BUILD_DIR) -j $(JOBS) --target ancient-evil ancient-evil-docs
 	rm -f $(DIST_DIR)/ancient-evil_*.deb $(DIST_DIR)/ancient-evil-*.tar.gz
 	cd $(PACKAGE_BUILD_DIR) && cpack -G DEB -B $(CURDIR)/$(DIST_DIR)
-	$(PACKAGE_CMAKE) -DCMAKE_INSTALL_BINDIR=bin -DAE_DEBIAN_PACKAGE=OFF >/dev/null
+	$(PACKAGE_CMAKE) -DCMAKE_INSTALL_BINDIR=bin -DAE_DEBIAN_PACKAGE=OFF -DAE_ARCHIVE=ON >/dev/null
 	cd $(PACKAGE_BUILD_DIR) && cpack -G TGZ -B $(CURDIR)/$(DIST_DIR)
 	rm -rf $(DIST_DIR)/_CPack_Packages
 
-# The packages checked as a user gets them (needs lintian and dpkg-dev):
-# lintian finds no errors, and the game plays from the unpacked .deb, the
-# unpacked archive and a `make install`, each started from another folder.
+# The packages checked as a user gets them (needs lintian, dpkg-dev and
+# tmux): lintian finds no error and no warning, and the game plays from the
+# unpacked .deb, the unpacked archive and a `make install`, each started
+# from another folder.
 test-package: package
 	python3 tests/packaging/packages_test.py $(DIST_DIR) $(BUILD_DIR)
 

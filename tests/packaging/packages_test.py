@@ -1,14 +1,19 @@
 """The packages as a user gets them, after `make package`: lintian finds no
-errors in the .deb; the .deb holds the program, its data, the manual page,
-the desktop entry and the copyright, with dependencies worked out by
-dpkg-shlibdeps; and the game plays from the unpacked .deb, from the
-unpacked .tar.gz and from a `make install`, each started from another
-folder. Needs lintian and dpkg-dev; CI runs it through `make test-package`.
+error and no warning in the .deb; the .deb holds the program, its data, the
+manual page, the desktop entry, the README, the licence, a machine-readable
+copyright and the changelog, with dependencies worked out by
+dpkg-shlibdeps; the archive has the README, the licence and the changelog
+at its top; the game plays from the unpacked .deb, from the
+unpacked .tar.gz and from a stripped `make install`, each started from
+another folder. Needs lintian, dpkg-dev and tmux; CI runs it through
+`make test-package`.
 
     python3 tests/packaging/packages_test.py DIST_DIR BUILD_DIR
 """
 
 import glob
+import gzip
+import io
 import os
 import shutil
 import subprocess
@@ -23,6 +28,7 @@ import installed_game  # noqa: E402
 
 DIST = os.path.abspath(sys.argv[1] if len(sys.argv) > 1 else "dist")
 BUILD_DIR = sys.argv[2] if len(sys.argv) > 2 else "build"
+DOC = "./usr/share/doc/ancient-evil/"
 
 
 def only(pattern):
@@ -36,6 +42,27 @@ def output(*command):
     return subprocess.run(command, check=True, capture_output=True, text=True).stdout
 
 
+def unpacked_deb(test, deb):
+    root = tempfile.mkdtemp(prefix="ae-deb-root-")
+    test.addCleanup(shutil.rmtree, root, True)
+    subprocess.run(["dpkg-deb", "-x", deb, root], check=True)
+    return root
+
+
+def deb_members(deb):
+    """The .deb's data as a tar file read from memory."""
+    data = subprocess.run(["dpkg-deb", "--fsys-tarfile", deb], check=True,
+                          capture_output=True).stdout
+    return tarfile.open(fileobj=io.BytesIO(data))
+
+
+def licence_text():
+    """The permission and the disclaimer of LICENSE, as lines of words."""
+    with open(os.path.join(ROOT, "LICENSE")) as f:
+        text = f.read()
+    return text[text.index("Permission is hereby granted"):].strip().splitlines()
+
+
 class DebianPackage(unittest.TestCase):
     @classmethod
     def setUpClass(cls):
@@ -45,8 +72,8 @@ class DebianPackage(unittest.TestCase):
     def test_named_after_its_version(self):
         self.assertEqual(os.path.basename(self.deb), "ancient-evil_%s_amd64.deb" % self.version)
 
-    def test_lintian_finds_no_errors(self):
-        result = subprocess.run(["lintian", "--fail-on", "error", "--display-info", self.deb],
+    def test_lintian_finds_no_error_and_no_warning(self):
+        result = subprocess.run(["lintian", "--fail-on", "error,warning", "--display-info", self.deb],
                                 capture_output=True, text=True)
         print("\nlintian:\n" + (result.stdout or "(nothing to report)\n"), file=sys.stderr)
         self.assertEqual(result.returncode, 0, result.stdout + result.stderr)
@@ -56,14 +83,28 @@ class DebianPackage(unittest.TestCase):
         paths = {line.split()[-1] for line in listing.splitlines()}
         expected = {"./usr/games/ancient-evil", "./usr/share/man/man6/ancient-evil.6.gz",
                     "./usr/share/applications/ancient-evil.desktop",
-                    "./usr/share/doc/ancient-evil/copyright",
-                    "./usr/share/doc/ancient-evil/changelog.gz"}
+                    DOC + "copyright", DOC + "changelog.gz", DOC + "README.md.gz", DOC + "LICENSE"}
         expected |= {"./usr/share/ancient-evil/" + name for name in installed_game.DATA_FILES}
         self.assertEqual(expected - paths, set())
         depends = output("dpkg-deb", "-f", self.deb, "Depends")
         self.assertIn("libc6 (>=", depends)
         self.assertIn("libstdc++6", depends)
         self.assertEqual(output("dpkg-deb", "-f", self.deb, "Section").strip(), "games")
+
+    def test_copyright_is_machine_readable_and_says_what_license_says(self):
+        with deb_members(self.deb) as tar:
+            copyright_file = tar.extractfile(DOC + "copyright").read().decode()
+        paragraphs = [p for p in copyright_file.split("\n\n") if p.strip()]
+        header = paragraphs[0]
+        self.assertRegex(header, r"^Format: https://www\.debian\.org/doc/packaging-manuals/"
+                                 r"copyright-format/1\.0/\n")
+        files = next(p for p in paragraphs if p.startswith("Files: *\n"))
+        self.assertIn("\nLicense: Expat\n", files + "\n")
+        self.assertIn("\nCopyright: 2026 The Ancient Evil developers\n", files)
+        licence = next(p for p in paragraphs if p.startswith("License: Expat\n"))
+        # The text, unfolded: one leading space off each line, "." for a blank one.
+        text = [line[1:] if line != " ." else "" for line in licence.splitlines()[1:]]
+        self.assertEqual(text, licence_text())
 
     def test_desktop_entry_is_valid(self):
         if shutil.which("desktop-file-validate") is None:
@@ -74,28 +115,47 @@ class DebianPackage(unittest.TestCase):
             result = subprocess.run(["desktop-file-validate", entry], capture_output=True, text=True)
             self.assertEqual(result.returncode, 0, result.stdout + result.stderr)
 
+    def test_documents_are_the_sources(self):
+        with deb_members(self.deb) as tar:
+            readme = gzip.decompress(tar.extractfile(DOC + "README.md.gz").read())
+            changelog = gzip.decompress(tar.extractfile(DOC + "changelog.gz").read())
+            licence = tar.extractfile(DOC + "LICENSE").read()
+        for name, shipped in (("README.md", readme), ("packaging/changelog", changelog),
+                              ("LICENSE", licence)):
+            with open(os.path.join(ROOT, name), "rb") as f:
+                self.assertEqual(shipped, f.read(), name)
+
     def test_unpacked_game_plays_from_another_folder(self):
-        with tempfile.TemporaryDirectory(prefix="ae-deb-root-") as root, \
-                tempfile.TemporaryDirectory(prefix="ae-elsewhere-") as elsewhere:
-            subprocess.run(["dpkg-deb", "-x", self.deb, root], check=True)
+        root = unpacked_deb(self, self.deb)
+        with tempfile.TemporaryDirectory(prefix="ae-elsewhere-") as elsewhere:
             binary = os.path.join(root, "usr", "games", "ancient-evil")
             installed_game.check_command_line(self, binary, self.version)
             installed_game.play_opening(self, binary, elsewhere)
 
 
 class Archive(unittest.TestCase):
+    @classmethod
+    def setUpClass(cls):
+        cls.archive = only("ancient-evil-*-linux-*.tar.gz")
+        cls.top = os.path.basename(cls.archive)[:-len(".tar.gz")]
+
+    def test_readme_licence_and_changelog_at_the_top(self):
+        with tarfile.open(self.archive) as tar:
+            for shipped, source in (("README.md", "README.md"), ("LICENSE", "LICENSE"),
+                                    ("changelog", "packaging/changelog")):
+                with open(os.path.join(ROOT, source), "rb") as f:
+                    self.assertEqual(tar.extractfile(self.top + "/" + shipped).read(), f.read())
+
     def test_unpacked_archive_plays_from_the_root_folder(self):
-        archive = only("ancient-evil-*-linux-*.tar.gz")
-        top = os.path.basename(archive)[:-len(".tar.gz")]
         with tempfile.TemporaryDirectory(prefix="ae-tgz-") as where:
-            with tarfile.open(archive) as tar:
+            with tarfile.open(self.archive) as tar:
                 if hasattr(tarfile, "data_filter"):
                     tar.extractall(where, filter="data")
                 else:
                     tar.extractall(where)
-            binary = os.path.join(where, top, "bin", "ancient-evil")
+            binary = os.path.join(where, self.top, "bin", "ancient-evil")
             for name in installed_game.DATA_FILES:
-                self.assertTrue(os.path.isfile(os.path.join(where, top, "share", "ancient-evil", name)))
+                self.assertTrue(os.path.isfile(os.path.join(where, self.top, "share", "ancient-evil", name)))
             installed_game.check_command_line(self, binary)
             installed_game.play_opening(self, binary, "/")
 
@@ -104,8 +164,9 @@ class MakeInstall(unittest.TestCase):
     """`make install PREFIX=...` and `make uninstall`, as a user types them."""
 
     def make(self, *arguments):
+        env = {k: v for k, v in os.environ.items() if k not in ("MAKEFLAGS", "MFLAGS", "MAKELEVEL")}
         subprocess.run(["make", "-s", "-C", ROOT, "BUILD_DIR=" + BUILD_DIR, *arguments],
-                       check=True, stdout=subprocess.DEVNULL)
+                       check=True, stdout=subprocess.DEVNULL, env=env)
 
     def test_install_play_from_the_root_folder_and_uninstall(self):
         manifest = os.path.join(ROOT, BUILD_DIR, "install_manifest.txt")
@@ -117,6 +178,10 @@ class MakeInstall(unittest.TestCase):
             with tempfile.TemporaryDirectory(prefix="ae-make-install-") as prefix:
                 self.make("install", "PREFIX=" + prefix)
                 binary = os.path.join(prefix, "bin", "ancient-evil")
+                sections = output("readelf", "--sections", "--wide", binary)
+                self.assertNotRegex(sections, r"\.debug_|\.symtab", "the program is not stripped")
+                for name in ("copyright", "LICENSE", "README.md.gz", "changelog.gz"):
+                    self.assertTrue(os.path.isfile(os.path.join(prefix, "share/doc/ancient-evil", name)))
                 installed_game.check_command_line(self, binary)
                 installed_game.play_opening(self, binary, "/")
                 self.make("uninstall")
