@@ -63,12 +63,19 @@ uninstall:
 # a relocatable ancient-evil-<version>-linux-<machine>.tar.gz with it in bin/
 # and the README, LICENSE and changelog at its top. Only the program and its
 # compressed documents are built, with Debian's hardening flags where
-# dpkg-buildflags is there.
+# dpkg-buildflags is there. Every date in both is that of the last commit
+# (outside git, of the changelog's last entry), and no path of the build
+# tree reaches the program, so that two builds of one source give the same
+# bytes wherever they are made.
 PACKAGE_CMAKE = cmake -S . -B $(PACKAGE_BUILD_DIR) -DCMAKE_BUILD_TYPE=Release -DAE_BUILD_TESTS=OFF \
 	-DCMAKE_SKIP_INSTALL_ALL_DEPENDENCY=ON \
-	-DCMAKE_CXX_FLAGS="$(call buildflags,CPPFLAGS) $(call buildflags,CXXFLAGS) " \
+	-DCMAKE_CXX_FLAGS="$(call buildflags,CPPFLAGS) $(call buildflags,CXXFLAGS) \
+		-ffile-prefix-map=$(abspath $(PACKAGE_BUILD_DIR))=build " \
 	-DCMAKE_EXE_LINKER_FLAGS="$(call buildflags,LDFLAGS)"
 buildflags = $(shell DEB_BUILD_MAINT_OPTIONS=hardening=+all dpkg-buildflags --get $(1) 2>/dev/null)
+SOURCE_DATE_EPOCH ?= $(shell git log -1 --format=%ct 2>/dev/null || \
+	dpkg-parsechangelog -l packaging/changelog -S Timestamp 2>/dev/null)
+package: export SOURCE_DATE_EPOCH := $(SOURCE_DATE_EPOCH)
 package:
 	$(PACKAGE_CMAKE) -DCMAKE_INSTALL_BINDIR=games -DAE_DEBIAN_PACKAGE=ON -DAE_ARCHIVE=OFF >/dev/null
 	cmake --build $(PACKAGE_BUILD_DIR) -j $(JOBS) --target ancient-evil ancient-evil-docs
@@ -79,11 +86,14 @@ package:
 	rm -rf $(DIST_DIR)/_CPack_Packages
 
 # The packages checked as a user gets them (needs lintian, dpkg-dev and
-# tmux): lintian finds no error and no warning, and the game plays from the
+# tmux): lintian finds no error and no warning, a second build from scratch
+# in other folders gives the same bytes, and the game plays from the
 # unpacked .deb, the unpacked archive and a `make install`, each started
 # from another folder.
 test-package: package
-	python3 tests/packaging/packages_test.py $(DIST_DIR) $(BUILD_DIR)
+	rm -rf $(PACKAGE_BUILD_DIR)-again $(DIST_DIR)-again
+	$(MAKE) package PACKAGE_BUILD_DIR=$(PACKAGE_BUILD_DIR)-again DIST_DIR=$(DIST_DIR)-again
+	python3 tests/packaging/packages_test.py $(DIST_DIR) $(BUILD_DIR) $(DIST_DIR)-again
 
 # The README's pictures: frames of a game played by the careful automatic
 # player with seed 1 (the title, the town, a fight against the scorpion).
@@ -107,4 +117,5 @@ test-windows: windows-configure
 	cd $(WINDOWS_BUILD_DIR) && ctest --output-on-failure --no-tests=error -j $(JOBS)
 
 clean:
-	rm -rf build build-sanitize build-bench build-fuzz $(WINDOWS_BUILD_DIR) $(PACKAGE_BUILD_DIR) $(DIST_DIR)
+	rm -rf build build-sanitize build-bench build-fuzz $(WINDOWS_BUILD_DIR) $(PACKAGE_BUILD_DIR) $(DIST_DIR) \
+		$(PACKAGE_BUILD_DIR)-again $(DIST_DIR)-again

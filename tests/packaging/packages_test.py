@@ -3,12 +3,13 @@ error and no warning in the .deb; the .deb holds the program, its data, the
 manual page, the desktop entry, the README, the licence, a machine-readable
 copyright and the changelog, with dependencies worked out by
 dpkg-shlibdeps; the archive has the README, the licence and the changelog
-at its top; the game plays from the unpacked .deb, from the
+at its top; a second `make package` gives the same bytes, with every date
+that of the last commit; the game plays from the unpacked .deb, from the
 unpacked .tar.gz and from a stripped `make install`, each started from
 another folder. Needs lintian, dpkg-dev and tmux; CI runs it through
 `make test-package`.
 
-    python3 tests/packaging/packages_test.py DIST_DIR BUILD_DIR
+    python3 tests/packaging/packages_test.py DIST_DIR BUILD_DIR [SECOND_DIST_DIR]
 """
 
 import glob
@@ -28,6 +29,8 @@ import installed_game  # noqa: E402
 
 DIST = os.path.abspath(sys.argv[1] if len(sys.argv) > 1 else "dist")
 BUILD_DIR = sys.argv[2] if len(sys.argv) > 2 else "build"
+# The packages of a second `make package`, made from scratch elsewhere.
+SECOND_DIST = os.path.abspath(sys.argv[3]) if len(sys.argv) > 3 else None
 DOC = "./usr/share/doc/ancient-evil/"
 
 
@@ -61,6 +64,12 @@ def licence_text():
     with open(os.path.join(ROOT, "LICENSE")) as f:
         text = f.read()
     return text[text.index("Permission is hereby granted"):].strip().splitlines()
+
+
+def last_commit_time():
+    result = subprocess.run(["git", "-C", ROOT, "log", "-1", "--format=%ct"],
+                            capture_output=True, text=True)
+    return int(result.stdout) if result.returncode == 0 and result.stdout.strip() else None
 
 
 class DebianPackage(unittest.TestCase):
@@ -105,6 +114,14 @@ class DebianPackage(unittest.TestCase):
         # The text, unfolded: one leading space off each line, "." for a blank one.
         text = [line[1:] if line != " ." else "" for line in licence.splitlines()[1:]]
         self.assertEqual(text, licence_text())
+
+    def test_every_file_dated_by_the_last_commit(self):
+        commit_time = last_commit_time()
+        if commit_time is None:
+            self.skipTest("not a git checkout")
+        with deb_members(self.deb) as tar:
+            dates = {member.name: member.mtime for member in tar.getmembers()}
+        self.assertEqual({name for name, mtime in dates.items() if mtime != commit_time}, set())
 
     def test_desktop_entry_is_valid(self):
         if shutil.which("desktop-file-validate") is None:
@@ -158,6 +175,41 @@ class Archive(unittest.TestCase):
                 self.assertTrue(os.path.isfile(os.path.join(where, self.top, "share", "ancient-evil", name)))
             installed_game.check_command_line(self, binary)
             installed_game.play_opening(self, binary, "/")
+
+
+class Reproducible(unittest.TestCase):
+    """A second `make package`, from scratch in other folders, gives the
+    same bytes."""
+
+    def test_a_second_build_gives_identical_packages(self):
+        if SECOND_DIST is None:
+            self.skipTest("no second build's packages given")
+        for pattern in ("ancient-evil_*_amd64.deb", "ancient-evil-*-linux-*.tar.gz"):
+            first = only(pattern)
+            second = os.path.join(SECOND_DIST, os.path.basename(first))
+            with open(first, "rb") as a, open(second, "rb") as b:
+                if a.read() != b.read():
+                    self.fail("%s differs between the two builds:\n%s"
+                              % (os.path.basename(first), differences(first, second)))
+
+
+def differences(first, second):
+    """Which members of two packages differ, and how, for the message."""
+    def members(path):
+        data = (subprocess.run(["dpkg-deb", "--fsys-tarfile", path], check=True,
+                               capture_output=True).stdout if path.endswith(".deb") else None)
+        with (tarfile.open(fileobj=io.BytesIO(data)) if data else tarfile.open(path)) as tar:
+            return {m.name: (m.mtime, m.uid, m.gid, m.mode,
+                             tar.extractfile(m).read() if m.isfile() else b"")
+                    for m in tar.getmembers()}
+    a, b = members(first), members(second)
+    lines = ["  only in one: %s" % name for name in sorted(set(a) ^ set(b))]
+    for name in sorted(set(a) & set(b)):
+        if a[name] != b[name]:
+            fields = [field for field, x, y in zip(("mtime", "uid", "gid", "mode", "content"),
+                                                     a[name], b[name]) if x != y]
+            lines.append("  %s: %s" % (name, ", ".join(fields)))
+    return "\n".join(lines) or "  the same members: the difference is in the wrapping"
 
 
 class MakeInstall(unittest.TestCase):
