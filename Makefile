@@ -85,11 +85,11 @@ package:
 	cd $(PACKAGE_BUILD_DIR) && cpack -G TGZ -B $(CURDIR)/$(DIST_DIR)
 	rm -rf $(DIST_DIR)/_CPack_Packages
 
-# The packages checked as a user gets them (needs lintian, dpkg-dev and
-# tmux): lintian finds no error and no warning, a second build from scratch
-# in other folders gives the same bytes, and the game plays from the
+# The packages checked as a user gets them (needs lintian, dpkg-dev, man-db
+# and tmux): lintian finds no error and no warning, a second build from
+# scratch in other folders gives the same bytes, the game plays from the
 # unpacked .deb, the unpacked archive and a `make install`, each started
-# from another folder.
+# from another folder, and the manual page's example works as typed.
 test-package: package
 	rm -rf $(PACKAGE_BUILD_DIR)-again $(DIST_DIR)-again
 	$(MAKE) package PACKAGE_BUILD_DIR=$(PACKAGE_BUILD_DIR)-again DIST_DIR=$(DIST_DIR)-again

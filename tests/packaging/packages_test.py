@@ -6,8 +6,8 @@ dpkg-shlibdeps; the archive has the README, the licence and the changelog
 at its top; a second `make package` gives the same bytes, with every date
 that of the last commit; the game plays from the unpacked .deb, from the
 unpacked .tar.gz and from a stripped `make install`, each started from
-another folder. Needs lintian, dpkg-dev and tmux; CI runs it through
-`make test-package`.
+another folder; and the manual page's example works as typed. Needs
+lintian, dpkg-dev, man-db and tmux; CI runs it through `make test-package`.
 
     python3 tests/packaging/packages_test.py DIST_DIR BUILD_DIR [SECOND_DIST_DIR]
 """
@@ -26,6 +26,7 @@ import unittest
 ROOT = os.path.abspath(os.path.join(os.path.dirname(__file__), "..", ".."))
 sys.path.insert(0, os.path.join(ROOT, "tests", "e2e"))
 import installed_game  # noqa: E402
+from tmux_session import TmuxSession  # noqa: E402
 
 DIST = os.path.abspath(sys.argv[1] if len(sys.argv) > 1 else "dist")
 BUILD_DIR = sys.argv[2] if len(sys.argv) > 2 else "build"
@@ -148,6 +149,34 @@ class DebianPackage(unittest.TestCase):
             binary = os.path.join(root, "usr", "games", "ancient-evil")
             installed_game.check_command_line(self, binary, self.version)
             installed_game.play_opening(self, binary, elsewhere)
+
+    def test_the_manual_pages_example_works_as_typed(self):
+        """Its commands, as man shows them, typed into a shell in an empty
+        folder with the unpacked game on the PATH: the game shows the new
+        title and finds its other files."""
+        root = unpacked_deb(self, self.deb)
+        page = subprocess.run(["man", "-l", os.path.join(root, "usr/share/man/man6/ancient-evil.6.gz")],
+                              check=True, capture_output=True, text=True,
+                              env={"PATH": os.environ["PATH"], "LANG": "C.UTF-8",
+                                   "MANWIDTH": "100"}).stdout
+        examples = page[page.index("\nEXAMPLES\n"):]
+        commands = [line.strip() for line in examples.splitlines() if line.startswith(" " * 14)]
+        self.assertEqual(commands[-1], "ancient-evil")
+        folder = tempfile.mkdtemp(prefix="ae-example-")
+        self.addCleanup(shutil.rmtree, folder, True)
+        with TmuxSession() as term:
+            term.type_line("export PATH=%s:$PATH; cd %s" % (os.path.join(root, "usr/games"), folder))
+            for command in commands:
+                term.type_line(command)
+            screen = term.wait_for_text("Нажмите любую клавишу")
+            lines = screen.split("\n")
+            self.assertEqual(lines[1], "  Моё Древнее Зло", screen)
+            self.assertNotIn("not found", screen)
+            term.keys("Enter")
+            term.wait_for_text_at(31, 32, installed_game.FIRST_LINE)  # the rest is the game's own
+            term.keys("C-c")
+            term.wait_for(lambda s: s.rstrip().endswith("$"), "the prompt after Ctrl-C")
+        self.assertTrue(os.path.isfile(os.path.join(folder, "mymod", "Title.txt")))
 
 
 class Archive(unittest.TestCase):
