@@ -5,6 +5,8 @@
 # `make windows` cross-builds the Windows game and its zip in dist/;
 # `make test-windows` runs the Windows build's tests under wine64.
 BUILD_DIR ?= build
+# The build reports what it builds, not each folder it enters.
+MAKEFLAGS += --no-print-directory
 WINDOWS_BUILD_DIR ?= build-windows
 JOBS ?= $(shell nproc 2>/dev/null || echo 2)
 CMAKE_FLAGS ?=
