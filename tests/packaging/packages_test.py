@@ -168,9 +168,10 @@ class DebianPackage(unittest.TestCase):
             term.type_line("export PATH=%s:$PATH; cd %s" % (os.path.join(root, "usr/games"), folder))
             for command in commands:
                 term.type_line(command)
-            screen = term.wait_for_text("Нажмите любую клавишу")
-            lines = screen.split("\n")
-            self.assertEqual(lines[1], "  Моё Древнее Зло", screen)
+            # The picture from the top left corner (the typed commands
+            # hold its words too, further down).
+            screen = term.wait_for_text_at(0, 1, "  Моё Древнее Зло")
+            self.assertEqual(screen.split("\n")[3], "  Нажмите любую клавишу", screen)
             self.assertNotIn("not found", screen)
             term.keys("Enter")
             term.wait_for_text_at(31, 32, installed_game.FIRST_LINE)  # the rest is the game's own
