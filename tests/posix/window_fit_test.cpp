@@ -167,15 +167,29 @@ TEST(WindowFit, AnIgnoredRequestCostsOneWaitAndNothingIsGivenBack) {
     EXPECT_EQ(terminal.size(), "80x24");
 }
 
-TEST(WindowFit, ASizeThePlayerChoseSinceIsLeftAlone) {
-    Terminal terminal(80, 24, true);
+TEST(WindowFit, AWindowThatGrowsAfterTheWaitToTheSizeAskedForStillGetsItsSizeBack) {
+    Terminal terminal(80, 24, false);
     terminal.answer();
-    ASSERT_TRUE(growWindowToFit(terminal.fd(), 80, 49, WAIT_MS));
+    EXPECT_FALSE(growWindowToFit(terminal.fd(), 80, 49, SHORT_WAIT_MS));
     terminal.request();
-    terminal.resize(132, 50);
+    terminal.resize(80, 49);  // a terminal slower than the wait
     giveBackWindowSize();
-    EXPECT_EQ(terminal.sent(), "");
-    EXPECT_EQ(terminal.size(), "132x50");
+    EXPECT_EQ(terminal.sent(), "\x1b[8;24;80t");
+}
+
+TEST(WindowFit, ASizeThePlayerChoseIsLeftAlone) {
+    for (bool honours : {true, false}) {
+        SCOPED_TRACE(honours ? "after the window grew" : "after the request was ignored");
+        Terminal terminal(80, 24, honours);
+        terminal.answer();
+        EXPECT_EQ(growWindowToFit(terminal.fd(), 80, 49, honours ? WAIT_MS : SHORT_WAIT_MS),
+                  honours);
+        terminal.request();
+        terminal.resize(132, 50);
+        giveBackWindowSize();
+        EXPECT_EQ(terminal.sent(), "");
+        EXPECT_EQ(terminal.size(), "132x50");
+    }
 }
 
 }  // namespace

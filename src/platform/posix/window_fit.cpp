@@ -17,10 +17,12 @@ constexpr int LOOK_EVERY_MS = 10;
 
 // Everything giveBackWindowSize() reads, as plain data for a signal handler.
 int g_fd = -1;
-winsize g_grownTo{};
+winsize g_found{};
+winsize g_asked{};
+winsize g_grownTo{};  // the size seen while waiting; zero when none came
 char g_giveBack[32];
 int g_giveBackSize = 0;
-volatile sig_atomic_t g_grown = 0;
+volatile sig_atomic_t g_asking = 0;
 
 bool measure(int fd, winsize& size) {
     return ioctl(fd, TIOCGWINSZ, &size) == 0 && size.ws_col > 0 && size.ws_row > 0;
@@ -41,10 +43,19 @@ bool growWindowToFit(int fd, int columns, int rows, int waitMs) {
     if (!measure(fd, found) || (found.ws_col >= columns && found.ws_row >= rows)) {
         return false;
     }
+    winsize asked = found;
+    asked.ws_col = static_cast<unsigned short>(std::max<int>(columns, found.ws_col));
+    asked.ws_row = static_cast<unsigned short>(std::max<int>(rows, found.ws_row));
     char request[32];
-    const int size = resizeRequest(request, sizeof request, std::max<int>(columns, found.ws_col),
-                                   std::max<int>(rows, found.ws_row));
+    const int size = resizeRequest(request, sizeof request, asked.ws_col, asked.ws_row);
+    g_giveBackSize = resizeRequest(g_giveBack, sizeof g_giveBack, found.ws_col, found.ws_row);
+    g_fd = fd;
+    g_found = found;
+    g_asked = asked;
+    g_grownTo = winsize{};
+    g_asking = 1;
     if (!writeAll(fd, request, std::size_t(size))) {
+        g_asking = 0;
         return false;
     }
     using Clock = std::chrono::steady_clock;
@@ -57,23 +68,21 @@ bool growWindowToFit(int fd, int columns, int rows, int waitMs) {
         }
     }
     if (sameSize(now, found)) {
-        return false;  // ignored, or too slow to tell from the player's own resize
+        return false;  // ignored, or slow: only the very size asked for counts then
     }
-    g_giveBackSize = resizeRequest(g_giveBack, sizeof g_giveBack, found.ws_col, found.ws_row);
     g_grownTo = now;
-    g_fd = fd;
-    g_grown = 1;
     return true;
 }
 
 void giveBackWindowSize() {
-    if (!g_grown) {
+    if (!g_asking) {
         return;
     }
-    g_grown = 0;
+    g_asking = 0;
     winsize now{};
-    if (!measure(g_fd, now) || !sameSize(now, g_grownTo)) {
-        return;
+    if (!measure(g_fd, now) || sameSize(now, g_found) ||
+        !(sameSize(now, g_grownTo) || sameSize(now, g_asked))) {
+        return;  // as it was, or a size the player chose
     }
     // A game ending from the background may still write this: nothing of
     // it shows, and the player gets the window back all the same.

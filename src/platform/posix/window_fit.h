@@ -10,14 +10,15 @@
 
 // On the terminal behind `fd`: when it is smaller than columns x rows, asks
 // it to grow to at least that (never narrower or lower than it is) and
-// waits at most waitMs for it to do so. True when the window changed size
-// in that time; a size that comes later is the player's doing, not the
-// game's, and is never given back. Call it once, at start-up.
+// waits at most waitMs for it to do so, so that the first frame finds the
+// room. True when the window changed size in that time. Call it once, at
+// start-up.
 bool growWindowToFit(int fd, int columns, int rows, int waitMs);
 
-// Gives the window back the size growWindowToFit found, if it grew the
-// window and the window is still the size it grew to (a size the player
-// chose since is left alone). Does anything at most once. Async-signal-
-// safe: the request was written out in advance, and only ioctl(), write()
-// and sigaction() are called.
+// Gives the window back the size growWindowToFit found, if the window now
+// has the size it grew to while growWindowToFit waited, or the very size
+// asked for (a terminal slower than the wait): any other size is the
+// player's choice and is left alone. Does anything at most once. Async-
+// signal-safe: the request was written out in advance, and only ioctl(),
+// write() and sigaction() are called.
 void giveBackWindowSize();
