@@ -11,5 +11,8 @@ int main(int argc, char* argv[]) {
     }
     setDataFolders(dataFoldersBeside(executablePath()));
     const std::unique_ptr<GameIo> console = openPlayerConsole();
+    if (!console) {
+        return 1;  // nothing to play on; the console has said why
+    }
     return runGame(*console, tickCount());
 }

@@ -6,6 +6,34 @@ namespace {
 
 constexpr int USAGE_ERROR = 2;
 
+#ifdef _WIN32
+// Every Windows console program answers /? with its help.
+const char* const USAGE = "usage: ancient-evil [/? | --help | --version]";
+
+const char* const HELP_START =
+    "Usage: ancient-evil [/? | --help | --version]\n"
+    "Drevnee Zlo (Ancient Evil), a role-playing game in Russian for the console.\n"
+    "\n"
+    "Started without arguments, it plays in this console window, which needs at\n"
+    "least 80 columns by 49 rows: the classic console is set to that size where\n"
+    "the screen allows it; Windows Terminal is enlarged by you (F11 for the full\n"
+    "screen, or Ctrl+minus for a smaller font). Up and Down choose, Enter takes\n"
+    "the choice, Ctrl+C leaves.\n"
+    "\n"
+    "  /?, -h, --help  print this help and exit\n"
+    "  -V, --version   print the version and exit\n"
+    "\n";
+
+const char* const DATA_FILES =
+    "The data files (" AE_DATA_FILE_LIST ") are read from the working directory first, "
+    "so that your own versions win, then from the folder of ancient-evil.exe.";
+
+const char* const HELP_END = "README.txt beside the game tells more.\n";
+
+bool isHelpSwitch(const char* argument) {
+    return std::strcmp(argument, "/?") == 0;
+}
+#else
 const char* const USAGE = "usage: ancient-evil [--help | --version]";
 
 const char* const HELP_START =
@@ -26,6 +54,11 @@ const char* const DATA_FILES =
     "(../share/ancient-evil when installed).";
 
 const char* const HELP_END = "The manual page ancient-evil(6) tells more.\n";
+
+bool isHelpSwitch(const char*) {
+    return false;  // a slash starts a path here
+}
+#endif
 
 constexpr std::size_t HELP_WIDTH = 79;
 
@@ -51,6 +84,10 @@ std::string wrapped(const std::string& text, std::size_t width) {
         out.back() = '\n';
     }
     return out;
+}
+
+std::string help() {
+    return HELP_START + wrapped(DATA_FILES, HELP_WIDTH) + HELP_END;
 }
 
 // An argument echoed back must not reach the terminal as control codes.
@@ -87,13 +124,16 @@ CommandLineAnswer readCommandLine(int argc, const char* const argv[]) {
     bool optionsEnded = false;
     for (int i = 1; i < argc; ++i) {
         const char* argument = argv[i];
+        if (!optionsEnded && isHelpSwitch(argument)) {
+            return tell(help());
+        }
         if (optionsEnded || argument[0] != '-' || argument[1] == '\0') {
             return refuse("unexpected argument", argument);
         }
         if (std::strcmp(argument, "--") == 0) {
             optionsEnded = true;
         } else if (std::strcmp(argument, "--help") == 0 || std::strcmp(argument, "-h") == 0) {
-            return tell(HELP_START + wrapped(DATA_FILES, HELP_WIDTH) + HELP_END);
+            return tell(help());
         } else if (std::strcmp(argument, "--version") == 0 || std::strcmp(argument, "-V") == 0) {
             return tell("ancient-evil " AE_VERSION "\n");
         } else {

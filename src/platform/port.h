@@ -11,7 +11,8 @@
 //
 // GameIo::present    shows the console to the player: before each key wait, once at the end
 // GameIo::readKey    waits for one key byte (arrows: 224, then 72 or 80), or END_OF_INPUT
-// openPlayerConsole  the player's real console as a GameIo, restored on every way out
+// openPlayerConsole  the player's real console as a GameIo, restored on every way out;
+//                    nullptr, after one line on standard error, where there is none
 // tickCount          milliseconds from any fixed point, read once to seed the rolls
 // executablePath     the running program's file, to find the data beside it; "" when unknown
 

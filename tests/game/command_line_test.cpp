@@ -2,12 +2,19 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cstdio>
 #include <initializer_list>
 #include <string>
 #include <vector>
 
 namespace {
+
+#ifdef _WIN32
+const std::string USAGE = "; usage: ancient-evil [/? | --help | --version]\n";
+#else
+const std::string USAGE = "; usage: ancient-evil [--help | --version]\n";
+#endif
 
 CommandLineAnswer answerTo(std::initializer_list<const char*> arguments) {
     std::vector<const char*> argv{"ancient-evil"};
@@ -53,7 +60,7 @@ TEST(CommandLine, HelpAndVersionAnswerOnStandardOutputWithSuccess) {
 }
 
 TEST(CommandLine, AnythingElseGetsOneUsageLineOnStandardErrorAndStatus2) {
-    const std::string usage = "; usage: ancient-evil [--help | --version]\n";
+    const std::string& usage = USAGE;
     const struct {
         std::initializer_list<const char*> arguments;
         std::string message;
@@ -79,6 +86,32 @@ TEST(CommandLine, AnythingElseGetsOneUsageLineOnStandardErrorAndStatus2) {
         EXPECT_EQ(answer.err, c.message);
     }
 }
+
+#ifdef _WIN32
+TEST(CommandLine, OnWindowsSlashQuestionMarkIsHelpAboutTheWindowsGame) {
+    const CommandLineAnswer help = answerTo({"/?"});
+    EXPECT_FALSE(help.play);
+    EXPECT_EQ(help.exitStatus, 0);
+    EXPECT_EQ(help.out, answerTo({"--help"}).out);
+    EXPECT_EQ(help.err, "");
+    EXPECT_NE(help.out.find("/?"), std::string::npos);
+    std::string unwrapped = help.out;
+    std::replace(unwrapped.begin(), unwrapped.end(), '\n', ' ');
+    EXPECT_NE(unwrapped.find("then from the folder of ancient-evil.exe"), std::string::npos)
+        << help.out;
+    EXPECT_NE(help.out.find("Windows Terminal"), std::string::npos);
+    // Nothing of the POSIX game: there is no manual page, xterm or share/.
+    for (const char* posixOnly : {"manual page", "xterm", "UTF-8", "share/ancient-evil"}) {
+        EXPECT_EQ(help.out.find(posixOnly), std::string::npos) << posixOnly;
+    }
+    EXPECT_EQ(answerTo({"--", "/?"}).err, "ancient-evil: unexpected argument '/?'" + USAGE);
+    EXPECT_EQ(answerTo({"/h"}).err, "ancient-evil: unexpected argument '/h'" + USAGE);
+}
+#else
+TEST(CommandLine, OnPosixSlashQuestionMarkIsAnArgumentLikeAnyOther) {
+    EXPECT_EQ(answerTo({"/?"}).err, "ancient-evil: unexpected argument '/?'" + USAGE);
+}
+#endif
 
 #ifndef _WIN32  // /dev/full, a file that is always full, is POSIX's
 TEST(CommandLine, AnAnswerThatCannotBeWrittenIsNoSuccess) {
