@@ -11,6 +11,7 @@
 #include <cstdlib>
 #include <initializer_list>
 
+#include "platform/posix/window_fit.h"
 #include "platform/posix/write_all.h"
 
 namespace {
@@ -102,6 +103,7 @@ void wake(char why) {
 // (with a core dump where that is its default).
 void onEndingSignal(int sig) {
     giveBack();
+    giveBackWindowSize();
     setDisposition(sig, SIG_DFL);
     raise(sig);
     sigset_t only;
@@ -198,6 +200,9 @@ termios gameModes(const termios& shell) {
     // would send signals arrive as bytes.
     raw.c_lflag &= ~tcflag_t(ICANON | ECHO | IEXTEN | ISIG);
     raw.c_iflag &= ~tcflag_t(ICRNL | INLCR | IGNCR | IXON);
+    // The terminal gets exactly the bytes the game writes: its line ends
+    // are CR LF already, and a line feed never needs a CR added.
+    raw.c_oflag &= ~tcflag_t(ONLCR);
     raw.c_cc[VMIN] = 1;
     raw.c_cc[VTIME] = 0;
     return raw;
@@ -234,6 +239,7 @@ TerminalGuard::~TerminalGuard() {
         }
     }
     giveBack();
+    giveBackWindowSize();
     for (int sig = 1; sig < NSIG; ++sig) {
         if (sigismember(&g_handled, sig) == 1) {
             setDisposition(sig, SIG_DFL);
