@@ -1,7 +1,7 @@
 // Wires the player's console to the game; the game itself is the library.
-#include "core/command_line.h"
-#include "core/game_loop.h"
 #include "data/data_folders.h"
+#include "game/command_line.h"
+#include "game/game_loop.h"
 #include "platform/port.h"
 
 int main(int argc, char* argv[]) {
@@ -11,5 +11,8 @@ int main(int argc, char* argv[]) {
     }
     setDataFolders(dataFoldersBeside(executablePath()));
     const std::unique_ptr<GameIo> console = openPlayerConsole();
+    if (!console) {
+        return 1;  // nothing to play on; the console has said why
+    }
     return runGame(*console, tickCount());
 }

@@ -4,8 +4,6 @@
 #include "data/monster_catalogue.h"
 #include "data/sprite_sheet.h"
 #include "data/weapon_catalogue.h"
-#include "screens/battle_screen.h"
-#include "screens/story_screen.h"
 
 ScreenId g_screen = SCREEN_STORY;
 unsigned char g_key = 0;
@@ -17,5 +15,3 @@ std::unique_ptr<WeaponCatalogue> g_weapons;
 std::unique_ptr<SpriteSheet> g_itemSprites;
 std::unique_ptr<MonsterCatalogue> g_monsters;
 std::unique_ptr<Hero> g_hero;
-std::unique_ptr<BattleScreen> g_battle;
-std::unique_ptr<StoryScreen> g_story;

@@ -9,11 +9,11 @@ class Hero;
 class SpriteSheet;
 class WeaponCatalogue;
 class MonsterCatalogue;
-class BattleScreen;
-class StoryScreen;
 
 // The program-wide state through which the screens talk to one another.
-// The game loop creates and destroys all of it; screens only read and write.
+// The game (src/game) creates and destroys all of it; screens only read and
+// write. The two screens that other screens write into are in
+// screens/shared_screens.h.
 extern ScreenId g_screen;
 extern unsigned char g_key;
 extern unsigned char g_forceWait;
@@ -24,5 +24,3 @@ extern std::unique_ptr<WeaponCatalogue> g_weapons;
 extern std::unique_ptr<SpriteSheet> g_itemSprites;
 extern std::unique_ptr<MonsterCatalogue> g_monsters;
 extern std::unique_ptr<Hero> g_hero;
-extern std::unique_ptr<BattleScreen> g_battle;
-extern std::unique_ptr<StoryScreen> g_story;

@@ -1,16 +1,18 @@
 #include "platform/key_decoder.h"
 
+#include "platform/key_codes.h"
+
 namespace {
 constexpr unsigned char ESC = 0x1B;
 }
 
 void KeyDecoder::finishSequence(unsigned char final, std::string& keys) {
     if (final == 'A') {
-        keys += char(ARROW_PREFIX);
-        keys += char(SCAN_UP);
+        keys += char(KEY_ARROW_PREFIX);
+        keys += char(KEY_UP);
     } else if (final == 'B') {
-        keys += char(ARROW_PREFIX);
-        keys += char(SCAN_DOWN);
+        keys += char(KEY_ARROW_PREFIX);
+        keys += char(KEY_DOWN);
     }
     state_ = State::Plain;
 }
@@ -20,7 +22,7 @@ void KeyDecoder::feed(unsigned char byte, std::string& keys) {
         case State::Plain:
             if (byte == ESC) {
                 state_ = State::Escape;
-            } else if (byte == ARROW_PREFIX) {
+            } else if (byte == KEY_ARROW_PREFIX) {
                 // Part of some UTF-8 letter: passed on, it would read as the
                 // first half of an arrow.
             } else {

@@ -6,11 +6,12 @@
 #include "console/console_output.h"
 #include "core/game_state.h"
 #include "core/hero.h"
-#include "core/keys.h"
 #include "core/quest.h"
 #include "data/monster_catalogue.h"
+#include "platform/key_codes.h"
 #include "platform/random.h"
 #include "screens/battle_screen.h"
+#include "screens/shared_screens.h"
 
 namespace {
 

@@ -4,8 +4,8 @@
 
 #include <cstdlib>
 
-#include "core/game_loop.h"
 #include "core/game_state.h"
+#include "game/game_loop.h"
 
 std::string repeat(const std::string& keys, int times) {
     std::string out;

@@ -4,8 +4,8 @@
 #include <climits>
 
 #include "platform/glyphs.h"
-#include "platform/posix/terminal_presenter.h"
 #include "platform/utf8.h"
+#include "platform/xterm/terminal_presenter.h"
 
 namespace {
 

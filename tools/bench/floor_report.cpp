@@ -5,7 +5,7 @@
 
 #include "floor_presenter.h"
 #include "platform/glyphs.h"
-#include "platform/posix/terminal_presenter.h"
+#include "platform/xterm/terminal_presenter.h"
 #include "support/terminal_model.h"
 
 namespace {

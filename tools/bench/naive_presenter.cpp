@@ -1,7 +1,7 @@
 #include "naive_presenter.h"
 
-#include "platform/posix/terminal_presenter.h"
 #include "platform/utf8.h"
+#include "platform/xterm/terminal_presenter.h"
 
 std::string NaivePresenter::render(const VirtualConsole::Grid& grid) const {
     std::string out = "\x1b[?2026h\x1b[0;40m\x1b[H\x1b[2J";

@@ -17,15 +17,15 @@
 #include <vector>
 
 #include "byte_breakdown.h"
-#include "core/game_loop.h"
-#include "core/keys.h"
 #include "counting_sink.h"
 #include "curses_presenter.h"
 #include "floor_presenter.h"
 #include "floor_report.h"
 #include "frame_recorder.h"
+#include "game/game_loop.h"
 #include "naive_presenter.h"
-#include "platform/posix/terminal_presenter.h"
+#include "platform/key_codes.h"
+#include "platform/xterm/terminal_presenter.h"
 
 namespace {
 

@@ -9,6 +9,7 @@
 #include <cstdint>
 #include <string>
 
+#include "platform/key_codes.h"
 #include "platform/key_decoder.h"
 
 namespace {
@@ -21,10 +22,10 @@ void check(bool holds) {
 
 void checkArrows(const std::string& keys) {
     for (std::size_t i = 0; i < keys.size(); ++i) {
-        if (static_cast<unsigned char>(keys[i]) == KeyDecoder::ARROW_PREFIX) {
+        if (static_cast<unsigned char>(keys[i]) == KEY_ARROW_PREFIX) {
             check(i + 1 < keys.size());
             const auto scan = static_cast<unsigned char>(keys[++i]);
-            check(scan == KeyDecoder::SCAN_UP || scan == KeyDecoder::SCAN_DOWN);
+            check(scan == KEY_UP || scan == KEY_DOWN);
         }
     }
 }

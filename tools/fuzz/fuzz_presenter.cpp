@@ -27,8 +27,8 @@
 #include <string>
 
 #include "platform/code_pages.h"
-#include "platform/posix/terminal_presenter.h"
 #include "platform/virtual_console.h"
+#include "platform/xterm/terminal_presenter.h"
 #include "support/shown_cell.h"
 #include "support/terminal_model.h"
 

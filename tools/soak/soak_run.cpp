@@ -3,13 +3,14 @@
 #include <filesystem>
 #include <stdexcept>
 
-#include "core/game_loop.h"
 #include "core/game_state.h"
 #include "core/hero.h"
 #include "core/quest.h"
 #include "frame_invariants.h"
+#include "game/game_loop.h"
 #include "platform/game_io.h"
 #include "random_keys.h"
+#include "screens/shared_screens.h"
 #include "screens/story_screen.h"
 
 namespace {

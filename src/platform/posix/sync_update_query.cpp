@@ -6,8 +6,8 @@
 
 #include <chrono>
 
-#include "platform/posix/sync_update_reply.h"
 #include "platform/posix/write_all.h"
+#include "platform/xterm/sync_update_reply.h"
 
 namespace {
 

@@ -7,12 +7,17 @@
 #include <unistd.h>
 
 #include <atomic>
+#include <cstdio>
+#include <cstdlib>
 #include <initializer_list>
 
+#include "platform/posix/window_fit.h"
 #include "platform/posix/write_all.h"
 
 namespace {
 
+// There is one guard at a time (see the constructor).
+bool g_guardExists = false;
 // Everything a signal handler reads or writes lives here, as plain data.
 int g_wakeRead = -1;
 int g_wakeWrite = -1;
@@ -98,6 +103,7 @@ void wake(char why) {
 // (with a core dump where that is its default).
 void onEndingSignal(int sig) {
     giveBack();
+    giveBackWindowSize();
     setDisposition(sig, SIG_DFL);
     raise(sig);
     sigset_t only;
@@ -194,6 +200,9 @@ termios gameModes(const termios& shell) {
     // would send signals arrive as bytes.
     raw.c_lflag &= ~tcflag_t(ICANON | ECHO | IEXTEN | ISIG);
     raw.c_iflag &= ~tcflag_t(ICRNL | INLCR | IGNCR | IXON);
+    // The terminal gets exactly the bytes the game writes: its line ends
+    // are CR LF already, and a line feed never needs a CR added.
+    raw.c_oflag &= ~tcflag_t(ONLCR);
     raw.c_cc[VMIN] = 1;
     raw.c_cc[VTIME] = 0;
     return raw;
@@ -202,6 +211,13 @@ termios gameModes(const termios& shell) {
 }  // namespace
 
 TerminalGuard::TerminalGuard() {
+    // Its state is the process's: a second guard would take the first one's
+    // raw modes for the shell's and give those back at the end.
+    if (g_guardExists) {
+        std::fputs("ancient-evil: a second terminal guard was made\n", stderr);
+        std::abort();
+    }
+    g_guardExists = true;
     keepStandardDescriptors();
     openWakePipe();
     g_keyboardIsTerminal = isatty(STDIN_FILENO) && tcgetattr(STDIN_FILENO, &g_shellModes) == 0;
@@ -223,6 +239,7 @@ TerminalGuard::~TerminalGuard() {
         }
     }
     giveBack();
+    giveBackWindowSize();
     for (int sig = 1; sig < NSIG; ++sig) {
         if (sigismember(&g_handled, sig) == 1) {
             setDisposition(sig, SIG_DFL);
@@ -231,6 +248,7 @@ TerminalGuard::~TerminalGuard() {
     close(g_wakeRead);
     close(g_wakeWrite);
     g_wakeRead = g_wakeWrite = -1;
+    g_guardExists = false;
 }
 
 bool TerminalGuard::inForeground() {

@@ -5,8 +5,8 @@
 #include "platform/game_io.h"
 #include "platform/key_decoder.h"
 #include "platform/posix/terminal_guard.h"
-#include "platform/posix/terminal_presenter.h"
 #include "platform/virtual_console.h"
+#include "platform/xterm/terminal_presenter.h"
 
 // The real player's terminal: raw keyboard on standard input, the console
 // shown on standard output. The terminal guard holds the terminal while the

@@ -1,0 +1,96 @@
+#include "game/command_line.h"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <cstdio>
+#include <initializer_list>
+#include <string>
+#include <vector>
+
+#include "platform/platform_help.h"
+#include "support/command_line_answers.h"
+
+namespace {
+
+const std::string USAGE = std::string("; usage: ancient-evil ") + platformHelp().options + "\n";
+
+TEST(CommandLine, NoArgumentsPlays) {
+    const CommandLineAnswer answer = answerTo({});
+    EXPECT_TRUE(answer.play);
+    EXPECT_EQ(answer.out + answer.err, "");
+    EXPECT_TRUE(answerTo({"--"}).play);
+}
+
+TEST(CommandLine, HelpAndVersionAnswerOnStandardOutputWithSuccess) {
+    for (const char* option : {"--help", "-h"}) {
+        const CommandLineAnswer help = answerTo({option});
+        EXPECT_FALSE(help.play);
+        EXPECT_EQ(help.exitStatus, 0);
+        EXPECT_EQ(help.out.rfind("Usage: ancient-evil", 0), 0u) << help.out;
+        EXPECT_NE(help.out.find("--version"), std::string::npos);
+        // Every data file the game reads is named, on lines that fit a terminal.
+        for (const char* name : {"Title.txt", "NPC.txt", "SpriteStuff.txt", "SpriteWeapon.txt",
+                                 "SpriteMonster.txt", "DataWeapon.txt", "DataMonster.txt"}) {
+            EXPECT_NE(help.out.find(name), std::string::npos) << name;
+        }
+        std::size_t lineStart = 0;
+        for (std::size_t end = help.out.find('\n'); end != std::string::npos;
+             lineStart = end + 1, end = help.out.find('\n', lineStart)) {
+            EXPECT_LE(end - lineStart, 79u) << help.out.substr(lineStart, end - lineStart);
+        }
+        EXPECT_EQ(help.err, "");
+    }
+    for (const char* option : {"--version", "-V"}) {
+        const CommandLineAnswer version = answerTo({option});
+        EXPECT_FALSE(version.play);
+        EXPECT_EQ(version.exitStatus, 0);
+        EXPECT_EQ(version.out, std::string("ancient-evil ") + AE_VERSION + "\n");
+    }
+    // The first request is the one answered, as with other programs.
+    EXPECT_EQ(answerTo({"--version", "--help"}).out, answerTo({"-V"}).out);
+}
+
+TEST(CommandLine, AnythingElseGetsOneUsageLineOnStandardErrorAndStatus2) {
+    const std::string& usage = USAGE;
+    const struct {
+        std::initializer_list<const char*> arguments;
+        std::string message;
+    } cases[] = {
+        {{"--helpme"}, "ancient-evil: unknown option '--helpme'" + usage},
+        {{"-x"}, "ancient-evil: unknown option '-x'" + usage},
+        {{"--help=all"}, "ancient-evil: unknown option '--help=all'" + usage},
+        {{"save.txt"}, "ancient-evil: unexpected argument 'save.txt'" + usage},
+        {{"-"}, "ancient-evil: unexpected argument '-'" + usage},
+        {{"--", "--help"}, "ancient-evil: unexpected argument '--help'" + usage},
+        {{"--bogus", "--help"}, "ancient-evil: unknown option '--bogus'" + usage},
+        // Control codes in an argument are not sent to the terminal.
+        {{"--\x1b]0;owned\x07\n"},
+         "ancient-evil: unknown option '--?]0;owned?"
+         "?'" +
+             usage},
+    };
+    for (const auto& c : cases) {
+        const CommandLineAnswer answer = answerTo(c.arguments);
+        EXPECT_FALSE(answer.play) << c.message;
+        EXPECT_EQ(answer.exitStatus, 2) << c.message;
+        EXPECT_EQ(answer.out, "");
+        EXPECT_EQ(answer.err, c.message);
+    }
+}
+
+#ifndef _WIN32  // /dev/full, a file that is always full, is POSIX's
+TEST(CommandLine, AnAnswerThatCannotBeWrittenIsNoSuccess) {
+    std::FILE* full = std::fopen("/dev/full", "w");
+    ASSERT_NE(full, nullptr);
+    std::FILE* sink = std::fopen("/dev/null", "w");
+    ASSERT_NE(sink, nullptr);
+    EXPECT_EQ(printCommandLineAnswer(answerTo({"--help"}), full, sink), 1);
+    EXPECT_EQ(printCommandLineAnswer(answerTo({"--help"}), sink, sink), 0);
+    EXPECT_EQ(printCommandLineAnswer(answerTo({"--what"}), sink, full), 2);
+    std::fclose(full);
+    std::fclose(sink);
+}
+#endif
+
+}  // namespace
