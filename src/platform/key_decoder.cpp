@@ -1,8 +1,14 @@
 #include "platform/key_decoder.h"
 
+#include "platform/code_pages.h"
+
 namespace {
 constexpr unsigned char ESC = 0x1B;
+
+bool isContinuation(unsigned char byte) {
+    return (byte & 0xC0) == 0x80;
 }
+}  // namespace
 
 void KeyDecoder::finishSequence(unsigned char final, std::string& keys) {
     if (final == 'A') {
@@ -15,17 +21,61 @@ void KeyDecoder::finishSequence(unsigned char final, std::string& keys) {
     state_ = State::Plain;
 }
 
+void KeyDecoder::startCharacter(unsigned char lead) {
+    // C0 and C1 would only start overlong forms of ASCII; F5 and above
+    // characters beyond Unicode. Such a byte, or a continuation byte on its
+    // own, is no character at all.
+    if (lead >= 0xC2 && lead <= 0xDF) {
+        character_ = lead & 0x1F;
+        missing_ = 1;
+        least_ = 0x80;
+    } else if (lead >= 0xE0 && lead <= 0xEF) {
+        character_ = lead & 0x0F;
+        missing_ = 2;
+        least_ = 0x800;
+    } else if (lead >= 0xF0 && lead <= 0xF4) {
+        character_ = lead & 0x07;
+        missing_ = 3;
+        least_ = 0x10000;
+    } else {
+        return;
+    }
+    state_ = State::Utf8;
+}
+
+void KeyDecoder::continueCharacter(unsigned char byte, std::string& keys) {
+    if (!isContinuation(byte)) {
+        // Cut short: the character is lost, the byte is a key of its own.
+        state_ = State::Plain;
+        feed(byte, keys);
+        return;
+    }
+    character_ = (character_ << 6) | (byte & 0x3F);
+    if (--missing_ > 0) {
+        return;
+    }
+    state_ = State::Plain;
+    const bool valid = character_ >= least_ && character_ <= 0x10FFFF &&
+                       !(character_ >= 0xD800 && character_ <= 0xDFFF);
+    const int key = valid ? encodeCp1251(character_) : NOT_IN_CP1251;
+    if (key != NOT_IN_CP1251) {
+        keys += char(key);
+    }
+}
+
 void KeyDecoder::feed(unsigned char byte, std::string& keys) {
     switch (state_) {
         case State::Plain:
             if (byte == ESC) {
                 state_ = State::Escape;
-            } else if (byte == ARROW_PREFIX) {
-                // Part of some UTF-8 letter: passed on, it would read as the
-                // first half of an arrow.
+            } else if (byte >= 0x80) {
+                startCharacter(byte);
             } else {
                 keys += char(byte == '\n' ? '\r' : byte);
             }
+            return;
+        case State::Utf8:
+            continueCharacter(byte, keys);
             return;
         case State::Escape:
             if (byte == '[') {
