@@ -313,6 +313,7 @@ std::size_t TerminalPresenter::inkBytes(const Grid& grid, std::size_t enough) co
 std::string TerminalPresenter::render(const VirtualConsole::Grid& grid) {
     std::string out;
     if (!known_) {
+        out += FRAME_MODES;
         out += CLEAR_SCREEN;
         shown_ = blankGrid();
         colour_ = GREY;
