@@ -1,19 +1,32 @@
 #pragma once
 
 #include <errno.h>
+#include <poll.h>
 #include <unistd.h>
 
 #include <cstddef>
 
-// Writes all the bytes, going on after a signal interrupts; gives up on an
-// error (a closed terminal) and says so. Async-signal-safe: only write().
+// Writes all the bytes. A descriptor that takes no more for now (one left
+// non-blocking says EAGAIN) is waited for until it does, and a signal that
+// interrupts is gone on from, so nothing is lost on the way. False on an
+// error that no waiting mends (a full disk, a closed pipe or terminal), with
+// errno telling which. Async-signal-safe: only write() and poll().
 inline bool writeAll(int fd, const char* data, std::size_t size) {
     while (size > 0) {
         const ssize_t n = write(fd, data, size);
         if (n < 0 && errno == EINTR) {
             continue;
         }
-        if (n <= 0) {
+        if (n < 0 && (errno == EAGAIN || errno == EWOULDBLOCK)) {
+            pollfd writable{fd, POLLOUT, 0};
+            poll(&writable, 1, -1);  // interrupted or not, the write tells
+            continue;
+        }
+        if (n < 0) {
+            return false;
+        }
+        if (n == 0) {
+            errno = EIO;
             return false;
         }
         data += n;
