@@ -1,6 +1,7 @@
 #include "game/loader_reports.h"
 
 #include <algorithm>
+#include <memory>
 #include <vector>
 
 #include "console/console_output.h"
@@ -83,14 +84,15 @@ void putOnTheBottomRows(VirtualConsole& console, const Cells& cells) {
 }  // namespace
 
 bool loadShowingReports(VirtualConsole& console, void (*load)()) {
-    VirtualConsole scratch;
-    scratch.setColour(console.colour());
+    // On the heap: a console is some 31 KB, too much for a small stack.
+    const auto scratch = std::make_unique<VirtualConsole>();
+    scratch->setColour(console.colour());
     VirtualConsole* const previous = g_console;
-    g_console = &scratch;
+    g_console = scratch.get();
     load();
     g_console = previous;
 
-    const Cells reports = written(scratch);
+    const Cells reports = written(*scratch);
     if (reports.empty()) {
         return false;
     }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <errno.h>
+#include <fcntl.h>
 #include <poll.h>
 #include <unistd.h>
 
@@ -33,4 +34,33 @@ inline bool writeAll(int fd, const char* data, std::size_t size) {
         size -= static_cast<std::size_t>(n);
     }
     return true;
+}
+
+// Writes as much of the bytes as the descriptor takes at once and drops the
+// rest: for a signal handler on the way out, which must not wait for a
+// terminal whose output is stopped. The descriptor is non-blocking only
+// for these writes. Async-signal-safe: only fcntl() and write().
+inline void writeAtOnce(int fd, const char* data, std::size_t size) {
+    const int flags = fcntl(fd, F_GETFL);
+    if (flags < 0) {
+        return;
+    }
+    const bool blocking = (flags & O_NONBLOCK) == 0;
+    if (blocking && fcntl(fd, F_SETFL, flags | O_NONBLOCK) != 0) {
+        return;
+    }
+    while (size > 0) {
+        const ssize_t n = write(fd, data, size);
+        if (n < 0 && errno == EINTR) {
+            continue;
+        }
+        if (n <= 0) {
+            break;
+        }
+        data += n;
+        size -= static_cast<std::size_t>(n);
+    }
+    if (blocking) {
+        fcntl(fd, F_SETFL, flags);
+    }
 }
