@@ -15,9 +15,6 @@ set(CMAKE_INSTALL_DEFAULT_COMPONENT_NAME game)
 
 option(AE_DEBIAN_PACKAGE "Install what only the Debian package carries (lintian overrides)" OFF)
 
-set(AE_DATA_FILES Title.txt NPC.txt SpriteStuff.txt SpriteWeapon.txt SpriteMonster.txt
-                  DataWeapon.txt DataMonster.txt)
-list(TRANSFORM AE_DATA_FILES PREPEND ${PROJECT_SOURCE_DIR}/assets/)
 
 # The manual page carries the version; it and the changelog are compressed
 # as Debian wants them, without a time stamp so that builds are repeatable.
@@ -45,7 +42,7 @@ if(NOT AE_CHANGELOG_TOP MATCHES "^ancient-evil \\(${PROJECT_VERSION}\\) ")
 endif()
 
 install(TARGETS ancient-evil RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
-install(FILES ${AE_DATA_FILES} DESTINATION share/ancient-evil)
+install(FILES ${AE_DATA_PATHS} DESTINATION share/ancient-evil)
 install(FILES ${PROJECT_BINARY_DIR}/packaging/ancient-evil.6.gz
         DESTINATION ${CMAKE_INSTALL_MANDIR}/man6)
 install(FILES packaging/ancient-evil.desktop DESTINATION share/applications)

@@ -6,9 +6,6 @@ find_program(AE_ICONV iconv REQUIRED)
 set(AE_PACKAGE_NAME ancient-evil-${PROJECT_VERSION}-windows-x86_64)
 set(AE_PACKAGE_DIR ${CMAKE_BINARY_DIR}/package/${AE_PACKAGE_NAME})
 set(AE_WINDOWS_ZIP ${PROJECT_SOURCE_DIR}/dist/${AE_PACKAGE_NAME}.zip)
-set(AE_DATA_FILES DataMonster.txt DataWeapon.txt NPC.txt SpriteMonster.txt SpriteStuff.txt
-                  SpriteWeapon.txt Title.txt)
-list(TRANSFORM AE_DATA_FILES PREPEND ${PROJECT_SOURCE_DIR}/assets/ OUTPUT_VARIABLE AE_DATA_PATHS)
 
 # The text is kept as UTF-8 in the sources; CR LF now, Windows-1251 at build.
 configure_file(packaging/windows/how-to-play.txt ${CMAKE_BINARY_DIR}/how-to-play-utf8.txt

@@ -3,8 +3,8 @@
 #include "console/colours.h"
 #include "console/console_output.h"
 #include "core/game_state.h"
-#include "core/keys.h"
 #include "core/text_format.h"
+#include "platform/key_codes.h"
 
 Menu::Menu() {
     clear();

@@ -1,27 +1,32 @@
 #include "data/data_folders.h"
 
+#include <cstring>
+#include <filesystem>
 #include <utility>
 
 namespace {
 
 std::vector<std::string> g_dataFolders;
 
-#ifdef _WIN32
-constexpr const char* SEPARATORS = "/\\";
-bool isAbsolute(const std::string& path) {
-    const bool driveLetter = path.size() >= 2 && path[1] == ':';
-    return driveLetter || (!path.empty() && (path[0] == '/' || path[0] == '\\'));
+// Folders are split and joined as strings: the names are in the C
+// library's own code page, which std::filesystem::path would convert to
+// wide characters on Windows, a conversion that can fail by throwing. Only
+// its facts about the platform are taken: where the preferred separator is
+// a backslash, a slash separates too and a drive letter roots a name.
+constexpr bool BACKSLASHES = std::filesystem::path::preferred_separator == '\\';
+constexpr const char* SEPARATORS = BACKSLASHES ? "/\\" : "/";
+
+bool isSeparator(char ch) {
+    return ch != '\0' && std::strchr(SEPARATORS, ch) != nullptr;
 }
-#else
-constexpr const char* SEPARATORS = "/";
+
 bool isAbsolute(const std::string& path) {
-    return !path.empty() && path[0] == '/';
+    const bool driveLetter = BACKSLASHES && path.size() >= 2 && path[1] == ':';
+    return driveLetter || (!path.empty() && isSeparator(path[0]));
 }
-#endif
 
 std::string joinPath(const std::string& folder, const std::string& name) {
-    const bool endsWithSeparator =
-        !folder.empty() && std::string(SEPARATORS).find(folder.back()) != std::string::npos;
+    const bool endsWithSeparator = !folder.empty() && isSeparator(folder.back());
     return endsWithSeparator ? folder + name : folder + "/" + name;
 }
 

@@ -5,6 +5,7 @@
 #include "console/console_output.h"
 #include "data/collection_limits.h"
 #include "data/data_file.h"
+#include "data/missing_file.h"
 
 namespace {
 
@@ -19,9 +20,14 @@ void readSprite(DataFile& file, Sprite& sprite) {
         file.readChar();
     }
     char name[NAME_BUFFER] = {};
-    const int got = file.readLine(name, NAME_BUFFER);
-    if (got > 0) {
-        name[got - 1] = '\0';  // the line break, or the last letter of a final line
+    int got = file.readLine(name, NAME_BUFFER);
+    // Only a line break is dropped, and a carriage return before it: a name
+    // on the file's last line, without one, keeps its last letter.
+    if (got > 0 && name[got - 1] == '\n') {
+        name[--got] = '\0';
+    }
+    if (got > 0 && name[got - 1] == '\r') {
+        name[--got] = '\0';
     }
     sprite.name.assign(name);
 }
@@ -31,7 +37,7 @@ void readSprite(DataFile& file, Sprite& sprite) {
 SpriteSheet::SpriteSheet(TextString path) {
     DataFile file(path.text());
     if (!file.isOpen()) {
-        writeRaw("File %s not found", path.text());
+        reportMissingFile(path.text());
         return;
     }
     std::int32_t announced = 0;

@@ -4,9 +4,9 @@
 #include <memory>
 #include <new>
 
-#include "console/console_output.h"
 #include "data/collection_limits.h"
 #include "data/data_file.h"
+#include "data/missing_file.h"
 
 // Loads a statistics file: a count, then `fields` integers per entry, read
 // into a fresh array. A missing file is reported and leaves it empty, as
@@ -17,7 +17,7 @@ std::int32_t readStatsFile(const char* path, std::unique_ptr<Record[]>& records,
                            void (*readRecord)(DataFile&, Record&)) {
     DataFile file(path);
     if (!file.isOpen()) {
-        writeRaw("File %s not found", path);
+        reportMissingFile(path);
         return 0;
     }
     std::int32_t announced = 0;

@@ -8,7 +8,7 @@ constexpr int USAGE_ERROR = 2;
 
 const char* const USAGE = "usage: ancient-evil [--help | --version]";
 
-const char* const HELP =
+const char* const HELP_START =
     "Usage: ancient-evil [--help | --version]\n"
     "Drevnee Zlo (Ancient Evil), a role-playing game in Russian for a text console.\n"
     "\n"
@@ -18,12 +18,40 @@ const char* const HELP =
     "\n"
     "  -h, --help     print this help and exit\n"
     "  -V, --version  print the version and exit\n"
-    "\n"
-    "The seven data files (Title.txt, NPC.txt, SpriteStuff.txt, SpriteWeapon.txt,\n"
-    "SpriteMonster.txt, DataWeapon.txt, DataMonster.txt) are read from the working\n"
-    "directory first, so that your own versions win, then from the game's data\n"
-    "folder beside the program (../share/ancient-evil when installed).\n"
-    "The manual page ancient-evil(6) tells more.\n";
+    "\n";
+
+const char* const DATA_FILES =
+    "The data files (" AE_DATA_FILE_LIST ") are read from the working directory first, "
+    "so that your own versions win, then from the game's data folder beside the program "
+    "(../share/ancient-evil when installed).";
+
+const char* const HELP_END = "The manual page ancient-evil(6) tells more.\n";
+
+constexpr std::size_t HELP_WIDTH = 79;
+
+// A paragraph broken between words into lines of at most `width` characters.
+std::string wrapped(const std::string& text, std::size_t width) {
+    std::string out;
+    std::size_t lineStart = 0;
+    std::size_t at = 0;
+    while (at < text.size()) {
+        std::size_t end = text.find(' ', at);
+        if (end == std::string::npos) {
+            end = text.size();
+        }
+        if (end - lineStart > width && at > lineStart) {
+            out.back() = '\n';
+            lineStart = at;
+        }
+        out.append(text, at, end - at);
+        out += ' ';
+        at = end + 1;
+    }
+    if (!out.empty()) {
+        out.back() = '\n';
+    }
+    return out;
+}
 
 void appendEscape(const char* prefix, unsigned value, int digits, std::string& out) {
     static const char HEX[] = "0123456789ABCDEF";
@@ -104,7 +132,7 @@ CommandLineAnswer readCommandLine(int argc, const char* const argv[]) {
         if (std::strcmp(argument, "--") == 0) {
             optionsEnded = true;
         } else if (std::strcmp(argument, "--help") == 0 || std::strcmp(argument, "-h") == 0) {
-            return tell(HELP);
+            return tell(HELP_START + wrapped(DATA_FILES, HELP_WIDTH) + HELP_END);
         } else if (std::strcmp(argument, "--version") == 0 || std::strcmp(argument, "-V") == 0) {
             return tell("ancient-evil " AE_VERSION "\n");
         } else {

@@ -7,6 +7,7 @@
 #include "core/game_state.h"
 #include "core/hero.h"
 #include "data/data_file.h"
+#include "data/missing_file.h"
 #include "game/loader_reports.h"
 #include "game/world.h"
 #include "platform/game_io.h"
@@ -106,7 +107,7 @@ void frameLoop(GameIo& io, VirtualConsole& console, LocalScreens& screens) {
 void showTitle(const char* path) {
     const DataFile file(path);
     if (!file.isOpen()) {
-        writeRaw("File %s not found", path);
+        reportMissingFile(path);
         return;
     }
     // One text from the top left corner; it ends at the first zero byte.

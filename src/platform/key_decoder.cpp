@@ -1,6 +1,7 @@
 #include "platform/key_decoder.h"
 
 #include "platform/code_pages.h"
+#include "platform/key_codes.h"
 
 namespace {
 constexpr unsigned char ESC = 0x1B;
@@ -12,11 +13,11 @@ bool isContinuation(unsigned char byte) {
 
 void KeyDecoder::finishSequence(unsigned char final, std::string& keys) {
     if (final == 'A') {
-        keys += char(ARROW_PREFIX);
-        keys += char(SCAN_UP);
+        keys += char(KEY_ARROW_PREFIX);
+        keys += char(KEY_UP);
     } else if (final == 'B') {
-        keys += char(ARROW_PREFIX);
-        keys += char(SCAN_DOWN);
+        keys += char(KEY_ARROW_PREFIX);
+        keys += char(KEY_DOWN);
     }
     state_ = State::Plain;
 }

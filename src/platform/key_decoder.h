@@ -14,10 +14,6 @@
 // once, whatever came before it.
 class KeyDecoder {
   public:
-    static constexpr unsigned char ARROW_PREFIX = 224;
-    static constexpr unsigned char SCAN_UP = 72;
-    static constexpr unsigned char SCAN_DOWN = 80;
-
     // Feeds one terminal byte; appends the resulting key bytes (often none).
     void feed(unsigned char byte, std::string& keys);
     // The terminal went quiet in the middle of an escape or a character: a

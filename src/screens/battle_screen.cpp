@@ -5,10 +5,10 @@
 #include "core/dice.h"
 #include "core/game_state.h"
 #include "core/hero.h"
-#include "core/keys.h"
 #include "core/text_format.h"
 #include "data/monster_catalogue.h"
 #include "data/weapon_catalogue.h"
+#include "platform/key_codes.h"
 
 namespace {
 

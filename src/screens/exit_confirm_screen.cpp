@@ -2,7 +2,7 @@
 
 #include "console/console_output.h"
 #include "core/game_state.h"
-#include "core/keys.h"
+#include "platform/key_codes.h"
 
 ExitConfirmScreen::ExitConfirmScreen() {
     addItem(MenuItem("Угу", true));

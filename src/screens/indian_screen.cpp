@@ -4,7 +4,7 @@
 #include "console/console_output.h"
 #include "core/game_state.h"
 #include "core/hero.h"
-#include "core/keys.h"
+#include "platform/key_codes.h"
 
 namespace {
 

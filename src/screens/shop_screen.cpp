@@ -2,9 +2,9 @@
 
 #include "core/game_state.h"
 #include "core/hero.h"
-#include "core/keys.h"
 #include "core/text_format.h"
 #include "data/weapon_catalogue.h"
+#include "platform/key_codes.h"
 
 namespace {
 
@@ -15,7 +15,7 @@ constexpr std::int32_t SHOPKEEPER_PORTRAIT = 3;
 
 ShopScreen::ShopScreen() {
     addItem(MenuItem("Ты чего тут делаешь?", true));
-    addItem(MenuItem("Купить Лечебное зелье ( 250 рублей )", false));
+    addItem(MenuItem(formatText("Купить Лечебное зелье ( %i рублей )", POTION_PRICE), false));
     addItem(MenuItem("", false));
     addItem(MenuItem("Уйти из магазина", false));
     lines[0].assign("Привет, Джек. Что бы ты хотел купить?");

@@ -1,8 +1,8 @@
 #include "screens/story_screen.h"
 
 #include "core/game_state.h"
-#include "core/keys.h"
 #include "core/quest.h"
+#include "platform/key_codes.h"
 
 namespace {
 

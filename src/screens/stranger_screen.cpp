@@ -1,7 +1,7 @@
 #include "screens/stranger_screen.h"
 
 #include "core/game_state.h"
-#include "core/keys.h"
+#include "platform/key_codes.h"
 
 namespace {
 constexpr std::int32_t STRANGER_PORTRAIT = 4;

@@ -4,8 +4,8 @@
 
 #include "core/game_state.h"
 #include "core/hero.h"
-#include "core/keys.h"
 #include "core/quest.h"
+#include "platform/key_codes.h"
 
 namespace {
 

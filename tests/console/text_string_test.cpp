@@ -1,8 +1,6 @@
 #include "console/text_string.h"
 
-#include "console/console_output.h"
-#include "support/console_fixture.h"
-#include "support/screen_text.h"
+#include <gtest/gtest.h>
 
 namespace {
 
@@ -40,17 +38,6 @@ TEST(TextString, StopsAtTheFirstZeroByte) {
     const char withZero[] = {'a', 'b', '\0', 'c', '\0'};
     TextString text(withZero);
     EXPECT_EQ(text.length(), 2);
-}
-
-using PrintAtCopy = ConsoleTest;
-
-TEST_F(PrintAtCopy, PrintingLeavesTheStoredTextInWindows1251) {
-    const std::string bytes = cp1251("рублей");
-    TextString stored(bytes.c_str());
-    printAt(0, 0, stored);
-    printAt(0, 1, stored);
-    EXPECT_EQ(std::string(stored.text()), bytes);
-    EXPECT_EQ(rowText(grid(), 1), "рублей");
 }
 
 }  // namespace

@@ -2,7 +2,7 @@
 
 #include "console/colours.h"
 #include "core/game_state.h"
-#include "core/keys.h"
+#include "platform/key_codes.h"
 #include "support/console_fixture.h"
 #include "support/screen_text.h"
 

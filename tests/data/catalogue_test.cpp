@@ -1,3 +1,4 @@
+#include "data/missing_file.h"
 #include "data/monster_catalogue.h"
 #include "data/weapon_catalogue.h"
 #include "support/console_fixture.h"
@@ -72,9 +73,14 @@ TEST_F(CatalogueTest, ShortDataReadsZerosAndOutsideIndexesReadZeros) {
 }
 
 TEST_F(CatalogueTest, MissingFilesAreReportedOneAfterTheOther) {
+    takeMissingFileReports();
     console.moveCursor(0, 5);
     WeaponCatalogue weapons("NoSprites.txt", "NoData.txt");
     EXPECT_EQ(rowText(grid(), 5), "File NoSprites.txt not foundFile NoData.txt not found");
+    // What was shown is also kept, report by report, and handed out once.
+    EXPECT_EQ(takeMissingFileReports(), (std::vector<std::string>{"File NoSprites.txt not found",
+                                                                  "File NoData.txt not found"}));
+    EXPECT_TRUE(takeMissingFileReports().empty());
     EXPECT_EQ(weapons.count(), 0);
     weapons.draw(0, 4, 22);  // still draws its card, with zeros
     EXPECT_TRUE(hasTextAt(grid(), 4, 31, "    ATK : 0 - 0"));

@@ -64,13 +64,19 @@ TEST_F(SpriteSheetTest, FileEndingEarlyLeavesTheRestEmpty) {
     EXPECT_STREQ(sheet.sprite(2)->rows[0], "");
 }
 
-TEST_F(SpriteSheetTest, FinalNameWithoutLineBreakLosesItsLastLetter) {
+TEST_F(SpriteSheetTest, AFinalNameWithoutALineBreakIsReadWhole) {
     std::string text = "1\n" + sprite('a', "");
     text.pop_back();  // no name line break...
     text += "Frog";   // ...and a name that ends the file
     dir.write("s.txt", text);
     SpriteSheet sheet(dir.file("s.txt").c_str());
-    EXPECT_STREQ(sheet.name(0).text(), "Fro");
+    EXPECT_STREQ(sheet.name(0).text(), "Frog");
+
+    // A lone carriage return ending the file goes too; one inside stays.
+    dir.write("cr.txt", text + "\r");
+    EXPECT_STREQ(SpriteSheet(dir.file("cr.txt").c_str()).name(0).text(), "Frog");
+    dir.write("mid.txt", text.substr(0, text.size() - 2) + "\rog\n");
+    EXPECT_STREQ(SpriteSheet(dir.file("mid.txt").c_str()).name(0).text(), "Fr\rog");
 }
 
 TEST_F(SpriteSheetTest, ShortRowThrowsTheRestOutOfStep) {

@@ -30,7 +30,16 @@ TEST(CommandLine, HelpAndVersionAnswerOnStandardOutputWithSuccess) {
         EXPECT_EQ(help.exitStatus, 0);
         EXPECT_EQ(help.out.rfind("Usage: ancient-evil", 0), 0u) << help.out;
         EXPECT_NE(help.out.find("--version"), std::string::npos);
-        EXPECT_NE(help.out.find("DataMonster.txt"), std::string::npos);
+        // Every data file the game reads is named, on lines that fit a terminal.
+        for (const char* name : {"Title.txt", "NPC.txt", "SpriteStuff.txt", "SpriteWeapon.txt",
+                                 "SpriteMonster.txt", "DataWeapon.txt", "DataMonster.txt"}) {
+            EXPECT_NE(help.out.find(name), std::string::npos) << name;
+        }
+        std::size_t lineStart = 0;
+        for (std::size_t end = help.out.find('\n'); end != std::string::npos;
+             lineStart = end + 1, end = help.out.find('\n', lineStart)) {
+            EXPECT_LE(end - lineStart, 79u) << help.out.substr(lineStart, end - lineStart);
+        }
         EXPECT_EQ(help.err, "");
     }
     for (const char* option : {"--version", "-V"}) {

@@ -1,6 +1,6 @@
 #include "console/colours.h"
 #include "core/game_state.h"
-#include "core/keys.h"
+#include "platform/key_codes.h"
 #include "screens/shared_screens.h"
 #include "screens/story_screen.h"
 #include "support/game_driver.h"

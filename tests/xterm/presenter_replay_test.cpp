@@ -9,10 +9,10 @@
 #include <random>
 #include <set>
 
-#include "core/keys.h"
 #include "core/screen_ids.h"
 #include "frame_recorder.h"
 #include "platform/glyphs.h"
+#include "platform/key_codes.h"
 #include "platform/xterm/terminal_presenter.h"
 #include "support/game_driver.h"
 #include "support/screen_text.h"

@@ -4,11 +4,11 @@
 
 #include "core/game_state.h"
 #include "core/hero.h"
-#include "core/keys.h"
 #include "core/quest.h"
 #include "data/monster_catalogue.h"
 #include "data/weapon_catalogue.h"
 #include "game/game_loop.h"
+#include "platform/key_codes.h"
 #include "screens/battle_screen.h"
 #include "screens/shared_screens.h"
 #include "screens/shop_screen.h"

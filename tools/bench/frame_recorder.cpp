@@ -3,8 +3,8 @@
 #include <string>
 
 #include "core/game_state.h"
-#include "core/keys.h"
 #include "game/game_loop.h"
+#include "platform/key_codes.h"
 
 namespace {
 

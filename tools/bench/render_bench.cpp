@@ -17,7 +17,6 @@
 #include <vector>
 
 #include "byte_breakdown.h"
-#include "core/keys.h"
 #include "counting_sink.h"
 #include "curses_presenter.h"
 #include "floor_presenter.h"
@@ -25,6 +24,7 @@
 #include "frame_recorder.h"
 #include "game/game_loop.h"
 #include "naive_presenter.h"
+#include "platform/key_codes.h"
 #include "platform/xterm/terminal_presenter.h"
 
 namespace {

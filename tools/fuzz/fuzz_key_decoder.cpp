@@ -11,6 +11,7 @@
 #include <cstdint>
 #include <string>
 
+#include "platform/key_codes.h"
 #include "platform/key_decoder.h"
 
 namespace {
@@ -33,11 +34,11 @@ std::size_t occurrences(const std::string& text, const std::string& part) {
 void checkArrows(const std::string& keys, const std::string& input) {
     std::size_t letters = 0;
     for (std::size_t i = 0; i < keys.size(); ++i) {
-        if (static_cast<unsigned char>(keys[i]) != KeyDecoder::ARROW_PREFIX) {
+        if (static_cast<unsigned char>(keys[i]) != KEY_ARROW_PREFIX) {
             continue;
         }
         const auto scan = i + 1 < keys.size() ? static_cast<unsigned char>(keys[i + 1]) : 0;
-        if (scan == KeyDecoder::SCAN_UP || scan == KeyDecoder::SCAN_DOWN) {
+        if (scan == KEY_UP || scan == KEY_DOWN) {
             ++i;
         } else {
             ++letters;

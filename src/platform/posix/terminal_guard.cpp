@@ -8,6 +8,7 @@
 
 #include <algorithm>
 #include <atomic>
+#include <cstdio>
 #include <cstdlib>
 #include <initializer_list>
 
@@ -15,6 +16,8 @@
 
 namespace {
 
+// There is one guard at a time (see the constructor).
+bool g_guardExists = false;
 // Everything a signal handler reads or writes lives here, as plain data.
 int g_wakeRead = -1;
 int g_wakeWrite = -1;
@@ -243,6 +246,13 @@ termios gameModes(const termios& shell) {
 }  // namespace
 
 TerminalGuard::TerminalGuard() {
+    // Its state is the process's: a second guard would take the first one's
+    // raw modes for the shell's and give those back at the end.
+    if (g_guardExists) {
+        std::fputs("ancient-evil: a second terminal guard was made\n", stderr);
+        std::abort();
+    }
+    g_guardExists = true;
     keepStandardDescriptors();
     openWakePipe();
     g_keyboardIsTerminal = isatty(STDIN_FILENO) && tcgetattr(STDIN_FILENO, &g_shellModes) == 0;
@@ -273,6 +283,7 @@ TerminalGuard::~TerminalGuard() {
     close(g_wakeRead);
     close(g_wakeWrite);
     g_wakeRead = g_wakeWrite = -1;
+    g_guardExists = false;
 }
 
 bool TerminalGuard::inForeground() {

@@ -1,16 +1,16 @@
 #include "platform/windows/key_events.h"
 
 #include "platform/code_pages.h"
-#include "platform/key_decoder.h"
+#include "platform/key_codes.h"
 
 namespace {
 
 std::string oneKey(const KEY_EVENT_RECORD& event) {
     switch (event.wVirtualKeyCode) {
         case VK_UP:
-            return {char(KeyDecoder::ARROW_PREFIX), char(KeyDecoder::SCAN_UP)};
+            return {char(KEY_ARROW_PREFIX), char(KEY_UP)};
         case VK_DOWN:
-            return {char(KeyDecoder::ARROW_PREFIX), char(KeyDecoder::SCAN_DOWN)};
+            return {char(KEY_ARROW_PREFIX), char(KEY_DOWN)};
         case VK_RETURN:
             return "\r";
         default:

@@ -86,4 +86,5 @@ class TerminalPresenter {
     int row_ = -1;
     int colour_ = -1;                // colour in force on the terminal, -1 when unknown
     std::uint64_t changedRows_ = 0;  // rows unlike what was shown, by the last render
+    static_assert(VirtualConsole::ROWS <= 64, "changedRows_ keeps one bit a row");
 };
