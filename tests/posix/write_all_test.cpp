@@ -1,19 +1,15 @@
 // Writing to a terminal that takes its time: a non-blocking descriptor is
-// waited for rather than losing bytes, an error is told, a signal handler's
-// write never waits, and a crash from an overflowing stack still gives the
-// terminal back.
+// waited for rather than losing bytes, an error is told, and a signal
+// handler's write never waits.
 #include <fcntl.h>
 #include <gtest/gtest.h>
 #include <signal.h>
-#include <sys/resource.h>
-#include <sys/wait.h>
 #include <unistd.h>
 
 #include <chrono>
 #include <string>
 #include <thread>
 
-#include "platform/posix/terminal_guard.h"
 #include "platform/posix/write_all.h"
 
 namespace {
@@ -112,42 +108,6 @@ TEST(WriteAtOnce, NeverWaitsAndLeavesTheDescriptorAsItWas) {
     writeAtOnce(empty.writeEnd(), "bytes", 5);
     empty.closeWriteEnd();
     EXPECT_EQ(empty.readAll(), "bytes");
-}
-
-volatile bool g_deeper = true;
-
-// Recurses until the stack runs out.
-int overflow(int depth) {
-    volatile char frame[4096];
-    frame[0] = char(depth);
-    return g_deeper ? overflow(depth + 1) + frame[0] : 0;
-}
-
-TEST(TerminalGuard, ACrashFromAnOverflowingStackStillGivesTheTerminalBack) {
-    Pipe screen;
-    const pid_t game = fork();
-    ASSERT_GE(game, 0);
-    if (game == 0) {
-        // The game, drawing into the pipe with no terminal to read keys from:
-        // the guard holds what it has and hides the cursor.
-        dup2(screen.writeEnd(), STDOUT_FILENO);
-        const int nothing = open("/dev/null", O_RDONLY);
-        dup2(nothing, STDIN_FILENO);
-        const rlimit noCore{0, 0};
-        setrlimit(RLIMIT_CORE, &noCore);
-        TerminalGuard guard;
-        overflow(0);
-        _exit(0);
-    }
-    screen.closeWriteEnd();
-    const std::string shown = screen.readAll();
-    int status = 0;
-    ASSERT_EQ(waitpid(game, &status, 0), game);
-    ASSERT_TRUE(WIFSIGNALED(status)) << "status " << status;
-    EXPECT_EQ(WTERMSIG(status), SIGSEGV);
-    // The handler ran, on a stack of its own: the cursor shown again, the
-    // prompt below the frame.
-    EXPECT_NE(shown.find("\x1b[?25h\x1b[49;1H\r\n"), std::string::npos) << shown;
 }
 
 }  // namespace
