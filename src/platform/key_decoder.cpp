@@ -22,11 +22,15 @@ void KeyDecoder::finishSequence(unsigned char final, std::string& keys) {
     state_ = State::Plain;
 }
 
-void KeyDecoder::startCharacter(unsigned char lead) {
-    // C0 and C1 would only start overlong forms of ASCII; F5 and above
-    // characters beyond Unicode. Such a byte, or a continuation byte on its
-    // own, is no character at all.
-    if (lead >= 0xC2 && lead <= 0xDF) {
+void KeyDecoder::rawKey(unsigned char byte, std::string& keys) {
+    if (byte != KEY_ARROW_PREFIX) {
+        keys += char(byte);
+    }
+}
+
+void KeyDecoder::startCharacter(unsigned char lead, std::string& keys) {
+    lead_ = lead;
+    if (lead >= 0xC0 && lead <= 0xDF) {
         character_ = lead & 0x1F;
         missing_ = 1;
         least_ = 0x80;
@@ -34,11 +38,12 @@ void KeyDecoder::startCharacter(unsigned char lead) {
         character_ = lead & 0x0F;
         missing_ = 2;
         least_ = 0x800;
-    } else if (lead >= 0xF0 && lead <= 0xF4) {
+    } else if (lead >= 0xF0 && lead <= 0xF7) {
         character_ = lead & 0x07;
         missing_ = 3;
         least_ = 0x10000;
     } else {
+        rawKey(lead, keys);  // a continuation byte on its own, or F8 to FF
         return;
     }
     state_ = State::Utf8;
@@ -46,8 +51,9 @@ void KeyDecoder::startCharacter(unsigned char lead) {
 
 void KeyDecoder::continueCharacter(unsigned char byte, std::string& keys) {
     if (!isContinuation(byte)) {
-        // Cut short: the character is lost, the byte is a key of its own.
+        // Cut short: its first byte is the key, then the byte is one too.
         state_ = State::Plain;
+        rawKey(lead_, keys);
         feed(byte, keys);
         return;
     }
@@ -56,9 +62,14 @@ void KeyDecoder::continueCharacter(unsigned char byte, std::string& keys) {
         return;
     }
     state_ = State::Plain;
-    const bool valid = character_ >= least_ && character_ <= 0x10FFFF &&
-                       !(character_ >= 0xD800 && character_ <= 0xDFFF);
-    const int key = valid ? encodeCp1251(character_) : NOT_IN_CP1251;
+    // Overlong forms, surrogates and characters beyond Unicode are no
+    // characters either.
+    if (character_ < least_ || character_ > 0x10FFFF ||
+        (character_ >= 0xD800 && character_ <= 0xDFFF)) {
+        rawKey(lead_, keys);
+        return;
+    }
+    const int key = encodeCp1251(character_);
     if (key != NOT_IN_CP1251) {
         keys += char(key);
     }
@@ -70,7 +81,7 @@ void KeyDecoder::feed(unsigned char byte, std::string& keys) {
             if (byte == ESC) {
                 state_ = State::Escape;
             } else if (byte >= 0x80) {
-                startCharacter(byte);
+                startCharacter(byte, keys);
             } else {
                 keys += char(byte == '\n' ? '\r' : byte);
             }
@@ -109,6 +120,8 @@ void KeyDecoder::feed(unsigned char byte, std::string& keys) {
 void KeyDecoder::flush(std::string& keys) {
     if (state_ == State::Escape) {
         keys += char(ESC);
+    } else if (state_ == State::Utf8) {
+        rawKey(lead_, keys);
     }
     state_ = State::Plain;
 }

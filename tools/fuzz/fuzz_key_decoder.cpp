@@ -5,7 +5,8 @@
 //   for a whole letter а (UTF-8 D0 B0, 224 in Windows-1251): never from a
 //   stray byte;
 // - it never gets stuck: whatever came before, Enter fed next comes out at
-//   once as exactly the key 13, and once the terminal has gone quiet
+//   once as the key 13 (after at most the first byte of a character it cut
+//   short), and once the terminal has gone quiet
 //   (flush, as after the escape wait) a plain key comes out as itself.
 #include <cstddef>
 #include <cstdint>
@@ -70,7 +71,10 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     for (std::size_t i = 0; i < size; ++i) {
         decoder.feed(data[i], keys);
         check(keys.size() <= i + 1);
-        check(next(decoder, false, "\r") == "\r");
+        // Enter comes through, after at most the first byte of a character
+        // it cut short.
+        const std::string enter = next(decoder, false, "\r");
+        check(!enter.empty() && enter.size() <= 2 && enter.back() == '\r');
         check(next(decoder, true, "x") == "x");
     }
     decoder.flush(keys);
