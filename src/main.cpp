@@ -13,6 +13,9 @@ int main(int argc, char* argv[]) {
     }
     setDataFolders(dataFoldersBeside(executablePath()));
     std::unique_ptr<GameIo> console = openPlayerConsole();
+    if (!console) {
+        return 1;  // nothing to play on; the console has said why
+    }
     const int status = runGame(*console, tickCount());
     const std::string failure = console->failure();
     console.reset();  // the terminal given back first, so the line goes below the frame

@@ -2,31 +2,11 @@
 
 #include <cstring>
 
+#include "platform/platform_help.h"
+
 namespace {
 
 constexpr int USAGE_ERROR = 2;
-
-const char* const USAGE = "usage: ancient-evil [--help | --version]";
-
-const char* const HELP_START =
-    "Usage: ancient-evil [--help | --version]\n"
-    "Drevnee Zlo (Ancient Evil), a role-playing game in Russian for a text console.\n"
-    "\n"
-    "Started without arguments, it plays in this terminal, which needs at least\n"
-    "80 columns by 49 rows (an xterm-compatible terminal with UTF-8 on Linux).\n"
-    "Up and Down choose, Enter takes the choice.\n"
-    "\n"
-    "  -h, --help     print this help and exit\n"
-    "  -V, --version  print the version and exit\n"
-    "\n";
-
-const char* const DATA_FILES =
-    "The data files (" AE_DATA_FILE_LIST ") are read from the working directory first, "
-    "so that your own versions win, then from the game's data folder beside the program "
-    "(../share/ancient-evil when installed).";
-
-const char* const HELP_END = "The manual page ancient-evil(6) tells more.\n";
-
 constexpr std::size_t HELP_WIDTH = 79;
 
 // A paragraph broken between words into lines of at most `width` characters.
@@ -51,6 +31,26 @@ std::string wrapped(const std::string& text, std::size_t width) {
         out.back() = '\n';
     }
     return out;
+}
+
+std::string usage() {
+    return std::string("ancient-evil ") + platformHelp().options;
+}
+
+std::string help() {
+    const PlatformHelp& platform = platformHelp();
+    const std::string dataFiles = "The data files (" AE_DATA_FILE_LIST
+                                  ") are read from the working directory first, "
+                                  "so that your own versions win, then " +
+                                  std::string(platform.dataFolders);
+    return "Usage: " + usage() + "\n" +
+           "Drevnee Zlo (Ancient Evil), a role-playing game in Russian for a text console.\n\n" +
+           platform.body + "\n" + wrapped(dataFiles, HELP_WIDTH) + platform.moreHelp;
+}
+
+bool isHelpSwitch(const char* argument) {
+    const char* helpSwitch = platformHelp().helpSwitch;
+    return helpSwitch != nullptr && std::strcmp(argument, helpSwitch) == 0;
 }
 
 void appendEscape(const char* prefix, unsigned value, int digits, std::string& out) {
@@ -108,8 +108,8 @@ CommandLineAnswer refuse(const char* what, const char* argument) {
     CommandLineAnswer answer;
     answer.play = false;
     answer.exitStatus = USAGE_ERROR;
-    answer.err =
-        std::string("ancient-evil: ") + what + " '" + printable(argument) + "'; " + USAGE + "\n";
+    answer.err = std::string("ancient-evil: ") + what + " '" + printable(argument) +
+                 "'; usage: " + usage() + "\n";
     return answer;
 }
 
@@ -126,13 +126,16 @@ CommandLineAnswer readCommandLine(int argc, const char* const argv[]) {
     bool optionsEnded = false;
     for (int i = 1; i < argc; ++i) {
         const char* argument = argv[i];
+        if (!optionsEnded && isHelpSwitch(argument)) {
+            return tell(help());
+        }
         if (optionsEnded || argument[0] != '-' || argument[1] == '\0') {
             return refuse("unexpected argument", argument);
         }
         if (std::strcmp(argument, "--") == 0) {
             optionsEnded = true;
         } else if (std::strcmp(argument, "--help") == 0 || std::strcmp(argument, "-h") == 0) {
-            return tell(HELP_START + wrapped(DATA_FILES, HELP_WIDTH) + HELP_END);
+            return tell(help());
         } else if (std::strcmp(argument, "--version") == 0 || std::strcmp(argument, "-V") == 0) {
             return tell("ancient-evil " AE_VERSION "\n");
         } else {

@@ -3,10 +3,10 @@
 #include <cstdio>
 #include <string>
 
-// The program's command line. Without arguments the game plays; --help and
-// --version answer on standard output and leave the terminal alone, since
-// they are read before the console is opened; anything else is refused
-// with a one-line usage on standard error.
+// The program's command line. Without arguments the game plays; --help (and
+// /? on Windows) and --version answer on standard output and leave the
+// terminal alone, since they are read before the console is opened;
+// anything else is refused with a one-line usage on standard error.
 struct CommandLineAnswer {
     bool play = true;
     int exitStatus = 0;

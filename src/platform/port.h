@@ -5,15 +5,18 @@
 #include <string>
 
 #include "platform/game_io.h"
+#include "platform/platform_help.h"
 
 // Everything a platform backend (posix/, windows/) implements, and nothing
 // more; the game above this header is the same on every platform.
 //
 // GameIo::present    shows the console to the player: before each key wait, once at the end
 // GameIo::readKey    waits for one key byte (arrows: 224, then 72 or 80), or END_OF_INPUT
-// openPlayerConsole  the player's real console as a GameIo, restored on every way out
+// openPlayerConsole  the player's real console as a GameIo, restored on every way out;
+//                    nullptr, after one line on standard error, where there is none
 // tickCount          milliseconds from any fixed point, read once to seed the rolls
 // executablePath     the running program's file, to find the data beside it; "" when unknown
+// platformHelp       what --help says of this platform's console, data folders and help switch
 
 std::unique_ptr<GameIo> openPlayerConsole();
 std::uint32_t tickCount();

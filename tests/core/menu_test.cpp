@@ -66,8 +66,8 @@ TEST_F(MenuTest, DrawsNumberedChoicesEverySecondRowHighlightInGreen) {
     menu.addItem(MenuItem(cp1251("Неа").c_str(), false));
     menu.addItem(MenuItem("", false));
     menu.draw(32, 36);
-    EXPECT_TRUE(hasColouredTextAt(grid(), 32, 36, "1 - Угу", COLOUR_GREEN));
-    EXPECT_TRUE(hasColouredTextAt(grid(), 32, 38, "2 - Неа", COLOUR_GREY));
+    EXPECT_TRUE(hasColouredTextAt(grid(), menuItem(0), "1 - Угу", COLOUR_GREEN));
+    EXPECT_TRUE(hasColouredTextAt(grid(), menuItem(1), "2 - Неа", COLOUR_GREY));
     EXPECT_EQ(rowText(grid(), 40), std::string(32, ' ') + "3 -");
     EXPECT_EQ(console.colour(), COLOUR_GREY);  // the last choice's colour stays
 }

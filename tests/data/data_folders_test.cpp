@@ -93,8 +93,8 @@ TEST(DataFromAnywhere, TheGamePlaysFromAFolderWithoutDataAndModsStillWin) {
     ASSERT_GE(game.frames.size(), 2u);
     EXPECT_FALSE(screenContains(game.frames[0].grid, "not found"))
         << dumpFrame(game.frames[0].grid);
-    EXPECT_TRUE(
-        hasTextAt(game.frames[1].grid, 31, 32, " Джек Белибье уволился с работы в полиции,"));
+    EXPECT_TRUE(hasTextAt(game.frames[1].grid, messageLine(0),
+                          " Джек Белибье уволился с работы в полиции,"));
 
     TempDir modded;
     modded.write("Title.txt", cp1251("Мой собственный титул"));

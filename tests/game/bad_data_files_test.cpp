@@ -259,13 +259,14 @@ TEST_P(BadDataFile, GameStartsReportsAndPlaysOn) {
     // The keys still work: the whole route was walked, each screen answered.
     EXPECT_GE(reached, ROUTE_LENGTH - 2) << dumpFrame(game.last().grid);
     EXPECT_TRUE(anyFrame(game, [](const RecordedFrame& f) {
-        return f.screen == SCREEN_SHOP && hasTextAt(f.grid, 31, 32, "Я тут работаю, продавцом.");
+        return f.screen == SCREEN_SHOP &&
+               hasTextAt(f.grid, messageLine(0), "Я тут работаю, продавцом.");
     })) << "the shopkeeper never answered";
     EXPECT_TRUE(anyFrame(game, [](const RecordedFrame& f) {
-        return f.screen == SCREEN_SEER && hasTextAt(f.grid, 32, 36, "1 - Я принес лапку");
+        return f.screen == SCREEN_SEER && hasTextAt(f.grid, menuItem(0), "1 - Я принес лапку");
     })) << "the seer never gave her errand";
     EXPECT_TRUE(anyFrame(game, [](const RecordedFrame& f) {
-        return hasTextAt(f.grid, 31, 27, "Джек ранил");
+        return hasTextAt(f.grid, actionLine(0), "Джек ранил");
     })) << "no blow was struck";
 }
 

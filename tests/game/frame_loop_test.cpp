@@ -25,9 +25,9 @@ TEST(FrameLoop, TitleInLightRedThenTheFirstPageWithoutAKey) {
     EXPECT_GT(inked, 100);
     // The key that ended the title is not passed on: page 0 shows.
     const Grid& page0 = game.frames[1].grid;
-    EXPECT_TRUE(hasColouredTextAt(page0, 31, 32, FIRST_PAGE, COLOUR_GREY));
-    EXPECT_TRUE(hasTextAt(page0, 31, 33, "потому что ему надоело сидеть и есть пончики."));
-    EXPECT_TRUE(hasColouredTextAt(page0, 32, 36, "1 - Далее", COLOUR_GREEN));
+    EXPECT_TRUE(hasColouredTextAt(page0, messageLine(0), FIRST_PAGE, COLOUR_GREY));
+    EXPECT_TRUE(hasTextAt(page0, messageLine(1), "потому что ему надоело сидеть и есть пончики."));
+    EXPECT_TRUE(hasColouredTextAt(page0, menuItem(0), "1 - Далее", COLOUR_GREEN));
     EXPECT_EQ(rowText(page0, 0), "." + std::string(78, '-') + ".");
     EXPECT_EQ(rowText(page0, 48), "'" + std::string(78, '-') + "'");
     EXPECT_EQ(game.status, 0);
@@ -38,7 +38,7 @@ TEST(FrameLoop, AnArrowTakesTwoFramesAndOtherKeysOnlyRedraw) {
     // title, page 0, after the prefix byte, after the scan code, after "x"
     ASSERT_EQ(game.frames.size(), 6u);  // and the last frame presented at the end
     for (std::size_t i = 1; i < 5; ++i) {
-        EXPECT_TRUE(hasTextAt(game.frames[i].grid, 31, 32, FIRST_PAGE)) << i;
+        EXPECT_TRUE(hasTextAt(game.frames[i].grid, messageLine(0), FIRST_PAGE)) << i;
         EXPECT_EQ(game.frames[i].screen, SCREEN_STORY);
     }
 }
@@ -46,13 +46,13 @@ TEST(FrameLoop, AnArrowTakesTwoFramesAndOtherKeysOnlyRedraw) {
 TEST(FrameLoop, FourEntersLeaveTheOpeningWithoutWaitingBetweenScreens) {
     const GameResult game = playGame("t" + repeat(ENTER, 4));
     ASSERT_GE(game.frames.size(), 6u);
-    EXPECT_TRUE(hasTextAt(game.frames[2].grid, 31, 32, " Похоже, его мечта сбылась..."));
-    EXPECT_TRUE(
-        hasTextAt(game.frames[4].grid, 31, 32, " Судя по виду этому человеку крепко досталось"));
+    EXPECT_TRUE(hasTextAt(game.frames[2].grid, messageLine(0), " Похоже, его мечта сбылась..."));
+    EXPECT_TRUE(hasTextAt(game.frames[4].grid, messageLine(0),
+                          " Судя по виду этому человеку крепко досталось"));
     // The fourth Enter hands over at once: the next frame waited on is the stranger's.
     EXPECT_EQ(game.frames[5].screen, SCREEN_STRANGER);
-    EXPECT_TRUE(
-        hasTextAt(game.frames[5].grid, 31, 32, " Найди его...[кашляет] И уничтожь Древнее "));
+    EXPECT_TRUE(hasTextAt(game.frames[5].grid, messageLine(0),
+                          " Найди его...[кашляет] И уничтожь Древнее "));
 }
 
 TEST(FrameLoop, UnknownScreenStaysWithPanelAndFrameHoweverManyKeys) {
@@ -86,14 +86,14 @@ TEST(StoryPages, VictoryPagesEndTheGameOnExitWithoutPanelOrFrame) {
     }
     const RecordedFrame& last = game.last();
     EXPECT_EQ(last.screen, SCREEN_QUIT);
-    EXPECT_TRUE(hasTextAt(last.grid, 31, 32, " Выход"));
-    EXPECT_TRUE(hasColouredTextAt(last.grid, 32, 36, "1 - Далее", COLOUR_GREEN));
+    EXPECT_TRUE(hasTextAt(last.grid, messageLine(0), " Выход"));
+    EXPECT_TRUE(hasColouredTextAt(last.grid, menuItem(0), "1 - Далее", COLOUR_GREEN));
     EXPECT_EQ(rowText(last.grid, 0), "");   // no frame
     EXPECT_EQ(rowText(last.grid, 17), "");  // no panel
     // Page 0 at the start, then pages 6 to 10 on the way out.
     ASSERT_GE(game.frames.size(), 8u);
     const Grid& credits = game.frames[game.frames.size() - 3].grid;
-    EXPECT_TRUE(hasTextAt(credits, 31, 32, " Сюжет, код и картинки: команда Древнего Зла"));
+    EXPECT_TRUE(hasTextAt(credits, messageLine(0), " Сюжет, код и картинки: команда Древнего Зла"));
     EXPECT_EQ(game.status, 0);
 }
 
@@ -107,9 +107,9 @@ TEST(StoryPages, DeathPageEndsTheGameOnTheNextEnter) {
     });
     // Skip straight to the last two frames: the death page, then the quit.
     const RecordedFrame& death = game.frames[game.frames.size() - 2];
-    EXPECT_TRUE(hasTextAt(death.grid, 31, 32, " Джек пал Героем, спасая мир..."));
+    EXPECT_TRUE(hasTextAt(death.grid, messageLine(0), " Джек пал Героем, спасая мир..."));
     EXPECT_EQ(game.last().screen, SCREEN_QUIT);
-    EXPECT_TRUE(hasTextAt(game.last().grid, 31, 34, "Все люди обречены... THE END"));
+    EXPECT_TRUE(hasTextAt(game.last().grid, messageLine(2), "Все люди обречены... THE END"));
 }
 
 TEST(FrameLoop, MissingDataFileIsShownEvenBelowAFullScreenTitle) {

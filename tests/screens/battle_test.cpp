@@ -45,11 +45,11 @@ TEST(Battle, FirstFrameOnlyShowsTheFight) {
                                        }});
     const RecordedFrame& first = game.afterStep(2);
     EXPECT_EQ(first.screen, SCREEN_BATTLE);
-    EXPECT_TRUE(hasTextAt(first.grid, 31, 32, "Идет битва с " + name));
+    EXPECT_TRUE(hasTextAt(first.grid, messageLine(0), "Идет битва с " + name));
     EXPECT_TRUE(hasColouredTextAt(first.grid, 43, 9, std::to_string(fullHp) + " HP", COLOUR_GREY));
-    EXPECT_TRUE(hasColouredTextAt(first.grid, 32, 36, "1 - Атаковать врага", COLOUR_GREEN));
+    EXPECT_TRUE(hasColouredTextAt(first.grid, menuItem(0), "1 - Атаковать врага", COLOUR_GREEN));
     EXPECT_EQ(first.hero.hp, 50);
-    EXPECT_EQ(textAt(first.grid, 31, 27, 40), std::string(40, ' '));
+    EXPECT_EQ(textAt(first.grid, actionLine(0), 40), std::string(40, ' '));
 }
 
 TEST(Battle, ExchangeMonsterFirstThenMarkThenHeroWithItsRolls) {
@@ -78,7 +78,7 @@ TEST(Battle, ExchangeMonsterFirstThenMarkThenHeroWithItsRolls) {
     if (dealt == weapon.damageMax) {
         heroLine += " !CRIT!";
     }
-    EXPECT_TRUE(hasColouredTextAt(after.grid, 31, 27, heroLine, COLOUR_WHITE));
+    EXPECT_TRUE(hasColouredTextAt(after.grid, actionLine(0), heroLine, COLOUR_WHITE));
     EXPECT_TRUE(hasColouredTextAt(after.grid, 52, 15, ".*/", COLOUR_RED));
     EXPECT_TRUE(hasColouredTextAt(after.grid, 51, 16, "<-&->", COLOUR_RED));
     EXPECT_TRUE(hasColouredTextAt(after.grid, 52, 17, "'|'", COLOUR_RED));
@@ -126,19 +126,21 @@ TEST(Battle, PotionHealsInWhiteUpToTheMaximumAndRunsOut) {
     EXPECT_GE(healed, 15);
     EXPECT_LE(healed, 39);
     EXPECT_EQ(drunk.hero.potions, 0);
-    EXPECT_TRUE(hasColouredTextAt(
-        drunk.grid, 31, 28, "Джек восполнил " + std::to_string(healed) + " HP", COLOUR_WHITE));
-    EXPECT_EQ(colourAt(drunk.grid, 31, 32), COLOUR_WHITE);  // the lines, in the colour left on
+    EXPECT_TRUE(hasColouredTextAt(drunk.grid, actionLine(1),
+                                  "Джек восполнил " + std::to_string(healed) + " HP",
+                                  COLOUR_WHITE));
+    EXPECT_EQ(colourAt(drunk.grid, messageLine(0)),
+              COLOUR_WHITE);  // the lines, in the colour left on
     EXPECT_EQ(colourAt(drunk.grid, 43, 9), COLOUR_WHITE);
 
     const RecordedFrame& none = game.afterStep(4);
-    EXPECT_TRUE(hasColouredTextAt(none.grid, 31, 32, "Кончились зелья", COLOUR_GREY));
+    EXPECT_TRUE(hasColouredTextAt(none.grid, messageLine(0), "Кончились зелья", COLOUR_GREY));
     EXPECT_EQ(none.hero.hp, drunk.hero.hp);  // the monster does not strike
 
     const RecordedFrame& atFull = game.afterStep(5);
     EXPECT_EQ(atFull.hero.hp, 50);
     EXPECT_EQ(atFull.hero.potions, 0);
-    EXPECT_TRUE(hasTextAt(atFull.grid, 31, 28, "Джек восполнил "));
+    EXPECT_TRUE(hasTextAt(atFull.grid, actionLine(1), "Джек восполнил "));
 }
 
 TEST(Battle, FleeingCostsNothingAndTheHighlightCarriesIntoTheNextFight) {
@@ -149,7 +151,7 @@ TEST(Battle, FleeingCostsNothingAndTheHighlightCarriesIntoTheNextFight) {
     EXPECT_EQ(fled.hero.hp, 50);
     const RecordedFrame& next = game.afterStep(4);
     EXPECT_EQ(next.screen, SCREEN_BATTLE);
-    EXPECT_TRUE(hasColouredTextAt(next.grid, 32, 40, "3 - Убежать", COLOUR_GREEN));
+    EXPECT_TRUE(hasColouredTextAt(next.grid, menuItem(2), "3 - Убежать", COLOUR_GREEN));
 }
 
 Step killWith(int monster, int heroHp) {
@@ -168,7 +170,7 @@ TEST(BattleOutcome, KillPaysWaitsForAKeyThatReachesNoScreen) {
     const std::string line = rowText(kill.grid, 28);
     EXPECT_NE(line.find("Джек убил "), std::string::npos) << line;
     EXPECT_NE(line.find(" рублей"), std::string::npos);
-    EXPECT_EQ(colourAt(kill.grid, 31, 28), COLOUR_GREY);
+    EXPECT_EQ(colourAt(kill.grid, actionLine(1)), COLOUR_GREY);
     EXPECT_GT(kill.hero.money, 500);
     // The Enter after it only ended the pause: the hunting grounds did not start a fight.
     EXPECT_EQ(game.afterStep(4).screen, SCREEN_HUNT);
@@ -184,7 +186,7 @@ TEST(BattleOutcome, StoryMonstersLeaveTheirTrophies) {
     for (const auto& c : cases) {
         const GameResult game = playSteps({toTown, toHunt, findEnemy, killWith(c.monster, 50)});
         const RecordedFrame& kill = game.afterStep(3);
-        EXPECT_TRUE(hasTextAt(kill.grid, 31, 32, c.line));
+        EXPECT_TRUE(hasTextAt(kill.grid, messageLine(0), c.line));
         EXPECT_EQ(kill.hero.trophy, c.trophy);
         EXPECT_NE(textAt(kill.grid, 16, 40, 10), std::string(10, ' '));  // its picture
     }
@@ -194,10 +196,10 @@ TEST(BattleOutcome, DemonKillLeadsToVictoryAfterAKey) {
     const GameResult game =
         playSteps({toTown, toHunt, findEnemy, killWith(MONSTER_DEMON, 50), [] { return "k"; }});
     const RecordedFrame& kill = game.afterStep(3);
-    EXPECT_TRUE(hasTextAt(kill.grid, 31, 32, "Ураааа, победа!!!"));
+    EXPECT_TRUE(hasTextAt(kill.grid, messageLine(0), "Ураааа, победа!!!"));
     EXPECT_EQ(kill.screen, SCREEN_STORY);
     const RecordedFrame& victory = game.afterStep(4);
-    EXPECT_TRUE(hasTextAt(victory.grid, 31, 32, " Джек Белибье убил Монтакулуса, а затем"));
+    EXPECT_TRUE(hasTextAt(victory.grid, messageLine(0), " Джек Белибье убил Монтакулуса, а затем"));
 }
 
 TEST(BattleOutcome, DeathOverridesTheVictoryOfTheSameExchange) {
@@ -206,7 +208,8 @@ TEST(BattleOutcome, DeathOverridesTheVictoryOfTheSameExchange) {
     const RecordedFrame& kill = game.afterStep(3);  // the kill frame still waits
     EXPECT_EQ(kill.screen, SCREEN_STORY);
     EXPECT_NE(rowText(kill.grid, 28).find("Джек убил "), std::string::npos);
-    EXPECT_TRUE(hasTextAt(game.afterStep(4).grid, 31, 32, " Джек пал Героем, спасая мир..."));
+    EXPECT_TRUE(
+        hasTextAt(game.afterStep(4).grid, messageLine(0), " Джек пал Героем, спасая мир..."));
 }
 
 TEST(BattleOutcome, DeathWithoutAKillReplacesTheBattleAtOnce) {
@@ -217,7 +220,7 @@ TEST(BattleOutcome, DeathWithoutAKillReplacesTheBattleAtOnce) {
                                        }});
     const RecordedFrame& death = game.afterStep(3);
     EXPECT_EQ(death.screen, SCREEN_STORY);
-    EXPECT_TRUE(hasTextAt(death.grid, 31, 32, " Джек пал Героем, спасая мир..."));
+    EXPECT_TRUE(hasTextAt(death.grid, messageLine(0), " Джек пал Героем, спасая мир..."));
     EXPECT_LE(death.hero.hp, 0);
     EXPECT_TRUE(hasColouredTextAt(death.grid, 8, 18, std::to_string(death.hero.hp) + " / 50 HP",
                                   COLOUR_RED));

@@ -48,9 +48,9 @@ TEST(HuntingGrounds, EachStageHasItsPlaceAndStoryEnemy) {
                                                return std::string();
                                            }});
         const Grid& place = game.afterStep(1).grid;
-        EXPECT_TRUE(hasTextAt(place, 31, 32, c.firstLine));
-        EXPECT_TRUE(hasColouredTextAt(place, 32, 38, c.storyItem, COLOUR_GREY));
-        EXPECT_TRUE(hasTextAt(place, 32, 40, "3 - Уйти в город"));
+        EXPECT_TRUE(hasTextAt(place, messageLine(0), c.firstLine));
+        EXPECT_TRUE(hasColouredTextAt(place, menuItem(1), c.storyItem, COLOUR_GREY));
+        EXPECT_TRUE(hasTextAt(place, menuItem(2), "3 - Уйти в город"));
         EXPECT_EQ(monster, 3 * c.stage + 2);
         EXPECT_EQ(hpAtStart, maxHp);
     }
@@ -79,9 +79,9 @@ TEST(HuntingGrounds, StoryTaskRefusedWhileATrophyIsCarried) {
     const RecordedFrame& refused = game.afterStep(2);
     EXPECT_EQ(refused.screen, SCREEN_HUNT);
     EXPECT_TRUE(
-        hasColouredTextAt(refused.grid, 31, 28, "Ты уже выполнил этот квест", COLOUR_WHITE));
-    EXPECT_TRUE(hasColouredTextAt(refused.grid, 31, 32, " Джек стоит посреди болота, затянутого ",
-                                  COLOUR_WHITE));
+        hasColouredTextAt(refused.grid, actionLine(1), "Ты уже выполнил этот квест", COLOUR_WHITE));
+    EXPECT_TRUE(hasColouredTextAt(refused.grid, messageLine(0),
+                                  " Джек стоит посреди болота, затянутого ", COLOUR_WHITE));
     // Random fights go on, and never touch the trophy.
     const RecordedFrame& fight = game.afterStep(3);
     EXPECT_EQ(fight.screen, SCREEN_BATTLE);

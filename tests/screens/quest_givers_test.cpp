@@ -25,24 +25,25 @@ TEST(Seer, AsksForThePawThenTakesItAndRaisesTheStage) {
     const GameResult game = playSteps({toTown, toSeer, enter, enter, carrying(1, ENTER)});
     const RecordedFrame& first = game.afterStep(1);
     EXPECT_EQ(first.screen, SCREEN_SEER);
-    EXPECT_TRUE(hasTextAt(first.grid, 31, 32, " Я ждала тебя, правда я всегда кого-то"));
+    EXPECT_TRUE(hasTextAt(first.grid, messageLine(0), " Я ждала тебя, правда я всегда кого-то"));
     EXPECT_TRUE(
-        hasColouredTextAt(first.grid, 32, 36, "1 - Рассказать о Древнем Зле", COLOUR_GREEN));
+        hasColouredTextAt(first.grid, menuItem(0), "1 - Рассказать о Древнем Зле", COLOUR_GREEN));
     EXPECT_NE(textAt(first.grid, 57, 6, 18), std::string(18, ' '));  // her portrait
 
     const RecordedFrame& asked = game.afterStep(2);
-    EXPECT_TRUE(hasTextAt(asked.grid, 31, 34, "Лягушачью Лапку с болота для раскурки..."));
-    EXPECT_TRUE(hasTextAt(asked.grid, 32, 36, "1 - Я принес лапку"));
+    EXPECT_TRUE(hasTextAt(asked.grid, messageLine(2), "Лягушачью Лапку с болота для раскурки..."));
+    EXPECT_TRUE(hasTextAt(asked.grid, menuItem(0), "1 - Я принес лапку"));
     EXPECT_EQ(asked.hero.questTaken, 1);
 
     const RecordedFrame& refused = game.afterStep(3);
-    EXPECT_TRUE(hasColouredTextAt(refused.grid, 31, 28, "Ты не принес мне лапку!", COLOUR_GREY));
-    EXPECT_TRUE(hasTextAt(refused.grid, 31, 32, " Древнее Зло! Страшно звучит"));
+    EXPECT_TRUE(
+        hasColouredTextAt(refused.grid, actionLine(1), "Ты не принес мне лапку!", COLOUR_GREY));
+    EXPECT_TRUE(hasTextAt(refused.grid, messageLine(0), " Древнее Зло! Страшно звучит"));
     EXPECT_EQ(refused.questStage, 0);
 
     const RecordedFrame& handedIn = game.afterStep(4);
-    EXPECT_TRUE(hasTextAt(handedIn.grid, 31, 32, " [Немного позже] Добротная лапка."));
-    EXPECT_EQ(textAt(handedIn.grid, 31, 28, 23), std::string(23, ' '));
+    EXPECT_TRUE(hasTextAt(handedIn.grid, messageLine(0), " [Немного позже] Добротная лапка."));
+    EXPECT_EQ(textAt(handedIn.grid, actionLine(1), 23), std::string(23, ' '));
     EXPECT_EQ(handedIn.questStage, 1);
     EXPECT_EQ(handedIn.hero.trophy, 0);
     EXPECT_EQ(handedIn.hero.questTaken, 0);
@@ -54,7 +55,7 @@ TEST(Seer, OneEnterNeverBothOpensAndClosesTheErrand) {
     const RecordedFrame& asked = game.afterStep(2);
     EXPECT_EQ(asked.questStage, 0);
     EXPECT_EQ(asked.hero.questTaken, 1);
-    EXPECT_TRUE(hasTextAt(asked.grid, 31, 32, " Древнее Зло! Страшно звучит"));
+    EXPECT_TRUE(hasTextAt(asked.grid, messageLine(0), " Древнее Зло! Страшно звучит"));
 }
 
 TEST(Seer, RemembersTheErrandAndTheHighlightBetweenVisits) {
@@ -63,9 +64,9 @@ TEST(Seer, RemembersTheErrandAndTheHighlightBetweenVisits) {
     EXPECT_EQ(game.afterStep(3).screen, SCREEN_TOWN);
     const RecordedFrame& back = game.afterStep(4);  // the town kept its highlight on the seer
     EXPECT_EQ(back.screen, SCREEN_SEER);
-    EXPECT_TRUE(hasTextAt(back.grid, 31, 32, " Древнее Зло! Страшно звучит"));
-    EXPECT_TRUE(hasColouredTextAt(back.grid, 32, 36, "1 - Я принес лапку", COLOUR_GREY));
-    EXPECT_TRUE(hasColouredTextAt(back.grid, 32, 38, "2 - Пойду ка я", COLOUR_GREEN));
+    EXPECT_TRUE(hasTextAt(back.grid, messageLine(0), " Древнее Зло! Страшно звучит"));
+    EXPECT_TRUE(hasColouredTextAt(back.grid, menuItem(0), "1 - Я принес лапку", COLOUR_GREY));
+    EXPECT_TRUE(hasColouredTextAt(back.grid, menuItem(1), "2 - Пойду ка я", COLOUR_GREEN));
 }
 
 TEST(Indian, GreetsAsksRefusesTakesTheScalpAndProphesies) {
@@ -73,28 +74,31 @@ TEST(Indian, GreetsAsksRefusesTakesTheScalpAndProphesies) {
         playSteps({toTown, toIndian, enter, enter, enter, carrying(2, ENTER), enter, enter, enter});
     const RecordedFrame& greeting = game.afterStep(1);
     EXPECT_EQ(greeting.screen, SCREEN_INDIAN);
-    EXPECT_TRUE(hasTextAt(greeting.grid, 31, 32, " Приветствую тебя, Джек. "));
-    EXPECT_EQ(textAt(greeting.grid, 31, 33, 40), std::string(40, ' '));
+    EXPECT_TRUE(hasTextAt(greeting.grid, messageLine(0), " Приветствую тебя, Джек. "));
+    EXPECT_EQ(textAt(greeting.grid, messageLine(1), 40), std::string(40, ' '));
 
-    EXPECT_TRUE(hasTextAt(game.afterStep(2).grid, 31, 32, " Я знаю, я много чего знаю..."));
+    EXPECT_TRUE(hasTextAt(game.afterStep(2).grid, messageLine(0), " Я знаю, я много чего знаю..."));
     EXPECT_EQ(game.afterStep(2).hero.questTaken, 0);
 
     const RecordedFrame& request = game.afterStep(3);
-    EXPECT_TRUE(hasTextAt(request.grid, 31, 33, "принести мне скальп Мудрого Моска."));
-    EXPECT_TRUE(hasTextAt(request.grid, 32, 36, "1 - Я принес скальп"));
+    EXPECT_TRUE(hasTextAt(request.grid, messageLine(1), "принести мне скальп Мудрого Моска."));
+    EXPECT_TRUE(hasTextAt(request.grid, menuItem(0), "1 - Я принес скальп"));
     EXPECT_EQ(request.hero.questTaken, 1);
 
     const RecordedFrame& refused = game.afterStep(4);
-    EXPECT_TRUE(hasColouredTextAt(refused.grid, 31, 28, "Ты не принес мне скальп!", COLOUR_GREY));
-    EXPECT_TRUE(hasTextAt(refused.grid, 31, 32, " Я помогу тебе, но сначала"));
+    EXPECT_TRUE(
+        hasColouredTextAt(refused.grid, actionLine(1), "Ты не принес мне скальп!", COLOUR_GREY));
+    EXPECT_TRUE(hasTextAt(refused.grid, messageLine(0), " Я помогу тебе, но сначала"));
 
     const RecordedFrame& handedIn = game.afterStep(5);  // the prophecy starts at once
-    EXPECT_TRUE(hasTextAt(handedIn.grid, 31, 32, " Оо, ты принес скальп! Итак, пророчество"));
+    EXPECT_TRUE(
+        hasTextAt(handedIn.grid, messageLine(0), " Оо, ты принес скальп! Итак, пророчество"));
     EXPECT_EQ(handedIn.questStage, 2);
     EXPECT_EQ(handedIn.hero.trophy, 0);
     EXPECT_EQ(handedIn.hero.questTaken, 0);
 
-    EXPECT_TRUE(hasTextAt(game.afterStep(6).grid, 31, 32, "...и только избранный может помешать"));
+    EXPECT_TRUE(
+        hasTextAt(game.afterStep(6).grid, messageLine(0), "...и только избранный может помешать"));
     for (std::size_t step : {7u, 8u}) {  // the last part of the prophecy stays
         EXPECT_TRUE(hasTextAt(game.afterStep(step).grid, 31, 34,
                               "Купи хорошее оружие, прежде чем идти туда."));
@@ -106,9 +110,9 @@ TEST(Indian, ScalpRequestStandsAfterLeavingAndComingBack) {
         {toTown, toIndian, enter, enter, [] { return DOWN + ENTER; }, [] { return ENTER; }});
     const RecordedFrame& back = game.afterStep(5);
     EXPECT_EQ(back.screen, SCREEN_INDIAN);
-    EXPECT_TRUE(hasTextAt(back.grid, 31, 33, "принести мне скальп Мудрого Моска."));
-    EXPECT_TRUE(hasTextAt(back.grid, 32, 36, "1 - Я принес скальп"));
-    EXPECT_TRUE(hasColouredTextAt(back.grid, 32, 38, "2 - Уже сваливаю", COLOUR_GREEN));
+    EXPECT_TRUE(hasTextAt(back.grid, messageLine(1), "принести мне скальп Мудрого Моска."));
+    EXPECT_TRUE(hasTextAt(back.grid, menuItem(0), "1 - Я принес скальп"));
+    EXPECT_TRUE(hasColouredTextAt(back.grid, menuItem(1), "2 - Уже сваливаю", COLOUR_GREEN));
 }
 
 }  // namespace

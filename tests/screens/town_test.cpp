@@ -30,8 +30,8 @@ TEST(Town, HuntingGateFollowsTheErrandAndTheStage) {
             EXPECT_EQ(after.screen, SCREEN_HUNT) << c.stage << "/" << c.questTaken;
         } else {
             EXPECT_EQ(after.screen, SCREEN_TOWN);
-            EXPECT_TRUE(hasColouredTextAt(after.grid, 31, 32, REFUSAL, COLOUR_GREY));
-            EXPECT_EQ(textAt(after.grid, 31, 33, 40), std::string(40, ' '));
+            EXPECT_TRUE(hasColouredTextAt(after.grid, messageLine(0), REFUSAL, COLOUR_GREY));
+            EXPECT_EQ(textAt(after.grid, messageLine(1), 40), std::string(40, ' '));
         }
     }
 }
@@ -47,7 +47,7 @@ TEST(Town, QuestItemFollowsTheStage) {
     for (const auto& c : cases) {
         const GameResult game =
             playSteps({toTown, atStage(c.stage, 0, repeat(DOWN, 3)), [] { return ENTER; }});
-        EXPECT_TRUE(hasColouredTextAt(game.afterStep(1).grid, 32, 42, c.item, COLOUR_GREEN));
+        EXPECT_TRUE(hasColouredTextAt(game.afterStep(1).grid, menuItem(3), c.item, COLOUR_GREEN));
         EXPECT_EQ(game.afterStep(2).screen, c.leadsTo) << c.stage;
     }
 }
@@ -55,28 +55,28 @@ TEST(Town, QuestItemFollowsTheStage) {
 TEST(Town, UnderworldLinesAndHint) {
     const GameResult game = playSteps({toTown, atStage(2, 0, "x"), [] { return ENTER; }});
     const Grid& town = game.afterStep(1).grid;
-    EXPECT_TRUE(hasTextAt(town, 31, 32, " Ну вот я и под землей. Можно сказать"));
-    EXPECT_TRUE(hasTextAt(town, 31, 33, "аду."));
-    EXPECT_TRUE(
-        hasTextAt(game.afterStep(2).grid, 31, 32, " МОЧИТЬ ВРАГОВ И СПАСАТЬ МИР!!! УРААА!"));
+    EXPECT_TRUE(hasTextAt(town, messageLine(0), " Ну вот я и под землей. Можно сказать"));
+    EXPECT_TRUE(hasTextAt(town, messageLine(1), "аду."));
+    EXPECT_TRUE(hasTextAt(game.afterStep(2).grid, messageLine(0),
+                          " МОЧИТЬ ВРАГОВ И СПАСАТЬ МИР!!! УРААА!"));
 }
 
 TEST(Town, HintLastsOneFrame) {
     const GameResult game = playSteps({toTown, [] { return ENTER; }, [] { return DOWN; }});
     const Grid& hint = game.afterStep(1).grid;
-    EXPECT_TRUE(hasTextAt(hint, 31, 32, " Я думаю, нужно навестить местную провидицу."));
-    EXPECT_TRUE(hasTextAt(hint, 31, 33, "Она должна помочь."));
+    EXPECT_TRUE(hasTextAt(hint, messageLine(0), " Я думаю, нужно навестить местную провидицу."));
+    EXPECT_TRUE(hasTextAt(hint, messageLine(1), "Она должна помочь."));
     const Grid& after = game.afterStep(2).grid;
-    EXPECT_TRUE(hasTextAt(after, 31, 32, "Что будем делать? "));
-    EXPECT_TRUE(hasColouredTextAt(after, 32, 38, "2 - Пойду в магазин", COLOUR_GREEN));
+    EXPECT_TRUE(hasTextAt(after, messageLine(0), "Что будем делать? "));
+    EXPECT_TRUE(hasColouredTextAt(after, menuItem(1), "2 - Пойду в магазин", COLOUR_GREEN));
 }
 
 TEST(ExitConfirmation, YesEndsTheGameInTheSameFrame) {
     const GameResult game = playSteps({toTown, [] { return UP + ENTER; }, [] { return ENTER; }});
     const Grid& question = game.afterStep(1).grid;
-    EXPECT_TRUE(hasTextAt(question, 31, 32, "Действительно выйти?"));
-    EXPECT_TRUE(hasColouredTextAt(question, 32, 36, "1 - Угу", COLOUR_GREEN));
-    EXPECT_TRUE(hasColouredTextAt(question, 32, 38, "2 - Неа", COLOUR_GREY));
+    EXPECT_TRUE(hasTextAt(question, messageLine(0), "Действительно выйти?"));
+    EXPECT_TRUE(hasColouredTextAt(question, menuItem(0), "1 - Угу", COLOUR_GREEN));
+    EXPECT_TRUE(hasColouredTextAt(question, menuItem(1), "2 - Неа", COLOUR_GREY));
     const RecordedFrame& last = game.last();
     EXPECT_EQ(last.screen, SCREEN_QUIT);
     EXPECT_EQ(rowText(last.grid, 0), "");  // no frame, no panel
@@ -92,7 +92,7 @@ TEST(ExitConfirmation, NoGoesBackAndIsRememberedForTheNextVisit) {
     // Back in the town "Пойду я нафиг из игры" is still highlighted: Enter asks again.
     const Grid& again = game.afterStep(3).grid;
     EXPECT_EQ(game.afterStep(3).screen, SCREEN_EXIT_CONFIRM);
-    EXPECT_TRUE(hasColouredTextAt(again, 32, 38, "2 - Неа", COLOUR_GREEN));
+    EXPECT_TRUE(hasColouredTextAt(again, menuItem(1), "2 - Неа", COLOUR_GREEN));
 }
 
 TEST(Stranger, PortraitWordsAndRepliesThenAnyReplyLeadsToTown) {
@@ -105,9 +105,10 @@ TEST(Stranger, PortraitWordsAndRepliesThenAnyReplyLeadsToTown) {
         EXPECT_TRUE(hasTextAt(stranger, 55, 2, "O" + std::string(21, '-') + "O"));
         EXPECT_TRUE(hasTextAt(stranger, 55, 13, "O" + std::string(21, '-') + "O"));
         EXPECT_NE(textAt(stranger, 57, 6, 18), std::string(18, ' '));  // the portrait
-        EXPECT_TRUE(hasTextAt(stranger, 31, 32, " Найди его...[кашляет] И уничтожь Древнее "));
-        EXPECT_TRUE(hasTextAt(stranger, 31, 33, "зло... берегись Монтакулуса...[умер]"));
-        EXPECT_EQ(textAt(stranger, 31, 34, 40), std::string(40, ' '));
+        EXPECT_TRUE(
+            hasTextAt(stranger, messageLine(0), " Найди его...[кашляет] И уничтожь Древнее "));
+        EXPECT_TRUE(hasTextAt(stranger, messageLine(1), "зло... берегись Монтакулуса...[умер]"));
+        EXPECT_EQ(textAt(stranger, messageLine(2), 40), std::string(40, ' '));
         EXPECT_TRUE(hasColouredTextAt(stranger, 32, 36 + 2 * reply,
                                       reply == 0 ? "1 - ЭЭ!? Ты куда? Что за бред?"
                                       : reply == 1 ? "2 - Эх, ну вот не дадут отдохнуть!"

@@ -113,3 +113,20 @@ std::string dumpFrame(const Grid& grid) {
     }
     return ::testing::AssertionSuccess();
 }
+
+std::string textAt(const Grid& grid, Place place, int length) {
+    return textAt(grid, place.column, place.row, length);
+}
+
+std::uint8_t colourAt(const Grid& grid, Place place) {
+    return colourAt(grid, place.column, place.row);
+}
+
+::testing::AssertionResult hasTextAt(const Grid& grid, Place place, const std::string& text) {
+    return hasTextAt(grid, place.column, place.row, text);
+}
+
+::testing::AssertionResult hasColouredTextAt(const Grid& grid, Place place, const std::string& text,
+                                             std::uint8_t colour) {
+    return hasColouredTextAt(grid, place.column, place.row, text, colour);
+}

@@ -28,9 +28,32 @@ bool screenContains(const Grid& grid, const std::string& text);
 // The whole grid, one row a line, each ending in '|' so trailing blanks show.
 std::string dumpFrame(const Grid& grid);
 
+// The places every screen shares: its three message lines at column 31,
+// rows 32 to 34; its menu's five items from column 32, row 36, one every
+// second row; the one-frame action lines at column 31, rows 27 and 28.
+struct Place {
+    int column;
+    int row;
+};
+constexpr Place messageLine(int line) {
+    return {31, 32 + line};
+}
+constexpr Place menuItem(int item) {
+    return {32, 36 + 2 * item};
+}
+constexpr Place actionLine(int line = 0) {
+    return {31, 27 + line};
+}
+
+std::string textAt(const Grid& grid, Place place, int length);
+std::uint8_t colourAt(const Grid& grid, Place place);
+
 // The text stands at (column, row); on failure the whole frame is printed.
 ::testing::AssertionResult hasTextAt(const Grid& grid, int column, int row,
                                      const std::string& text);
 // Every cell of the text at (column, row) is in that colour, and the text is there.
 ::testing::AssertionResult hasColouredTextAt(const Grid& grid, int column, int row,
                                              const std::string& text, std::uint8_t colour);
+::testing::AssertionResult hasTextAt(const Grid& grid, Place place, const std::string& text);
+::testing::AssertionResult hasColouredTextAt(const Grid& grid, Place place, const std::string& text,
+                                             std::uint8_t colour);

@@ -1,12 +1,14 @@
 """The Windows game as a player gets it: unpacked from its zip, run under
 wine64 in a real terminal (tmux), read off the screen. wine shows the
 console's grey (attribute 7) in the terminal's default colour, so text is
-compared exactly and every other colour by its ANSI code.
+compared exactly and every other colour by its ANSI code. Also run with
+no terminal at all, where wine gives it no console.
 
 usage: play_under_wine_test.py ZIP WINE64 WINEPREFIX"""
 
 import os
 import shlex
+import subprocess
 import sys
 import tempfile
 import unittest
@@ -22,45 +24,39 @@ STRANGER = " Найди его...[кашляет] И уничтожь Древн
 FRAME_TOP = "." + "-" * 78 + "."
 FRAME_BOTTOM = "'" + "-" * 78 + "'"
 LIGHT_RED, GREEN = "\x1b[91m", "\x1b[32m"
-DATA_FILES = {"Title.txt", "NPC.txt", "SpriteStuff.txt", "SpriteWeapon.txt", "SpriteMonster.txt",
-              "DataWeapon.txt", "DataMonster.txt"}
+WINE_COMMAND = "env WINEPREFIX=%s WINEDEBUG=-all %s" % (shlex.quote(PREFIX), shlex.quote(WINE))
+
+SCRATCH = tempfile.TemporaryDirectory()  # the unpacked zip, and what the tests write
+UNPACKED = SCRATCH.name
+FOLDER = None  # the game's folder in it
+
+
+def setUpModule():
+    global FOLDER
+    with zipfile.ZipFile(ZIP) as archive:
+        archive.extractall(UNPACKED)
+    (folder,) = os.listdir(UNPACKED)
+    FOLDER = os.path.join(UNPACKED, folder)
+
+
+def tearDownModule():
+    SCRATCH.cleanup()
 
 
 class PlayFromTheZip(unittest.TestCase):
-    @classmethod
-    def setUpClass(cls):
-        cls.scratch = tempfile.TemporaryDirectory()
-        with zipfile.ZipFile(ZIP) as archive:
-            archive.extractall(cls.scratch.name)
-        (folder,) = os.listdir(cls.scratch.name)
-        cls.folder = os.path.join(cls.scratch.name, folder)
-
-    @classmethod
-    def tearDownClass(cls):
-        cls.scratch.cleanup()
-
     def setUp(self):
         self.term = TmuxSession()
         self.addCleanup(self.term.close)
 
-    def start(self, keys_from=""):
-        wine = "env WINEPREFIX=%s WINEDEBUG=-all %s " % (shlex.quote(PREFIX), shlex.quote(WINE))
-        self.term.run_game("ancient-evil.exe", self.folder, keys_from + wine)
+    def start(self, keys_from="", redirections=""):
+        self.term.type_line("cd %s && %s%s ancient-evil.exe%s; echo EXIT=$?" % (
+            shlex.quote(FOLDER), keys_from, WINE_COMMAND, redirections))
 
     def pane_title(self):
         return self.term.tmux("display-message", "-p", "#{pane_title}").strip()
 
     def coloured(self, text, colour):
         return lambda screen: colour + text in self.term.coloured_screen()
-
-    def test_the_zip_holds_the_game_its_data_and_a_text_for_notepad(self):
-        self.assertEqual(set(os.listdir(self.folder)),
-                         DATA_FILES | {"ancient-evil.exe", "README.txt"})
-        with open(os.path.join(self.folder, "README.txt"), "rb") as readme:
-            text = readme.read()
-        self.assertEqual(text.count(b"\n"), text.count(b"\r\n"), "every line ends in CR LF")
-        self.assertIn("ancient-evil.exe", text.decode("cp1251"))
-        self.assertIn("Стрелки Вверх и Вниз", text.decode("cp1251"))
 
     def test_title_story_stranger_and_quit_through_the_exit_confirmation(self):
         self.start()
@@ -110,9 +106,60 @@ class PlayFromTheZip(unittest.TestCase):
 
     def test_piped_keys_play_and_the_end_of_input_ends_the_game(self):
         # A Windows line end is one Enter: the title, four pages, the stranger.
-        self.start("printf 'x\\r\\n\\r\\r\\r\\r' | ")
+        self.start(keys_from="printf 'x\\r\\n\\r\\r\\r\\r' | ")
         self.term.wait_for_text("EXIT=0")
         self.assertIn("1 - Хм, а что я сейчас делаю то?", self.term.screen())
+
+
+    def test_output_redirected_to_a_file_still_shows_the_game_on_the_console(self):
+        # `ancient-evil.exe > out.txt`: the game draws on the console itself.
+        out = os.path.join(UNPACKED, "out.txt")
+        self.start(redirections=" > " + shlex.quote(out))
+        self.term.wait_for_text("Нажмите любую клавишу")
+        self.assertIn(LIGHT_RED, self.term.coloured_screen())  # the title picture
+        self.term.keys("Space")
+        self.term.wait_for_text_at(31, 32, FIRST_LINE)
+        self.term.keys("C-c")
+        self.term.wait_for_text("EXIT=0")
+        self.assertEqual(os.path.getsize(out), 0, "nothing of the game went to the file")
+
+    def test_input_from_nul_still_takes_the_keys_typed_on_the_console(self):
+        # cmd gives the game NUL for its input: the keys come from the
+        # console itself, and the game does not end at once on no input.
+        self.term.type_line("cd %s && %s cmd /c 'ancient-evil.exe < NUL'; echo EXIT=$?" % (
+            shlex.quote(FOLDER), WINE_COMMAND))
+        self.term.wait_for_text("Нажмите любую клавишу")
+        self.term.keys("Space")
+        self.term.wait_for_text_at(31, 32, FIRST_LINE)
+        self.term.keys("C-c")
+        self.term.wait_for_text("EXIT=0")
+
+
+class WithoutAConsole(unittest.TestCase):
+    def run_game(self, *arguments):
+        # No terminal anywhere, not even a controlling one: wine makes no console.
+        return subprocess.run([WINE, "ancient-evil.exe", *arguments], cwd=FOLDER,
+                              env=dict(os.environ, WINEPREFIX=PREFIX, WINEDEBUG="-all"),
+                              stdin=subprocess.DEVNULL, capture_output=True,
+                              start_new_session=True, timeout=300)
+
+    def test_slash_question_mark_prints_the_windows_help_and_succeeds(self):
+        result = self.run_game("/?")
+        self.assertEqual(result.returncode, 0, result.stderr)
+        help_text = result.stdout.decode("ascii")
+        self.assertTrue(help_text.startswith("Usage: ancient-evil [/? | --help | --version]\r\n"),
+                        help_text)
+        self.assertIn("ancient-evil.exe", help_text)
+        self.assertNotIn("manual page", help_text)
+
+    def test_with_no_console_to_play_in_it_says_so_in_one_line_and_fails(self):
+        result = self.run_game()
+        self.assertNotEqual(result.returncode, 0)
+        self.assertEqual(result.stdout, b"")
+        ours = [line for line in result.stderr.decode().splitlines()
+                if line.startswith("ancient-evil:")]
+        self.assertEqual(len(ours), 1, result.stderr)
+        self.assertIn("no console", ours[0])
 
 
 if __name__ == "__main__":

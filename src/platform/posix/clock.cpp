@@ -1,6 +1,6 @@
-#include "platform/port.h"
-
 #include <time.h>
+
+#include "platform/port.h"
 
 std::uint32_t tickCount() {
     timespec now{};

@@ -1,6 +1,8 @@
 #include "platform/windows/console_io.h"
 
+#include <cstdio>
 #include <memory>
+#include <utility>
 
 #include "platform/port.h"
 #include "platform/windows/console_window.h"
@@ -24,9 +26,10 @@ void restoreOpenConsole() {
 
 }  // namespace
 
-ConsoleIo::ConsoleIo()
-    : input_(GetStdHandle(STD_INPUT_HANDLE)),
-      output_(GetStdHandle(STD_OUTPUT_HANDLE)),
+ConsoleIo::ConsoleIo(std::unique_ptr<ConsoleHandles> handles)
+    : handles_(std::move(handles)),
+      input_(handles_->input()),
+      output_(handles_->output()),
       saved_(input_, output_),
       screen_(output_) {
     DWORD mode = 0;
@@ -144,5 +147,13 @@ int ConsoleIo::readKey() {
 }
 
 std::unique_ptr<GameIo> openPlayerConsole() {
-    return std::make_unique<ConsoleIo>();
+    auto handles = std::make_unique<ConsoleHandles>();
+    if (!handles->haveConsole()) {
+        std::fputs(
+            "ancient-evil: no console to play in; start it from a console window "
+            "(Command Prompt, PowerShell or Windows Terminal) or by double-clicking it\n",
+            stderr);
+        return nullptr;
+    }
+    return std::make_unique<ConsoleIo>(std::move(handles));
 }

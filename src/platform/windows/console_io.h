@@ -2,17 +2,20 @@
 
 #include <windows.h>
 
+#include <memory>
 #include <optional>
 #include <string>
 
 #include "platform/game_io.h"
 #include "platform/virtual_console.h"
+#include "platform/windows/console_handles.h"
 #include "platform/windows/console_screen.h"
 #include "platform/windows/piped_keys.h"
 #include "platform/windows/saved_console.h"
 
 // The player's Windows console: keys from standard input, the game shown
-// on standard output. While it exists the console has a buffer and window
+// on standard output, or the console itself where they are redirected (see
+// ConsoleHandles). While it exists the console has a buffer and window
 // of 80x49 where it allows, the game's title and no cursor; a window too
 // small for the frame shows a notice instead, and keys are ignored until it
 // has grown. However the game ends (normally, Ctrl-C, Ctrl-Break, the
@@ -22,7 +25,8 @@
 // it. Only one may exist at a time.
 class ConsoleIo : public GameIo {
   public:
-    ConsoleIo();
+    ConsoleIo() : ConsoleIo(std::make_unique<ConsoleHandles>()) {}
+    explicit ConsoleIo(std::unique_ptr<ConsoleHandles> handles);
     ~ConsoleIo() override;
     ConsoleIo(const ConsoleIo&) = delete;
     ConsoleIo& operator=(const ConsoleIo&) = delete;
@@ -38,6 +42,7 @@ class ConsoleIo : public GameIo {
     void show();
     bool readConsoleKeys();
 
+    std::unique_ptr<ConsoleHandles> handles_;
     HANDLE input_;
     HANDLE output_;
     SavedConsole saved_;

@@ -1,0 +1,18 @@
+// On POSIX a slash starts a path: /? is an argument like any other.
+#include "platform/platform_help.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+
+#include "support/command_line_answers.h"
+
+namespace {
+
+const std::string USAGE = std::string("; usage: ancient-evil ") + platformHelp().options + "\n";
+
+TEST(CommandLine, OnPosixSlashQuestionMarkIsAnArgumentLikeAnyOther) {
+    EXPECT_EQ(answerTo({"/?"}).err, "ancient-evil: unexpected argument '/?'" + USAGE);
+}
+
+}  // namespace
