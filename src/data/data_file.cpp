@@ -1,100 +1,39 @@
 #include "data/data_file.h"
 
 #include <cctype>
-#include <cstdio>
 #include <limits>
 #include <string>
 
-#ifdef _WIN32
-#include <filesystem>
-#include <system_error>
-#else
-#include <errno.h>
-#include <fcntl.h>
-#include <sys/stat.h>
-#include <unistd.h>
-#endif
-
 #include "data/data_folders.h"
+#include "platform/regular_file.h"
 
 namespace {
 
 // Real data files are a few kilobytes; a huge one is read only in part.
 constexpr std::size_t MAX_BYTES = 16u << 20;
 
-// Appends a chunk as text mode reads it: CR LF folds into LF; a CR on its
-// own stays.
-void appendText(const char* chunk, std::size_t size, std::string& text) {
-    for (std::size_t i = 0; i < size; ++i) {
-        if (chunk[i] == '\n' && !text.empty() && text.back() == '\r') {
+// The bytes as text mode reads them: CR LF folds into LF; a CR on its own
+// stays.
+std::string foldLineBreaks(const std::string& bytes) {
+    std::string text;
+    text.reserve(bytes.size());
+    for (char ch : bytes) {
+        if (ch == '\n' && !text.empty() && text.back() == '\r') {
             text.back() = '\n';
         } else {
-            text += chunk[i];
+            text += ch;
         }
     }
+    return text;
 }
-
-#ifdef _WIN32
-
-// Only a regular file is read: a directory reads as empty, a device may
-// never end; each counts as missing instead.
-bool readRegularFile(const char* path, std::string& text) {
-    std::error_code error;
-    if (!std::filesystem::is_regular_file(std::filesystem::path(path), error)) {
-        return false;
-    }
-    std::FILE* file = std::fopen(path, "rb");
-    if (file == nullptr) {
-        return false;
-    }
-    char chunk[4096];
-    std::size_t got;
-    while (text.size() < MAX_BYTES && (got = std::fread(chunk, 1, sizeof chunk, file)) > 0) {
-        appendText(chunk, got, text);
-    }
-    std::fclose(file);
-    return true;
-}
-
-#else
-
-// Only a regular file is read, and nothing here may wait: a FIFO would wait
-// for a writer for ever, a directory reads as empty, a device may never end.
-// The file is opened without waiting and then looked at, so that a FIFO put
-// in its place meanwhile is caught too; reading stops where a file that
-// only looks regular (such as /proc/kmsg) has nothing more at once.
-bool readRegularFile(const char* path, std::string& text) {
-    const int fd = open(path, O_RDONLY | O_NONBLOCK | O_NOCTTY | O_CLOEXEC);
-    if (fd < 0) {
-        return false;
-    }
-    struct stat info {};
-    if (fstat(fd, &info) != 0 || !S_ISREG(info.st_mode)) {
-        close(fd);
-        return false;
-    }
-    char chunk[4096];
-    while (text.size() < MAX_BYTES) {
-        const ssize_t got = read(fd, chunk, sizeof chunk);
-        if (got < 0 && errno == EINTR) {
-            continue;
-        }
-        if (got <= 0) {
-            break;  // the end, an error, or nothing to read without waiting
-        }
-        appendText(chunk, std::size_t(got), text);
-    }
-    close(fd);
-    return true;
-}
-
-#endif
 
 }  // namespace
 
 DataFile::DataFile(const char* name) {
     for (const std::string& path : dataFileCandidates(name)) {
-        if (readRegularFile(path.c_str(), text_)) {
+        std::string bytes;
+        if (readRegularFile(path, MAX_BYTES, bytes)) {
+            text_ = foldLineBreaks(bytes);
             open_ = true;
             return;
         }
