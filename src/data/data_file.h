@@ -6,8 +6,9 @@
 // A data file read as text: a carriage return followed by a line feed is one
 // line break, so a file saved with either line ending gives the same
 // pictures and numbers. Only a regular file is read, and never so that the
-// game could wait on it; anything else counts as missing. It offers the three reads the loaders are built from: a "%i"
-// integer, one character and a line of bounded length.
+// game could wait on it; anything else counts as missing. It offers the
+// three reads the loaders are built from: a "%i" integer, one character and
+// a line of bounded length.
 class DataFile {
   public:
     static constexpr int END = -1;

@@ -83,9 +83,9 @@ TEST(CommandLine, ControlCharactersInAnArgumentAreShownAsEscapes) {
     } cases[] = {
         {"\x1b]0;owned\x07\n", "\\x1B]0;owned\\x07\\x0A"},
         {"x\x7f\t", "x\\x7F\\x09"},
-        {"x\xC2\x9B" "2J", "x\\u009B2J"},          // C1 CSI in UTF-8
+        {"x\xC2\x9BJ", "x\\u009BJ"},               // C1 CSI in UTF-8
         {"x\xC2\x80\xC2\x9F", "x\\u0080\\u009F"},  // the first and the last C1
-        {"x\x9B" "2J\x85", "x\\x9B2J\\x85"},      // raw C1 bytes
+        {"x\x9BJ\x85", "x\\x9BJ\\x85"},            // raw C1 bytes
         {"x\xC2", "x\xC2"},                        // cut short: no control
         // Text, in any script, stays as typed; a no-break space is no control.
         {u8"сохранение\xC2\xA0№1.txt", u8"сохранение\xC2\xA0№1.txt"},

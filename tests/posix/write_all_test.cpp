@@ -1,6 +1,8 @@
 // Writing to a terminal that takes its time: a non-blocking descriptor is
 // waited for rather than losing bytes, an error is told, and a signal
 // handler's write never waits.
+#include "platform/posix/write_all.h"
+
 #include <fcntl.h>
 #include <gtest/gtest.h>
 #include <signal.h>
@@ -9,8 +11,6 @@
 #include <chrono>
 #include <string>
 #include <thread>
-
-#include "platform/posix/write_all.h"
 
 namespace {
 

@@ -76,7 +76,7 @@ TEST(TerminalModel, ModesLeftBehindChangeWhereTextGoesOrAreErrors) {
     TerminalModel drawing(80, 49);
     EXPECT_TRUE(drawing.apply("\x1b(0ABC"));  // capitals look the same
     EXPECT_FALSE(drawing.apply("q"));
-    EXPECT_TRUE(drawing.apply("\x1b(B\x1b)0q\x0e" "A"));
+    EXPECT_TRUE(drawing.apply("\x1b(B\x1b)0q\x0eQ"));
     EXPECT_FALSE(drawing.apply("x"));
     EXPECT_TRUE(drawing.apply("\x0fx"));
 
