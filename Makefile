@@ -1,10 +1,18 @@
-# The two commands of the README: `make run` builds and plays, `make test`
-# builds and runs every test. `make bench` measures the renderer; `make
-# install`, `make uninstall` and `make package` install and package the game.
+# The two commands of the README: `make run` builds the game alone and
+# plays (it needs only cmake, make and g++), `make test` builds everything
+# and runs every test. `make bench` measures the renderer; `make install`,
+# `make uninstall` and `make package` install and package the game.
 # `make windows` cross-builds the Windows game and its zip in dist/;
 # `make test-windows` runs the Windows build's tests under wine64.
+# `make web` builds the game for the browser (build-web/site/ and its zip in
+# dist/), `make test-web` runs its tests under node and in headless Chromium,
+# `make serve-web` serves the page on 127.0.0.1:8000, `make bench-web`
+# measures it.
 BUILD_DIR ?= build
+# The build reports what it builds, not each folder it enters.
+MAKEFLAGS += --no-print-directory
 WINDOWS_BUILD_DIR ?= build-windows
+WEB_BUILD_DIR ?= build-web
 JOBS ?= $(shell nproc 2>/dev/null || echo 2)
 CMAKE_FLAGS ?=
 PREFIX ?= /usr/local
@@ -12,17 +20,29 @@ BINDIR ?= bin
 PACKAGE_BUILD_DIR ?= build-package
 DIST_DIR ?= dist
 
-.PHONY: all build run test test-sanitize bench fuzz clean install uninstall package test-package screenshots \
-	windows windows-configure test-windows
+.PHONY: all configure game build run test test-sanitize bench fuzz clean install uninstall package \
+	test-package screenshots windows windows-configure test-windows web web-configure test-web serve-web \
+	bench-web web-screenshot
 
-all: build
+all: game
 
-build:
-	cmake -S . -B $(BUILD_DIR) -DCMAKE_BUILD_TYPE=RelWithDebInfo $(CMAKE_FLAGS) >/dev/null
-	cmake --build $(BUILD_DIR) -j $(JOBS)
+# A build tree made here for the game alone looks for none of what the tests
+# need (GoogleTest, tmux, Python); one already set up for the tests keeps them.
+GAME_CMAKE = cmake -S . -B $(BUILD_DIR) -DCMAKE_BUILD_TYPE=RelWithDebInfo \
+	$(if $(wildcard $(BUILD_DIR)/CMakeCache.txt),,-DAE_BUILD_TESTS=OFF) $(CMAKE_FLAGS)
+configure:
+	$(GAME_CMAKE) >/dev/null
 
-run: build
+game: configure
+	cmake --build $(BUILD_DIR) -j $(JOBS) --target ancient-evil
+
+run: game
 	cd assets && ../$(BUILD_DIR)/ancient-evil
+
+# Everything: the game, the tools and the tests.
+build:
+	cmake -S . -B $(BUILD_DIR) -DCMAKE_BUILD_TYPE=RelWithDebInfo -DAE_BUILD_TESTS=ON $(CMAKE_FLAGS) >/dev/null
+	cmake --build $(BUILD_DIR) -j $(JOBS)
 
 test: build
 	cd $(BUILD_DIR) && ctest --output-on-failure -j $(JOBS)
@@ -37,42 +57,57 @@ bench:
 
 # The program goes to $(PREFIX)/$(BINDIR) (bin, or games as Debian keeps
 # games), its data to $(PREFIX)/share/ancient-evil. DESTDIR works as usual.
-install: build
-	cmake -S . -B $(BUILD_DIR) -DCMAKE_INSTALL_BINDIR=$(BINDIR) >/dev/null
-	cmake --install $(BUILD_DIR) --prefix $(PREFIX)
+# The program is installed stripped of its debugging information.
+install:
+	$(GAME_CMAKE) -DCMAKE_INSTALL_BINDIR=$(BINDIR) >/dev/null
+	cmake --build $(BUILD_DIR) -j $(JOBS) --target ancient-evil ancient-evil-docs
+	cmake --install $(BUILD_DIR) --prefix $(PREFIX) --strip
 
 # Removes what the last `make install` from $(BUILD_DIR) put in place.
 uninstall:
 	cmake -DMANIFEST=$(CURDIR)/$(BUILD_DIR)/install_manifest.txt -P cmake/uninstall.cmake
 
 # $(DIST_DIR)/ancient-evil_<version>_amd64.deb, the program in /usr/games, and
-# a relocatable ancient-evil-<version>-linux-<machine>.tar.gz with it in bin/.
-# Only the program and its compressed documents are built, with Debian's
-# hardening flags where dpkg-buildflags is there.
+# a relocatable ancient-evil-<version>-linux-<machine>.tar.gz with it in bin/
+# and the README, LICENSE and changelog at its top. Only the program and its
+# compressed documents are built, with Debian's hardening flags where
+# dpkg-buildflags is there. Every date in both is that of the last commit
+# (outside git, of the changelog's last entry), and no path of the build
+# tree reaches the program, so that two builds of one source give the same
+# bytes wherever they are made.
 PACKAGE_CMAKE = cmake -S . -B $(PACKAGE_BUILD_DIR) -DCMAKE_BUILD_TYPE=Release -DAE_BUILD_TESTS=OFF \
 	-DCMAKE_SKIP_INSTALL_ALL_DEPENDENCY=ON \
-	-DCMAKE_CXX_FLAGS="$(call buildflags,CPPFLAGS) $(call buildflags,CXXFLAGS) " \
+	-DCMAKE_CXX_FLAGS="$(call buildflags,CPPFLAGS) $(call buildflags,CXXFLAGS) \
+		-ffile-prefix-map=$(abspath $(PACKAGE_BUILD_DIR))=build " \
 	-DCMAKE_EXE_LINKER_FLAGS="$(call buildflags,LDFLAGS)"
 buildflags = $(shell DEB_BUILD_MAINT_OPTIONS=hardening=+all dpkg-buildflags --get $(1) 2>/dev/null)
+SOURCE_DATE_EPOCH ?= $(shell git log -1 --format=%ct 2>/dev/null || \
+	dpkg-parsechangelog -l packaging/changelog -S Timestamp 2>/dev/null)
+package: export SOURCE_DATE_EPOCH := $(SOURCE_DATE_EPOCH)
 package:
-	$(PACKAGE_CMAKE) -DCMAKE_INSTALL_BINDIR=games -DAE_DEBIAN_PACKAGE=ON >/dev/null
+	$(PACKAGE_CMAKE) -DCMAKE_INSTALL_BINDIR=games -DAE_DEBIAN_PACKAGE=ON -DAE_ARCHIVE=OFF >/dev/null
 	cmake --build $(PACKAGE_BUILD_DIR) -j $(JOBS) --target ancient-evil ancient-evil-docs
 	rm -f $(DIST_DIR)/ancient-evil_*.deb $(DIST_DIR)/ancient-evil-*.tar.gz
 	cd $(PACKAGE_BUILD_DIR) && cpack -G DEB -B $(CURDIR)/$(DIST_DIR)
-	$(PACKAGE_CMAKE) -DCMAKE_INSTALL_BINDIR=bin -DAE_DEBIAN_PACKAGE=OFF >/dev/null
+	$(PACKAGE_CMAKE) -DCMAKE_INSTALL_BINDIR=bin -DAE_DEBIAN_PACKAGE=OFF -DAE_ARCHIVE=ON >/dev/null
 	cd $(PACKAGE_BUILD_DIR) && cpack -G TGZ -B $(CURDIR)/$(DIST_DIR)
 	rm -rf $(DIST_DIR)/_CPack_Packages
 
-# The packages checked as a user gets them (needs lintian and dpkg-dev):
-# lintian finds no errors, and the game plays from the unpacked .deb, the
-# unpacked archive and a `make install`, each started from another folder.
+# The packages checked as a user gets them (needs lintian, dpkg-dev, man-db
+# and tmux): lintian finds no error and no warning, a second build from
+# scratch in other folders gives the same bytes, the game plays from the
+# unpacked .deb, the unpacked archive and a `make install`, each started
+# from another folder, and the manual page's example works as typed.
 test-package: package
-	python3 tests/packaging/packages_test.py $(DIST_DIR) $(BUILD_DIR)
+	rm -rf $(PACKAGE_BUILD_DIR)-again $(DIST_DIR)-again
+	$(MAKE) package PACKAGE_BUILD_DIR=$(PACKAGE_BUILD_DIR)-again DIST_DIR=$(DIST_DIR)-again
+	python3 tests/packaging/packages_test.py $(DIST_DIR) $(BUILD_DIR) $(DIST_DIR)-again
 
 # The README's pictures: frames of a game played by the careful automatic
 # player with seed 1 (the title, the town, a fight against the scorpion).
 SCREENSHOT = $(BUILD_DIR)/tools/screenshot/ae-screenshot --data assets --seed 1
-screenshots: build
+screenshots: configure
+	cmake --build $(BUILD_DIR) -j $(JOBS) --target ae-screenshot
 	mkdir -p docs
 	$(SCREENSHOT) --title --output docs/title.svg
 	$(SCREENSHOT) --screen town --nth 20 --output docs/town.svg
@@ -89,5 +124,32 @@ test-windows: windows-configure
 	cmake --build $(WINDOWS_BUILD_DIR) -j $(JOBS)
 	cd $(WINDOWS_BUILD_DIR) && ctest --output-on-failure --no-tests=error -j $(JOBS)
 
+# Debian's emscripten; the page's tests and benchmark run Debian's chromium
+# through python3-selenium, which only the system's python3 has. The web
+# build's tests compare its frames with the native build's.
+web-configure:
+	emcmake cmake -S . -B $(WEB_BUILD_DIR) -DCMAKE_BUILD_TYPE=Release \
+		-DAE_NATIVE_BUILD_DIR=$(CURDIR)/$(BUILD_DIR) >/dev/null
+
+web: web-configure
+	cmake --build $(WEB_BUILD_DIR) -j $(JOBS) --target web-zip
+
+test-web: build web-configure
+	cmake --build $(WEB_BUILD_DIR) -j $(JOBS)
+	cd $(WEB_BUILD_DIR) && ctest --output-on-failure --no-tests=error -j $(JOBS)
+
+serve-web: web
+	python3 -m http.server 8000 --bind 127.0.0.1 --directory $(WEB_BUILD_DIR)/site
+
+# The README's picture of the page: the story's first page, seed 1.
+web-screenshot: build web
+	/usr/bin/python3 tools/web/page_screenshot.py docs/browser.png --keys 1 --size 900x840 \
+		--site $(WEB_BUILD_DIR)/site --playthrough $(BUILD_DIR)/tools/screenshot/ae-playthrough
+
+bench-web: build web
+	/usr/bin/python3 tools/web/page_bench.py --site $(WEB_BUILD_DIR)/site \
+		--playthrough $(BUILD_DIR)/tools/screenshot/ae-playthrough
+
 clean:
-	rm -rf build build-sanitize build-bench build-fuzz $(WINDOWS_BUILD_DIR) $(PACKAGE_BUILD_DIR) $(DIST_DIR)
+	rm -rf build build-sanitize build-bench build-fuzz $(WINDOWS_BUILD_DIR) $(WEB_BUILD_DIR) \
+		$(PACKAGE_BUILD_DIR) $(DIST_DIR) $(PACKAGE_BUILD_DIR)-again $(DIST_DIR)-again

@@ -14,15 +14,18 @@ endif()
 set(CMAKE_INSTALL_DEFAULT_COMPONENT_NAME game)
 
 option(AE_DEBIAN_PACKAGE "Install what only the Debian package carries (lintian overrides)" OFF)
+option(AE_ARCHIVE "Put the README, the licence and the changelog at the top, as the .tar.gz has them"
+       OFF)
 
-
-# The manual page carries the version; it and the changelog are compressed
-# as Debian wants them, without a time stamp so that builds are repeatable.
+# The manual page carries the version; it, the changelog and the README are
+# compressed as Debian wants documents, without a time stamp so that builds
+# are repeatable.
 find_program(GZIP_PROGRAM gzip REQUIRED)
 configure_file(packaging/ancient-evil.6.in ${PROJECT_BINARY_DIR}/packaging/ancient-evil.6 @ONLY)
 configure_file(packaging/changelog ${PROJECT_BINARY_DIR}/packaging/changelog COPYONLY)
+configure_file(README.md ${PROJECT_BINARY_DIR}/packaging/README.md COPYONLY)
 set(AE_COMPRESSED_DOCS)
-foreach(doc ancient-evil.6 changelog)
+foreach(doc ancient-evil.6 changelog README.md)
   set(compressed ${PROJECT_BINARY_DIR}/packaging/${doc}.gz)
   add_custom_command(OUTPUT ${compressed}
                      COMMAND ${GZIP_PROGRAM} -9 -n -f -k ${doc}
@@ -47,8 +50,15 @@ install(FILES ${PROJECT_BINARY_DIR}/packaging/ancient-evil.6.gz
         DESTINATION ${CMAKE_INSTALL_MANDIR}/man6)
 install(FILES packaging/ancient-evil.desktop DESTINATION share/applications)
 install(FILES packaging/ancient-evil.svg DESTINATION share/icons/hicolor/scalable/apps)
-install(FILES packaging/copyright ${PROJECT_BINARY_DIR}/packaging/changelog.gz
-        DESTINATION share/doc/ancient-evil)
+if(AE_ARCHIVE)
+  # Where whoever unpacks the archive looks first; LICENSE says what
+  # packaging/copyright says, in the form that goes with the sources.
+  install(FILES README.md LICENSE packaging/changelog DESTINATION .)
+else()
+  install(FILES packaging/copyright LICENSE ${PROJECT_BINARY_DIR}/packaging/changelog.gz
+                ${PROJECT_BINARY_DIR}/packaging/README.md.gz
+          DESTINATION share/doc/ancient-evil)
+endif()
 if(AE_DEBIAN_PACKAGE)
   install(FILES packaging/lintian-overrides DESTINATION share/lintian/overrides
           RENAME ancient-evil)

@@ -8,7 +8,7 @@
 #include "platform/platform_help.h"
 #include "platform/regular_file.h"
 
-// Everything a platform backend (posix/, windows/) implements, and nothing
+// Everything a platform backend (posix/, windows/, web/) implements, and nothing
 // more; the game above this header is the same on every platform.
 //
 // GameIo::present    shows the console to the player: before each key wait, once at the end

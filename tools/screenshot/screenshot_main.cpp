@@ -8,8 +8,7 @@
 
 #include "data/data_folders.h"
 #include "frame_recorder.h"
-#include "platform/glyphs.h"
-#include "platform/utf8.h"
+#include "frame_text.h"
 #include "svg_screenshot.h"
 
 namespace {
@@ -54,25 +53,6 @@ int usage() {
         "story stranger town shop hunt battle seer indian exit. --list lists them.\n",
         stderr);
     return 2;
-}
-
-// The frame as text: its rows of shown glyphs, then a row of colour digits
-// for each, every row ending in '|' so that trailing blanks show.
-std::string frameText(const VirtualConsole::Grid& grid) {
-    std::string text;
-    for (int row = 0; row < VirtualConsole::ROWS; ++row) {
-        for (int column = 0; column < VirtualConsole::COLUMNS; ++column) {
-            appendUtf8(glyphOf(grid[row * VirtualConsole::COLUMNS + column].ch), text);
-        }
-        text += "|\n";
-    }
-    for (int row = 0; row < VirtualConsole::ROWS; ++row) {
-        for (int column = 0; column < VirtualConsole::COLUMNS; ++column) {
-            text += "0123456789abcdef"[grid[row * VirtualConsole::COLUMNS + column].colour & 0x0F];
-        }
-        text += "|\n";
-    }
-    return text;
 }
 
 struct Options {

@@ -12,6 +12,7 @@
 #include <cstdlib>
 #include <initializer_list>
 
+#include "platform/posix/window_fit.h"
 #include "platform/posix/write_all.h"
 
 namespace {
@@ -91,20 +92,6 @@ bool foreground() {
     return owner < 0 || owner == getpgrp();
 }
 
-// How the terminal is given back: the game's own ways out wait until the
-// terminal has taken every byte; a signal handler must never wait, since
-// the terminal's output may be stopped (Scroll Lock, a frozen window, a
-// stalled link) and the signal is to end the game all the same.
-enum class Writing { Waiting, AtOnce };
-
-void send(const char* bytes, std::size_t size, Writing how) {
-    if (how == Writing::AtOnce) {
-        writeAtOnce(STDOUT_FILENO, bytes, size);
-    } else {
-        writeAll(STDOUT_FILENO, bytes, size);
-    }
-}
-
 // Async-signal-safe: the shell's modes back, the cursor shown, the prompt
 // below the frame. From the background nothing is touched: the shell owns
 // the terminal then and has set it up for itself.
@@ -126,8 +113,8 @@ void giveBack(Writing how) {
         tcsetattr(STDIN_FILENO, TCSANOW, &g_shellModes);
         tcflush(STDIN_FILENO, TCIFLUSH);
     }
-    send(GIVE_BACK, sizeof GIVE_BACK - 1, how);
-    send(BELOW_FRAME, sizeof BELOW_FRAME - 1, how);
+    writeOut(STDOUT_FILENO, GIVE_BACK, sizeof GIVE_BACK - 1, how);
+    writeOut(STDOUT_FILENO, BELOW_FRAME, sizeof BELOW_FRAME - 1, how);
     g_held = 0;
     sigaction(SIGTTOU, &previous, nullptr);
 }
@@ -142,6 +129,7 @@ void wake(char why) {
 // (with a core dump where that is its default).
 void onEndingSignal(int sig) {
     giveBack(Writing::AtOnce);
+    giveBackWindowSize(Writing::AtOnce);
     setDisposition(sig, SIG_DFL);
     raise(sig);
     sigset_t only;
@@ -238,6 +226,9 @@ termios gameModes(const termios& shell) {
     // would send signals arrive as bytes.
     raw.c_lflag &= ~tcflag_t(ICANON | ECHO | IEXTEN | ISIG);
     raw.c_iflag &= ~tcflag_t(ICRNL | INLCR | IGNCR | IXON);
+    // The terminal gets exactly the bytes the game writes: its line ends
+    // are CR LF already, and a line feed never needs a CR added.
+    raw.c_oflag &= ~tcflag_t(ONLCR);
     raw.c_cc[VMIN] = 1;
     raw.c_cc[VTIME] = 0;
     return raw;
@@ -275,6 +266,7 @@ TerminalGuard::~TerminalGuard() {
         }
     }
     giveBack(Writing::Waiting);
+    giveBackWindowSize(Writing::Waiting);
     for (int sig = 1; sig < NSIG; ++sig) {
         if (sigismember(&g_handled, sig) == 1) {
             setDisposition(sig, SIG_DFL);

@@ -9,6 +9,7 @@
 
 #include "platform/port.h"
 #include "platform/posix/sync_update_query.h"
+#include "platform/posix/window_fit.h"
 #include "platform/posix/write_all.h"
 #include "platform/small_window_notice.h"
 
@@ -18,6 +19,9 @@ constexpr int ESCAPE_WAIT_MS = 40;
 // A shell's fg sends no SIGCONT to a job that runs in the background, so a
 // game there looks again this often whether it is in the foreground.
 constexpr int BACKGROUND_CHECK_MS = 200;
+// A terminal that honours the request to grow does so at once; one that
+// has not after this long counts as one that ignores it.
+constexpr int WINDOW_GROWTH_WAIT_MS = 500;
 
 bool terminalTooSmall(int& columns, int& rows) {
     winsize size{};
@@ -35,6 +39,9 @@ TerminalIo::TerminalIo() {
     if (!TerminalGuard::inForeground()) {
         return;  // reading the terminal from the background would stop the game
     }
+    // Before the first frame, so that it is drawn in the grown window.
+    growWindowToFit(STDOUT_FILENO, VirtualConsole::COLUMNS, VirtualConsole::ROWS,
+                    WINDOW_GROWTH_WAIT_MS);
     // Asked with the terminal held, so that the reply is neither echoed nor
     // held for a line; keys typed meanwhile are the game's.
     std::string typed;

@@ -64,3 +64,18 @@ inline void writeAtOnce(int fd, const char* data, std::size_t size) {
         fcntl(fd, F_SETFL, flags);
     }
 }
+
+// How the terminal is given back on the way out: the game's own ways out
+// wait until the terminal has taken every byte; a signal handler must never
+// wait, since the terminal's output may be stopped (Scroll Lock, a frozen
+// window, a stalled link) and the signal is to end the game all the same.
+enum class Writing { Waiting, AtOnce };
+
+// writeAll or writeAtOnce, as `how` says. Async-signal-safe.
+inline void writeOut(int fd, const char* data, std::size_t size, Writing how) {
+    if (how == Writing::AtOnce) {
+        writeAtOnce(fd, data, size);
+    } else {
+        writeAll(fd, data, size);
+    }
+}

@@ -1,0 +1,70 @@
+// The real page: the game's side of what the page's script gives the
+// module as Module.page (web/game.js): showRows(rows), nextKey() (a promise
+// of the next key's name) and gameOver(). The module waits for a key with
+// Asyncify, so the page stays responsive while the game is paused in its
+// key read.
+#include <emscripten.h>
+
+#include <memory>
+
+#include "platform/port.h"
+#include "platform/web/page.h"
+#include "platform/web/page_console.h"
+
+namespace {
+
+constexpr int COLUMNS = VirtualConsole::COLUMNS;
+// Longer than any key name a browser gives ("AudioVolumeDown").
+constexpr int KEY_NAME_UNITS = 32;
+
+// clang-format off
+EM_JS(void, showPageRows, (int count, const int* rows, const char16_t* text,
+                           const unsigned char* colours, int columns), {
+    var shown = [];
+    for (var i = 0; i < count; i++) {
+        var start = (text >> 1) + i * columns;
+        shown.push({
+            row: HEAP32[(rows >> 2) + i],
+            text: String.fromCharCode.apply(null, HEAPU16.subarray(start, start + columns)),
+            colours: HEAPU8.slice(colours + i * columns, colours + (i + 1) * columns)
+        });
+    }
+    Module["page"]["showRows"](shown);
+});
+
+// The next key's name as UTF-16, cut at units - 1; its full length.
+EM_ASYNC_JS(int, nextPageKey, (char16_t* name, int units), {
+    var key = String(await Module["page"]["nextKey"]());
+    stringToUTF16(key, name, units * 2);
+    return key.length;
+});
+
+EM_JS(void, endPageGame, (), {
+    Module["page"]["gameOver"]();
+});
+// clang-format on
+
+class BrowserPage : public Page {
+  public:
+    void showRows(const RowUpdate& update) override {
+        showPageRows(static_cast<int>(update.rows.size()), update.rows.data(), update.text.data(),
+                     update.colours.data(), COLUMNS);
+    }
+
+    std::u16string nextKey() override {
+        char16_t name[KEY_NAME_UNITS] = {};
+        const int length = nextPageKey(name, KEY_NAME_UNITS);
+        // A name that did not fit is no key the game knows.
+        return length < KEY_NAME_UNITS ? std::u16string(name, std::size_t(length)) : u"";
+    }
+
+    void gameOver() override { endPageGame(); }
+};
+
+BrowserPage g_page;
+
+}  // namespace
+
+std::unique_ptr<GameIo> openPlayerConsole() {
+    return std::make_unique<PageConsole>(g_page);
+}

@@ -1,0 +1,7 @@
+#include "platform/port.h"
+
+// A page has no program file: its data files are in the module's own file
+// system, in the working directory, where the game looks first.
+std::string executablePath() {
+    return {};
+}

@@ -1,0 +1,30 @@
+#pragma once
+
+#include <string>
+
+#include "platform/game_io.h"
+#include "platform/virtual_console.h"
+#include "platform/web/page.h"
+
+// The player's console in a browser page. Each frame goes to the page as
+// the rows that changed since the frame before (all of them the first
+// time); keys come from the page as the console's key read gives them. No
+// key ends the game: a page can always send more. When the console closes,
+// the game has ended, and the page is told so; its last frame stays on
+// view.
+class PageConsole : public GameIo {
+  public:
+    explicit PageConsole(Page& page) : page_(page) {}
+    ~PageConsole() override;
+    PageConsole(const PageConsole&) = delete;
+    PageConsole& operator=(const PageConsole&) = delete;
+
+    void present(const VirtualConsole& console) override;
+    int readKey() override;
+
+  private:
+    Page& page_;
+    VirtualConsole::Grid shown_{};
+    bool haveShown_ = false;
+    std::string keys_;
+};

@@ -1,0 +1,310 @@
+#!/usr/bin/python3
+"""The game's page in headless Chromium, as a player meets it: opened from
+its folder (file://) or from a static server on 127.0.0.1, typed at with
+the keyboard and the touch buttons, and read back from #console as text
+and colours. A whole seeded game is checked frame for frame against the
+native build's.
+
+usage: page_test.py SITE_FOLDER NATIVE_AE_PLAYTHROUGH ASSETS (folder|server)
+Run with /usr/bin/python3, which has Debian's python3-selenium."""
+
+import os
+import sys
+import unittest
+
+ROOT = os.path.dirname(os.path.dirname(os.path.dirname(os.path.abspath(__file__))))
+sys.path.insert(0, os.path.join(ROOT, "tools", "web"))
+from page_driver import (CLOCK_FOR_SEED_1, COLUMNS, ROWS, Chromium, Playthrough,  # noqa: E402
+                         StaticServer, same_screen, site_url)
+
+SITE, PLAYTHROUGH, ASSETS, MODE = sys.argv[1:5]
+del sys.argv[1:5]
+
+FIRST_LINE = " Джек Белибье уволился с работы в полиции,"
+STRANGER = " Найди его...[кашляет] И уничтожь Древнее "
+GREY, GREEN = "7", "2"
+
+# Plays keys one after another, each once the game waits again, and stops
+# at the first screen whose digest is not the one expected; returns null
+# or [the key's index, the digest found].
+PLAY_AND_CHECK = """
+const [keys, expected, done] = arguments;
+const screen = document.getElementById("console");
+function digest() {
+  let text = "", colours = "";
+  for (const row of screen.children) {
+    for (const run of row.children) {
+      const colour = parseInt(run.className.slice(1), 10).toString(16);
+      for (const ch of run.textContent) {
+        text += ch;
+        colours += ch === " " ? "." : colour;
+      }
+    }
+  }
+  let hash = 0x811c9dc5;
+  const all = text + colours;
+  for (let i = 0; i < all.length; i++) {
+    hash = Math.imul(hash ^ all.charCodeAt(i), 16777619) >>> 0;
+  }
+  return hash;
+}
+let next = 0;
+let framesBefore = 0;
+const watcher = new MutationObserver(settle);
+function settled() {
+  const waiting = screen.getAttribute("aria-busy") === "false" || screen.dataset.state === "over";
+  return waiting && Number(screen.dataset.frames) > framesBefore;
+}
+function settle() {
+  if (!settled()) return;
+  const found = digest();
+  if (found !== expected[next - 1]) {
+    watcher.disconnect();
+    done([next - 1, found]);
+    return;
+  }
+  press();
+}
+function press() {
+  if (next === keys.length) {
+    watcher.disconnect();
+    done(null);
+    return;
+  }
+  framesBefore = Number(screen.dataset.frames);
+  const key = keys[next++];
+  document.dispatchEvent(new KeyboardEvent("keydown", {key, bubbles: true, cancelable: true}));
+}
+watcher.observe(screen, {attributes: true});
+press();
+"""
+
+
+def digest(frame):
+    texts, colours = frame
+    text = "".join(texts)
+    shown = "".join("." if ch == " " else colour
+                    for row, colour_row in zip(texts, colours)
+                    for ch, colour in zip(row, colour_row))
+    hash_ = 0x811c9dc5
+    for ch in text + shown:
+        hash_ = ((hash_ ^ ord(ch)) * 16777619) & 0xFFFFFFFF
+    return hash_
+
+
+class ThePage(unittest.TestCase):
+    @classmethod
+    def setUpClass(cls):
+        cls.game = Playthrough(PLAYTHROUGH, ASSETS)
+        cls.server = StaticServer(SITE) if MODE == "server" else None
+        cls.url = cls.server.url + "index.html" if cls.server else site_url(SITE)
+        cls.browser = Chromium()
+        cls.browser.fix_clock(CLOCK_FOR_SEED_1)
+
+    @classmethod
+    def tearDownClass(cls):
+        cls.browser.close()
+        if cls.server:
+            cls.server.close()
+
+    def open(self):
+        self.browser.driver.get(self.url)
+        self.browser.wait_for_key_wait()
+
+    def keys(self, *names):
+        """Real key presses, as the keyboard sends them, one frame each."""
+        from selenium.webdriver.common.action_chains import ActionChains
+        from selenium.webdriver.common.keys import Keys
+        named = {"Enter": Keys.ENTER, "ArrowDown": Keys.ARROW_DOWN, "ArrowUp": Keys.ARROW_UP}
+        for name in names:
+            frames = self.browser.state()[2]
+            ActionChains(self.browser.driver).send_keys(named.get(name, name)).perform()
+            self.browser.wait_for_key_wait(frames)
+
+    def text_at(self, column, row, length):
+        return self.browser.screen()[row][0][column:column + length]
+
+    def colour_at(self, column, row):
+        return self.browser.screen()[row][1][column]
+
+    def assert_frame(self, index):
+        differences = same_screen(self.browser.screen(), self.game.frames[index])
+        self.assertFalse(differences, "frame %d:\n%s" % (index, "\n".join(differences[:10])))
+
+    def test_title_story_stranger_and_down_moving_the_highlight(self):
+        self.open()
+        self.assertEqual(self.browser.run("return document.title"), "Древнее Зло")
+        self.assert_frame(0)  # the title picture, in its colours
+        self.assertIn("Нажмите любую клавишу", "\n".join(row for row, _ in self.browser.screen()))
+
+        self.keys(" ")
+        self.assertEqual(self.text_at(31, 32, len(FIRST_LINE)), FIRST_LINE)
+        self.assertEqual(self.colour_at(32, 36), GREEN)  # "1 - Далее" highlighted
+        self.keys("Enter", "Enter", "Enter", "Enter")
+        self.assertEqual(self.text_at(31, 32, len(STRANGER)), STRANGER)
+        self.assertEqual((self.colour_at(32, 36), self.colour_at(32, 38)), (GREEN, GREY))
+
+        # Down redraws the two menu rows whose colours swap, and no other.
+        self.browser.run("""
+            window.touchedRows = new Set();
+            const rows = Array.from(document.getElementById("console").children);
+            window.rowWatcher = new MutationObserver((changes) => {
+              for (const change of changes) {
+                let node = change.target;
+                while (node.parentNode && node.parentNode.id !== "console") node = node.parentNode;
+                window.touchedRows.add(rows.indexOf(node));
+              }
+            });
+            window.rowWatcher.observe(document.getElementById("console"),
+                                      {childList: true, subtree: true, characterData: true});""")
+        self.keys("ArrowDown")
+        touched = self.browser.run("window.rowWatcher.disconnect(); "
+                                   "return Array.from(window.touchedRows).sort((a, b) => a - b)")
+        self.assertEqual(touched, [36, 38])
+        self.assertEqual((self.colour_at(32, 36), self.colour_at(32, 38)), (GREY, GREEN))
+        self.keys("ArrowUp")
+        self.assertEqual((self.colour_at(32, 36), self.colour_at(32, 38)), (GREEN, GREY))
+
+    def test_a_whole_game_frame_for_frame_then_play_again(self):
+        self.open()
+        keys = self.game.page_keys()
+        expected = [digest(self.game.frames[frame]) for _, frame in keys]
+        mismatch = self.browser.driver.execute_async_script(
+            PLAY_AND_CHECK, [key for key, _ in keys], expected)
+        if mismatch is not None:
+            index = mismatch[0]
+            self.assert_frame(keys[index][1])
+            self.fail("key %d: the page's digest differs but no cell does" % index)
+        self.assertIn(self.game.outcome, ("victory", "death"))
+        self.assert_frame(len(self.game.frames) - 1)  # the last screen stays on view
+
+        state = self.browser.run("""
+            const shown = (id) => !document.getElementById(id).hidden;
+            return [document.getElementById("console").dataset.state, shown("again"),
+                    Array.from(document.querySelectorAll("#controls .key")).some((b) => !b.hidden),
+                    document.getElementById("again").textContent];""")
+        self.assertEqual(state, ["over", True, False, "Играть снова"])
+        # Keys pressed after the end are for no game: the next one starts
+        # on its title all the same.
+        from selenium.webdriver.common.action_chains import ActionChains
+        from selenium.webdriver.common.keys import Keys
+        ActionChains(self.browser.driver).send_keys(Keys.ARROW_DOWN + Keys.ENTER + "x").perform()
+        self.browser.driver.find_element("id", "again").click()
+        self.browser.wait_for(lambda d: self.browser.state()[0] == "playing"
+                              and self.browser.state()[1] == "false", "a new game")
+        self.assert_frame(0)
+        self.keys("Enter")
+        self.assertEqual(self.text_at(31, 32, len(FIRST_LINE)), FIRST_LINE)
+
+    def test_the_touch_buttons_are_the_keys_and_never_take_the_focus(self):
+        self.open()
+        buttons = {b.get_attribute("data-key"): b
+                   for b in self.browser.driver.find_elements("css selector", "#controls .key")}
+        self.assertEqual([b.text for b in buttons.values()], ["▲", "▼", "Enter"])
+
+        def tap(key, times=1):
+            for _ in range(times):
+                frames = self.browser.state()[2]
+                buttons[key].click()
+                self.browser.wait_for_key_wait(frames)
+
+        tap("Enter")
+        self.assertEqual(self.text_at(31, 32, len(FIRST_LINE)), FIRST_LINE)
+        tap("Enter", 4)
+        self.assertEqual(self.text_at(31, 32, len(STRANGER)), STRANGER)
+        tap("ArrowDown")
+        self.assertEqual((self.colour_at(32, 36), self.colour_at(32, 38)), (GREY, GREEN))
+        tap("ArrowUp")
+        self.assertEqual((self.colour_at(32, 36), self.colour_at(32, 38)), (GREEN, GREY))
+        self.assertEqual(self.browser.run("return document.activeElement.tagName"), "BODY")
+        # The keyboard still plays after a tap.
+        self.keys("ArrowDown")
+        self.assertEqual(self.colour_at(32, 38), GREEN)
+
+    def test_the_grid_lines_up_and_fits_a_desktop_and_a_phone(self):
+        self.open()
+        self.assertTrue(self.browser.run(
+            "return document.fonts.check('16px \"Ancient Evil Mono\"', 'Ж╬☺')"))
+        self.assertEqual(self.browser.run(
+            "return getComputedStyle(document.getElementById('console')).fontFamily"),
+            '"Ancient Evil Mono", monospace')
+        self.keys("Enter")  # a page with Cyrillic, boxes and the frame
+        text = self.browser.run("return document.getElementById('console').textContent")
+        self.assertEqual([len(line) for line in text.split("\n")], [COLUMNS] * ROWS)
+        shape = None
+        for phone, width, height in [(False, 1280, 1024), (True, 390, 844), (True, 844, 390)]:
+            if phone:
+                self.browser.emulate_phone(width, height)
+            else:
+                self.browser.driver.set_window_size(width, height)
+            self.browser.wait_for(lambda d: self.grid_fits() and self.no_room_for_more(),
+                                  "the largest grid that fits %dx%d" % (width, height))
+            box = self.grid_box()
+            # Every row ends at the same place: each character is one cell.
+            ends = self.browser.run("""
+                return Array.from(document.getElementById("console").children).map((row) => {
+                  const range = document.createRange();
+                  range.selectNodeContents(row);
+                  const box = range.getBoundingClientRect();
+                  return [box.left, box.right];
+                });""")
+            for left, right in ends:
+                self.assertAlmostEqual(left, box["left"], delta=0.5)
+                self.assertAlmostEqual(right, box["right"], delta=0.5)
+            shape = shape or box["height"] / box["width"]
+            self.assertAlmostEqual(box["height"] / box["width"], shape, delta=shape * 0.02,
+                                   msg="the grid keeps its shape at %dx%d" % (width, height))
+        self.browser.stop_emulation()
+        self.browser.driver.set_window_size(1280, 1024)
+
+    def no_room_for_more(self):
+        """A grid a little larger would not fit."""
+        return self.browser.run("""
+            const screen = document.getElementById("console");
+            const size = screen.style.fontSize;
+            screen.style.fontSize = parseFloat(size) * 1.03 + "px";
+            const box = screen.getBoundingClientRect();
+            const keys = document.getElementById("controls").getBoundingClientRect();
+            const view = document.documentElement;
+            const over = box.width > view.clientWidth || keys.bottom > view.clientHeight;
+            screen.style.fontSize = size;
+            return over;""")
+
+    def grid_box(self):
+        return self.browser.run("""
+            const box = document.getElementById("console").getBoundingClientRect();
+            const keys = document.getElementById("controls").getBoundingClientRect();
+            return {left: box.left, right: box.right, top: box.top, bottom: box.bottom,
+                    width: box.width, height: box.height, keysBottom: keys.bottom,
+                    viewWidth: document.documentElement.clientWidth,
+                    viewHeight: document.documentElement.clientHeight};""")
+
+    def grid_fits(self):
+        box = self.grid_box()
+        return (box["left"] >= 0 and box["top"] >= 0 and box["right"] <= box["viewWidth"]
+                and box["keysBottom"] <= box["viewHeight"])
+
+    def test_arrows_do_not_scroll_and_nothing_comes_from_elsewhere(self):
+        self.open()
+        self.browser.run("document.body.style.height = '5000px'; window.scrollTo(0, 0);")
+        self.keys("ArrowDown", "ArrowDown", " ")
+        self.assertEqual(self.browser.run("return window.scrollY"), 0)
+        self.browser.run("document.body.style.height = '';")
+        # What the page loads: its scripts and its style sheet, all beside
+        # it (site_test.py checks where the sheet takes the font from), and
+        # the font loaded.
+        sources = self.browser.run("""
+            const found = Array.from(document.scripts, (script) => script.src);
+            found.push(...Array.from(document.styleSheets, (sheet) => sheet.href));
+            return found.concat(performance.getEntriesByType("resource").map((e) => e.name));""")
+        base = self.url.rsplit("/", 1)[0] + "/"
+        self.assertGreaterEqual(len(sources), 3)
+        for source in sources:
+            self.assertTrue(source.startswith(base), source)
+        self.assertEqual(self.browser.run(
+            "return Array.from(document.fonts, (font) => font.status)"), ["loaded"])
+        self.assertEqual(self.browser.errors(), [])
+
+
+if __name__ == "__main__":
+    unittest.main(verbosity=2)

@@ -1,0 +1,102 @@
+#!/usr/bin/python3
+"""What a player downloads for the browser: the zip, one folder holding the
+page and everything it loads, nothing it lacks, within its size; the font
+with a glyph for every character the game can show, and its licence.
+
+usage: site_test.py ZIP SITE_FOLDER PAGE_GLYPHS
+Run with /usr/bin/python3, which has Debian's python3-fonttools."""
+
+import html.parser
+import os
+import re
+import sys
+import unittest
+import zipfile
+
+from fontTools.ttLib import TTFont
+
+ZIP, SITE, GLYPHS = sys.argv[1:4]
+del sys.argv[1:4]
+
+PAGE_BUDGET = 600 * 1024
+FONT = "fonts/dejavu-sans-mono.woff2"
+EXPECTED = {"index.html", "game.css", "game.js", "ancient-evil.js", "icon.svg", "README.txt",
+            FONT, "fonts/LICENSE-DejaVu.txt"}
+
+
+class References(html.parser.HTMLParser):
+    def __init__(self):
+        super().__init__()
+        self.found = []
+
+    def handle_starttag(self, tag, attrs):
+        attrs = dict(attrs)
+        if tag == "script" and "src" in attrs:
+            self.found.append(attrs["src"])
+        if tag == "link" and "href" in attrs:
+            self.found.append(attrs["href"])
+
+
+def files_in(folder):
+    return {os.path.relpath(os.path.join(where, name), folder).replace(os.sep, "/")
+            for where, _, names in os.walk(folder) for name in names}
+
+
+class TheDownload(unittest.TestCase):
+    def test_the_zip_is_one_folder_holding_the_site(self):
+        with zipfile.ZipFile(ZIP) as archive:
+            names = [name for name in archive.namelist() if not name.endswith("/")]
+        folder = os.path.basename(ZIP)[:-len(".zip")]
+        self.assertTrue(all(name.startswith(folder + "/") for name in names), names)
+        self.assertEqual({name[len(folder) + 1:] for name in names}, EXPECTED)
+        self.assertEqual(files_in(SITE), EXPECTED)
+
+    def test_the_page_loads_only_what_is_there_and_nothing_from_elsewhere(self):
+        with open(os.path.join(SITE, "index.html"), encoding="utf-8") as page:
+            parser = References()
+            parser.feed(page.read())
+        with open(os.path.join(SITE, "game.css"), encoding="utf-8") as css:
+            parser.found += re.findall(r'url\("?([^")]+)"?\)', css.read())
+        self.assertEqual(sorted(parser.found),
+                         sorted(["icon.svg", "game.css", "ancient-evil.js", "game.js", FONT]))
+        for reference in parser.found:
+            self.assertNotRegex(reference, r"^[a-z]+:|^//", "a relative path")
+            self.assertTrue(os.path.isfile(os.path.join(SITE, reference)), reference)
+
+    def test_everything_together_stays_within_the_budget(self):
+        total = sum(os.path.getsize(os.path.join(SITE, name)) for name in EXPECTED)
+        self.assertLessEqual(total, PAGE_BUDGET)
+
+    def test_the_how_to_tells_a_player_what_to_open(self):
+        with open(os.path.join(SITE, "README.txt"), encoding="utf-8") as readme:
+            text = readme.read()
+        self.assertIn("index.html", text)
+        self.assertIn("Играть снова", text)
+        self.assertNotIn("@", text, "every placeholder filled in")
+
+
+class TheFont(unittest.TestCase):
+    def test_every_character_the_game_can_show_has_its_glyph(self):
+        with open(GLYPHS, encoding="utf-8") as listing:
+            wanted = set(listing.read())
+        self.assertGreater(len(wanted), 250)
+        for ch in "╬☺⌂Ё":
+            self.assertIn(ch, wanted)
+        font = TTFont(os.path.join(SITE, FONT))
+        cmap = font.getBestCmap()
+        missing = sorted("U+%04X" % ord(ch) for ch in wanted if ord(ch) not in cmap)
+        self.assertEqual(missing, [])
+        # One width for every glyph: the grid never shifts.
+        widths = {font["hmtx"][cmap[ord(ch)]][0] for ch in wanted}
+        self.assertEqual(len(widths), 1, widths)
+
+    def test_the_licence_ships_beside_the_font(self):
+        with open(os.path.join(SITE, "fonts", "LICENSE-DejaVu.txt"), encoding="utf-8") as text:
+            licence = text.read()
+        self.assertIn("Bitstream", licence)
+        self.assertIn("Permission is hereby granted", licence)
+        self.assertIn("DejaVu changes are in public domain", licence)
+
+
+if __name__ == "__main__":
+    unittest.main(verbosity=2)

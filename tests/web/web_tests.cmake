@@ -1,0 +1,37 @@
+# The web build's tests: the portable unit suite and the backend's own
+# under node; the copies of the sources with 1251 texts; the same game as
+# the native build, frame for frame; the page's font; and the page itself
+# in headless Chromium, opened from its folder and from a local server.
+find_package(Python3 REQUIRED COMPONENTS Interpreter)
+
+# Every suite but the one that needs a program file: a page has none
+# (port_test.cpp checks what the web backend says instead).
+ae_node_program(ae_tests)
+add_test(NAME web.unit COMMAND ${AE_NODE} $<TARGET_FILE:ae_tests>
+                               --gtest_filter=-ExecutablePath.NamesTheRunningProgramsFile)
+set_tests_properties(web.unit PROPERTIES TIMEOUT 900)
+
+add_test(NAME web.cp1251_literals
+         COMMAND ${Python3_EXECUTABLE} ${CMAKE_CURRENT_LIST_DIR}/cp1251_literals_test.py)
+
+# The native build's player, to compare with: `make test-web` builds it
+# first in the folder of `make build`.
+set(AE_NATIVE_BUILD_DIR ${PROJECT_SOURCE_DIR}/build CACHE PATH
+    "The native build whose frames the web build's must match")
+set(AE_NATIVE_PLAYTHROUGH ${AE_NATIVE_BUILD_DIR}/tools/screenshot/ae-playthrough)
+add_test(NAME web.same_game_as_native
+         COMMAND ${Python3_EXECUTABLE} ${CMAKE_CURRENT_LIST_DIR}/same_game_test.py ${AE_NODE}
+                 $<TARGET_FILE:ae-playthrough> ${AE_NATIVE_PLAYTHROUGH} ${PROJECT_SOURCE_DIR}/assets)
+set_tests_properties(web.same_game_as_native PROPERTIES TIMEOUT 900)
+
+add_test(NAME web.site
+         COMMAND ${AE_SYSTEM_PYTHON} ${CMAKE_CURRENT_LIST_DIR}/site_test.py ${AE_WEB_ZIP} ${AE_SITE}
+                 ${CMAKE_BINARY_DIR}/page-glyphs.txt)
+
+# One browser at a time: each is heavy for a small machine.
+foreach(mode folder server)
+  add_test(NAME web.page_from_a_${mode}
+           COMMAND ${AE_SYSTEM_PYTHON} ${CMAKE_CURRENT_LIST_DIR}/page_test.py ${AE_SITE}
+                   ${AE_NATIVE_PLAYTHROUGH} ${PROJECT_SOURCE_DIR}/assets ${mode})
+  set_tests_properties(web.page_from_a_${mode} PROPERTIES TIMEOUT 900 RESOURCE_LOCK chromium)
+endforeach()

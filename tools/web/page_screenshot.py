@@ -1,0 +1,57 @@
+#!/usr/bin/python3
+"""A PNG screenshot of the game's page in headless Chromium, for the README
+and for looking at the page: the careful automatic player's seeded game
+(seed 1), after as many of its keys as asked, in a window of the size
+asked (make web-screenshot).
+
+usage: page_screenshot.py OUTPUT.png [--site DIR] [--playthrough NATIVE_AE_PLAYTHROUGH]
+                          [--assets DIR] [--keys N] [--size WIDTHxHEIGHT] [--phone]
+Run with /usr/bin/python3 (Debian's python3-selenium)."""
+
+import argparse
+import os
+import sys
+
+sys.path.insert(0, os.path.dirname(os.path.abspath(__file__)))
+from page_driver import CLOCK_FOR_SEED_1, Chromium, Playthrough, site_url  # noqa: E402
+
+ROOT = os.path.dirname(os.path.dirname(os.path.dirname(os.path.abspath(__file__))))
+
+
+def main():
+    parser = argparse.ArgumentParser(description=__doc__.split("\n\n")[0])
+    parser.add_argument("output")
+    parser.add_argument("--site", default=os.path.join(ROOT, "build-web", "site"))
+    parser.add_argument("--playthrough",
+                        default=os.path.join(ROOT, "build", "tools", "screenshot", "ae-playthrough"))
+    parser.add_argument("--assets", default=os.path.join(ROOT, "assets"))
+    parser.add_argument("--keys", type=int, default=1, help="keys of the game to press first")
+    parser.add_argument("--size", default="1000x1000")
+    parser.add_argument("--phone", action="store_true",
+                        help="a phone's viewport of that size rather than a window")
+    options = parser.parse_args()
+    width, height = (int(n) for n in options.size.split("x"))
+
+    keys = [key for key, _ in Playthrough(options.playthrough, options.assets).page_keys()]
+    browser = Chromium(*((800, 900) if options.phone else (width, height)))
+    try:
+        if options.phone:
+            browser.emulate_phone(width, height)
+        browser.fix_clock(CLOCK_FOR_SEED_1)
+        browser.driver.get(site_url(options.site))
+        frames = browser.wait_for_key_wait()
+        for key in keys[:options.keys]:
+            browser.run("""document.dispatchEvent(new KeyboardEvent("keydown",
+                           {key: arguments[0], bubbles: true, cancelable: true}));""", key)
+            frames = browser.wait_for_key_wait(frames)
+        browser.run("return document.fonts.ready")
+        if not browser.driver.save_screenshot(options.output):
+            print("could not write %s" % options.output, file=sys.stderr)
+            return 1
+    finally:
+        browser.close()
+    return 0
+
+
+if __name__ == "__main__":
+    sys.exit(main())
