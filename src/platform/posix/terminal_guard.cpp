@@ -106,15 +106,17 @@ void giveBack(Writing how) {
     ignore.sa_handler = SIG_IGN;
     sigemptyset(&ignore.sa_mask);
     sigaction(SIGTTOU, &ignore, &previous);
+    // Written while the game's modes still hold, so that they arrive as
+    // they are.
+    writeOut(STDOUT_FILENO, GIVE_BACK, sizeof GIVE_BACK - 1, how);
+    writeOut(STDOUT_FILENO, BELOW_FRAME, sizeof BELOW_FRAME - 1, how);
     if (g_keyboardIsTerminal) {
-        // The modes first, and at once: they need no output, while waiting
-        // for the output to drain (TCSAFLUSH) could wait for ever. Keys
-        // typed for the game are not left to the shell.
+        // At once: the modes need no output, while waiting for the output
+        // to drain (TCSAFLUSH) could wait for ever. Keys typed for the game
+        // are not left to the shell.
         tcsetattr(STDIN_FILENO, TCSANOW, &g_shellModes);
         tcflush(STDIN_FILENO, TCIFLUSH);
     }
-    writeOut(STDOUT_FILENO, GIVE_BACK, sizeof GIVE_BACK - 1, how);
-    writeOut(STDOUT_FILENO, BELOW_FRAME, sizeof BELOW_FRAME - 1, how);
     g_held = 0;
     sigaction(SIGTTOU, &previous, nullptr);
 }
