@@ -1,4 +1,6 @@
 // Wires the player's console to the game; the game itself is the library.
+#include <cstdio>
+
 #include "data/data_folders.h"
 #include "game/command_line.h"
 #include "game/game_loop.h"
@@ -10,9 +12,16 @@ int main(int argc, char* argv[]) {
         return printCommandLineAnswer(answer, stdout, stderr);
     }
     setDataFolders(dataFoldersBeside(executablePath()));
-    const std::unique_ptr<GameIo> console = openPlayerConsole();
+    std::unique_ptr<GameIo> console = openPlayerConsole();
     if (!console) {
         return 1;  // nothing to play on; the console has said why
     }
-    return runGame(*console, tickCount());
+    const int status = runGame(*console, tickCount());
+    const std::string failure = console->failure();
+    console.reset();  // the terminal given back first, so the line goes below the frame
+    if (!failure.empty()) {
+        std::fprintf(stderr, "ancient-evil: %s\n", failure.c_str());
+        return 1;
+    }
+    return status;
 }

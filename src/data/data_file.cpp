@@ -1,59 +1,43 @@
 #include "data/data_file.h"
 
 #include <cctype>
-#include <cstdio>
-#include <filesystem>
 #include <limits>
 #include <string>
-#include <system_error>
 
 #include "data/data_folders.h"
+#include "platform/regular_file.h"
 
 namespace {
 
-// Only a regular file is read. Opening a FIFO would wait for a writer for
-// ever, a directory reads as empty, a device may never end: each counts as
-// missing instead.
-bool isRegularFile(const char* path) {
-    std::error_code error;
-    return std::filesystem::is_regular_file(std::filesystem::path(path), error);
+// Real data files are a few kilobytes; a huge one is read only in part.
+constexpr std::size_t MAX_BYTES = 16u << 20;
+
+// The bytes as text mode reads them: CR LF folds into LF; a CR on its own
+// stays.
+std::string foldLineBreaks(const std::string& bytes) {
+    std::string text;
+    text.reserve(bytes.size());
+    for (char ch : bytes) {
+        if (ch == '\n' && !text.empty() && text.back() == '\r') {
+            text.back() = '\n';
+        } else {
+            text += ch;
+        }
+    }
+    return text;
 }
 
 }  // namespace
 
 DataFile::DataFile(const char* name) {
     for (const std::string& path : dataFileCandidates(name)) {
-        if (read(path.c_str())) {
+        std::string bytes;
+        if (readRegularFile(path, MAX_BYTES, bytes)) {
+            text_ = foldLineBreaks(bytes);
+            open_ = true;
             return;
         }
     }
-}
-
-bool DataFile::read(const char* path) {
-    if (!isRegularFile(path)) {
-        return false;
-    }
-    std::FILE* file = std::fopen(path, "rb");
-    if (file == nullptr) {
-        return false;
-    }
-    open_ = true;
-    char chunk[4096];
-    std::size_t got;
-    // Real data files are a few kilobytes; a huge one is read only in part.
-    constexpr std::size_t MAX_BYTES = 16u << 20;
-    while (text_.size() < MAX_BYTES && (got = std::fread(chunk, 1, sizeof chunk, file)) > 0) {
-        for (std::size_t i = 0; i < got; ++i) {
-            // Text mode folds CR LF into LF; a CR on its own stays.
-            if (chunk[i] == '\n' && !text_.empty() && text_.back() == '\r') {
-                text_.back() = '\n';
-            } else {
-                text_ += chunk[i];
-            }
-        }
-    }
-    std::fclose(file);
-    return true;
 }
 
 int DataFile::readChar() {

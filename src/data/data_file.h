@@ -5,9 +5,10 @@
 
 // A data file read as text: a carriage return followed by a line feed is one
 // line break, so a file saved with either line ending gives the same
-// pictures and numbers. Only a regular file is read; anything else counts
-// as missing. It offers the three reads the loaders are built from: a "%i"
-// integer, one character and a line of bounded length.
+// pictures and numbers. Only a regular file is read, and never so that the
+// game could wait on it; anything else counts as missing. It offers the
+// three reads the loaders are built from: a "%i" integer, one character and
+// a line of bounded length.
 class DataFile {
   public:
     static constexpr int END = -1;
@@ -32,7 +33,6 @@ class DataFile {
     int readLine(char* buffer, int size);
 
   private:
-    bool read(const char* path);
     int peek() const { return position_ < text_.size() ? (unsigned char)text_[position_] : END; }
 
     std::string text_;

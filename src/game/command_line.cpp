@@ -53,14 +53,53 @@ bool isHelpSwitch(const char* argument) {
     return helpSwitch != nullptr && std::strcmp(argument, helpSwitch) == 0;
 }
 
-// An argument echoed back must not reach the terminal as control codes.
-std::string printable(const char* argument) {
-    std::string text(argument);
-    for (char& ch : text) {
-        const unsigned char byte = static_cast<unsigned char>(ch);
-        if (byte < 0x20 || byte == 0x7F) {
-            ch = '?';
+void appendEscape(const char* prefix, unsigned value, int digits, std::string& out) {
+    static const char HEX[] = "0123456789ABCDEF";
+    out += prefix;
+    for (int shift = 4 * (digits - 1); shift >= 0; shift -= 4) {
+        out += HEX[(value >> shift) & 0xF];
+    }
+}
+
+// The length of the well-formed UTF-8 character at the text's start, or 0.
+std::size_t utf8Length(const unsigned char* text) {
+    const unsigned char lead = text[0];
+    const std::size_t length = lead >= 0xC2 && lead <= 0xDF   ? 2
+                               : lead >= 0xE0 && lead <= 0xEF ? 3
+                               : lead >= 0xF0 && lead <= 0xF4 ? 4
+                                                              : 0;
+    for (std::size_t i = 1; i < length; ++i) {
+        if ((text[i] & 0xC0) != 0x80) {
+            return 0;  // cut short (the terminating zero ends it too)
         }
+    }
+    // No overlong forms, surrogates or characters beyond Unicode.
+    if ((lead == 0xE0 && text[1] < 0xA0) || (lead == 0xED && text[1] >= 0xA0) ||
+        (lead == 0xF0 && text[1] < 0x90) || (lead == 0xF4 && text[1] >= 0x90)) {
+        return 0;
+    }
+    return length;
+}
+
+// An argument echoed back must not reach the terminal as control codes: a
+// terminal would act on them. Every control character, C0 or C1, as a raw
+// byte or in UTF-8, is shown as an escape instead ("\x1B", "\u009B");
+// other text, Cyrillic included, stays as typed.
+std::string printable(const char* argument) {
+    std::string text;
+    const auto* bytes = reinterpret_cast<const unsigned char*>(argument);
+    while (*bytes != 0) {
+        const std::size_t length = utf8Length(bytes);
+        if (length == 2 && bytes[0] == 0xC2 && bytes[1] < 0xA0) {
+            appendEscape("\\u", bytes[1], 4, text);  // U+0080 to U+009F
+        } else if (length > 0) {
+            text.append(reinterpret_cast<const char*>(bytes), length);
+        } else if (bytes[0] < 0x20 || (bytes[0] >= 0x7F && bytes[0] < 0xA0)) {
+            appendEscape("\\x", bytes[0], 2, text);
+        } else {
+            text += char(bytes[0]);
+        }
+        bytes += length > 0 ? length : 1;
     }
     return text;
 }

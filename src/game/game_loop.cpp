@@ -1,5 +1,7 @@
 #include "game/game_loop.h"
 
+#include <memory>
+
 #include "console/colours.h"
 #include "console/console_output.h"
 #include "core/game_state.h"
@@ -118,7 +120,9 @@ int runGame(GameIo& io, std::uint32_t seed) {
     g_forceWait = 0;
     g_key = 0;
     seedRandom(seed);
-    VirtualConsole console;
+    // On the heap: a console is some 31 KB, too much for a small stack.
+    const auto owned = std::make_unique<VirtualConsole>();
+    VirtualConsole& console = *owned;
     g_console = &console;
     setColour(COLOUR_LIGHT_RED);
     showTitle("Title.txt");

@@ -1,5 +1,7 @@
 #pragma once
 
+#include <string>
+
 class VirtualConsole;
 
 // What the frame loop needs from the outside world: show the console to the
@@ -14,4 +16,7 @@ class GameIo {
     virtual void present(const VirtualConsole& console) = 0;
     // One key byte (0 to 255), or END_OF_INPUT when no key can come any more.
     virtual int readKey() = 0;
+    // Empty while all is well; else why the game could not go on (its
+    // screen could not be written), for the player on standard error.
+    virtual std::string failure() const { return {}; }
 };

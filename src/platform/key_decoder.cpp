@@ -1,10 +1,15 @@
 #include "platform/key_decoder.h"
 
+#include "platform/code_pages.h"
 #include "platform/key_codes.h"
 
 namespace {
 constexpr unsigned char ESC = 0x1B;
+
+bool isContinuation(unsigned char byte) {
+    return (byte & 0xC0) == 0x80;
 }
+}  // namespace
 
 void KeyDecoder::finishSequence(unsigned char final, std::string& keys) {
     if (final == 'A') {
@@ -17,17 +22,72 @@ void KeyDecoder::finishSequence(unsigned char final, std::string& keys) {
     state_ = State::Plain;
 }
 
+void KeyDecoder::rawKey(unsigned char byte, std::string& keys) {
+    if (byte != KEY_ARROW_PREFIX) {
+        keys += char(byte);
+    }
+}
+
+void KeyDecoder::startCharacter(unsigned char lead, std::string& keys) {
+    lead_ = lead;
+    if (lead >= 0xC0 && lead <= 0xDF) {
+        character_ = lead & 0x1F;
+        missing_ = 1;
+        least_ = 0x80;
+    } else if (lead >= 0xE0 && lead <= 0xEF) {
+        character_ = lead & 0x0F;
+        missing_ = 2;
+        least_ = 0x800;
+    } else if (lead >= 0xF0 && lead <= 0xF7) {
+        character_ = lead & 0x07;
+        missing_ = 3;
+        least_ = 0x10000;
+    } else {
+        rawKey(lead, keys);  // a continuation byte on its own, or F8 to FF
+        return;
+    }
+    state_ = State::Utf8;
+}
+
+void KeyDecoder::continueCharacter(unsigned char byte, std::string& keys) {
+    if (!isContinuation(byte)) {
+        // Cut short: its first byte is the key, then the byte is one too.
+        state_ = State::Plain;
+        rawKey(lead_, keys);
+        feed(byte, keys);
+        return;
+    }
+    character_ = (character_ << 6) | (byte & 0x3F);
+    if (--missing_ > 0) {
+        return;
+    }
+    state_ = State::Plain;
+    // Overlong forms, surrogates and characters beyond Unicode are no
+    // characters either.
+    if (character_ < least_ || character_ > 0x10FFFF ||
+        (character_ >= 0xD800 && character_ <= 0xDFFF)) {
+        rawKey(lead_, keys);
+        return;
+    }
+    const int key = encodeCp1251(character_);
+    if (key != NOT_IN_CP1251) {
+        keys += char(key);
+    }
+}
+
 void KeyDecoder::feed(unsigned char byte, std::string& keys) {
     switch (state_) {
         case State::Plain:
             if (byte == ESC) {
                 state_ = State::Escape;
-            } else if (byte == KEY_ARROW_PREFIX) {
-                // Part of some UTF-8 letter: passed on, it would read as the
-                // first half of an arrow.
+            } else if (byte >= 0x80) {
+                startCharacter(byte, keys);
             } else {
                 keys += char(byte == '\n' ? '\r' : byte);
             }
+            return;
+        case State::Utf8:
+            continueCharacter(byte, keys);
             return;
         case State::Escape:
             if (byte == '[') {
@@ -60,6 +120,8 @@ void KeyDecoder::feed(unsigned char byte, std::string& keys) {
 void KeyDecoder::flush(std::string& keys) {
     if (state_ == State::Escape) {
         keys += char(ESC);
+    } else if (state_ == State::Utf8) {
+        rawKey(lead_, keys);
     }
     state_ = State::Plain;
 }

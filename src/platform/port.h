@@ -6,6 +6,7 @@
 
 #include "platform/game_io.h"
 #include "platform/platform_help.h"
+#include "platform/regular_file.h"
 
 // Everything a platform backend (posix/, windows/, web/) implements, and nothing
 // more; the game above this header is the same on every platform.
@@ -17,6 +18,7 @@
 // tickCount          milliseconds from any fixed point, read once to seed the rolls
 // executablePath     the running program's file, to find the data beside it; "" when unknown
 // platformHelp       what --help says of this platform's console, data folders and help switch
+// readRegularFile    a data file's bytes, read so that nothing can make the game wait on it
 
 std::unique_ptr<GameIo> openPlayerConsole();
 std::uint32_t tickCount();

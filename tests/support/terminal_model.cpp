@@ -12,7 +12,11 @@ std::string hexByte(unsigned char byte) {
 }  // namespace
 
 TerminalModel::TerminalModel(int columns, int rows, Options options)
-    : columns_(columns), rows_(rows), options_(options), cells_(std::size_t(columns * rows)) {}
+    : columns_(columns),
+      rows_(rows),
+      options_(options),
+      cells_(std::size_t(columns * rows)),
+      bottom_(rows - 1) {}
 
 void TerminalModel::fill(char32_t ch, int foreground, int background) {
     std::fill(cells_.begin(), cells_.end(), Cell{ch, foreground, background});
@@ -43,6 +47,18 @@ void TerminalModel::moveTo(int column, int row) {
     wrapPending_ = false;
 }
 
+void TerminalModel::moveToRow(int column, int row) {
+    if (origin_) {
+        moveTo(column, std::clamp(row + top_, top_, bottom_));
+    } else {
+        moveTo(column, row);
+    }
+}
+
+int TerminalModel::scrollBottom() const {
+    return row_ <= bottom_ ? bottom_ : rows_ - 1;
+}
+
 void TerminalModel::erase(int from, int to) {
     for (int i = from; i < to; ++i) {
         cells_[std::size_t(i)] = Cell{U' ', DEFAULT_COLOUR, background_};
@@ -53,8 +69,14 @@ bool TerminalModel::print(char32_t ch, std::size_t at) {
     if (!drawing(at) || !cursorKnown(at)) {
         return false;
     }
+    if (insert_) {
+        return fail("text written in insert mode (it pushes the row aside)", at);
+    }
+    if (lineDrawing_[shiftedOut_ ? 1 : 0] && ch >= 0x5F && ch <= 0x7E) {
+        return fail("text written in the line-drawing set", at);
+    }
     if (wrapPending_) {
-        if (row_ == rows_ - 1) {
+        if (row_ == scrollBottom()) {
             return fail("text wrapped past the last row (it would scroll)", at);
         }
         column_ = 0;
@@ -64,7 +86,7 @@ bool TerminalModel::print(char32_t ch, std::size_t at) {
     cells_[std::size_t(row_ * columns_ + column_)] = Cell{ch, foreground_, background_};
     if (column_ < columns_ - 1) {
         ++column_;
-    } else {
+    } else if (autowrap_) {
         wrapPending_ = true;
         cursorLost_ = options_.cursorLostAtLastColumn;
     }
@@ -102,18 +124,11 @@ bool TerminalModel::applyCsi(const std::string& bytes, std::size_t& i) {
     auto param = [&](std::size_t index, int fallback) {
         return index < params.size() && params[index] > 0 ? params[index] : fallback;
     };
+    if (final == 'h' || final == 'l') {
+        return applyMode(privateMode, params, final == 'h', start);
+    }
     if (privateMode) {
-        if (params.size() != 1 || (final != 'h' && final != 'l')) {
-            return fail("unknown private sequence", start);
-        }
-        if (params[0] == 2026) {
-            synchronized_ = final == 'h';
-        } else if (params[0] == 25) {
-            cursorVisible_ = final == 'h';
-        } else {
-            return fail("unknown private mode " + std::to_string(params[0]), start);
-        }
-        return true;
+        return fail("unknown private sequence", start);
     }
     if (final != 'm' && !drawing(start)) {
         return false;
@@ -121,7 +136,8 @@ bool TerminalModel::applyCsi(const std::string& bytes, std::size_t& i) {
     // Colours, absolute moves and clearing the whole screen do not depend
     // on where the cursor is.
     const bool wholeScreen = final == 'J' && params.size() == 1 && params[0] == 2;
-    if (final != 'm' && final != 'H' && final != 'f' && !wholeScreen && !cursorKnown(start)) {
+    if (final != 'm' && final != 'H' && final != 'f' && final != 'r' && !wholeScreen &&
+        !cursorKnown(start)) {
         return false;
     }
     const int n = param(0, 1);
@@ -131,14 +147,26 @@ bool TerminalModel::applyCsi(const std::string& bytes, std::size_t& i) {
             if (params.size() > 2) {
                 return fail("cursor position with more than two numbers", start);
             }
-            moveTo(param(1, 1) - 1, param(0, 1) - 1);
+            moveToRow(param(1, 1) - 1, param(0, 1) - 1);
+            cursorLost_ = false;
+            return true;
+        case 'r':
+            // A scroll region (the whole screen when left out); the cursor
+            // goes home.
+            if (params.size() > 2 || param(0, 1) >= param(1, rows_) || param(1, rows_) > rows_) {
+                return fail("unknown scroll region", start);
+            }
+            top_ = param(0, 1) - 1;
+            bottom_ = param(1, rows_) - 1;
+            moveToRow(0, 0);
             cursorLost_ = false;
             return true;
         case 'A':
-            moveTo(column_, row_ - n);
+            // Moves up and down stop at the scroll region's edges.
+            moveTo(column_, row_ >= top_ ? std::max(row_ - n, top_) : row_ - n);
             return true;
         case 'B':
-            moveTo(column_, row_ + n);
+            moveTo(column_, row_ <= bottom_ ? std::min(row_ + n, bottom_) : row_ + n);
             return true;
         case 'C':
             moveTo(column_ + n, row_);
@@ -150,13 +178,13 @@ bool TerminalModel::applyCsi(const std::string& bytes, std::size_t& i) {
             moveTo(n - 1, row_);
             return true;
         case 'd':
-            moveTo(column_, n - 1);
+            moveToRow(column_, n - 1);
             return true;
         case 'E':
-            moveTo(0, row_ + n);
+            moveTo(0, row_ <= bottom_ ? std::min(row_ + n, bottom_) : row_ + n);
             return true;
         case 'F':
-            moveTo(0, row_ - n);
+            moveTo(0, row_ >= top_ ? std::max(row_ - n, top_) : row_ - n);
             return true;
         case 'J':
         case 'K': {
@@ -207,17 +235,59 @@ bool TerminalModel::applyCsi(const std::string& bytes, std::size_t& i) {
     }
 }
 
+bool TerminalModel::applyMode(bool privateMode, const std::vector<int>& params, bool set,
+                              std::size_t at) {
+    if (params.size() != 1) {
+        return fail("more than one mode at once", at);
+    }
+    const int mode = params[0];
+    if (!privateMode && mode == 4) {
+        insert_ = set;
+    } else if (!privateMode) {
+        return fail("unknown mode " + std::to_string(mode), at);
+    } else if (mode == 2026) {
+        synchronized_ = set;
+    } else if (mode == 25) {
+        cursorVisible_ = set;
+    } else if (mode == 6) {
+        origin_ = set;
+        moveToRow(0, 0);  // the cursor goes home
+        cursorLost_ = false;
+    } else if (mode == 7) {
+        autowrap_ = set;
+    } else if (mode == 69 && !set) {
+        // No left and right margins: they are never set here.
+    } else {
+        return fail("unknown private mode " + std::to_string(mode), at);
+    }
+    return true;
+}
+
+bool TerminalModel::applyEscape(const std::string& bytes, std::size_t& i) {
+    // Only the designation of G0 or G1 as ASCII or as the line-drawing set.
+    if (i + 2 < bytes.size() && (bytes[i + 1] == '(' || bytes[i + 1] == ')') &&
+        (bytes[i + 2] == 'B' || bytes[i + 2] == '0')) {
+        lineDrawing_[bytes[i + 1] == ')' ? 1 : 0] = bytes[i + 2] == '0';
+        i += 3;
+        return true;
+    }
+    return fail("escape sequence other than CSI", i);
+}
+
 bool TerminalModel::apply(const std::string& bytes) {
     std::size_t i = 0;
     while (i < bytes.size()) {
         const auto byte = static_cast<unsigned char>(bytes[i]);
         if (byte == 0x1B) {
-            if (i + 1 >= bytes.size() || bytes[i + 1] != '[') {
-                return fail("escape sequence other than CSI", i);
-            }
-            if (!applyCsi(bytes, i)) {
+            const bool csi = i + 1 < bytes.size() && bytes[i + 1] == '[';
+            if (!(csi ? applyCsi(bytes, i) : applyEscape(bytes, i))) {
                 return false;
             }
+            continue;
+        }
+        if (byte == 0x0E || byte == 0x0F) {  // SO, SI: G1 or G0 in use
+            shiftedOut_ = byte == 0x0E;
+            ++i;
             continue;
         }
         if (byte == '\r' || byte == '\n' || byte == '\b') {
@@ -231,7 +301,7 @@ bool TerminalModel::apply(const std::string& bytes) {
                     return fail("backspace after the last column", i);
                 }
                 moveTo(column_ - 1, row_);
-            } else if (row_ == rows_ - 1) {
+            } else if (row_ == scrollBottom()) {
                 return fail("line feed on the last row (it would scroll)", i);
             } else {
                 moveTo(options_.lineFeedReturns ? 0 : column_, row_ + 1);

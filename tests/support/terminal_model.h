@@ -12,10 +12,17 @@
 // It understands UTF-8 text, CR, LF and BS, the cursor moves CUP, CUU, CUD,
 // CUF, CUB, CNL, CPL, CHA and VPA, the erases ED, EL and ECH (which blank
 // cells in the background colour in force, as xterm does), and SGR 0 and the
-// 16 colours for text and background. Anything else is an error: another
-// control character, another escape sequence or mode (the alternate screen,
-// say), malformed UTF-8, a line feed on the last row (it would scroll), and
-// any drawing outside a synchronized update when that is required.
+// 16 colours for text and background. It also keeps the modes an earlier
+// program may have left behind, as a terminal does: insert mode (IRM),
+// origin mode (DECOM) with a scroll region (DECSTBM), autowrap (DECAWM),
+// left and right margins (DECLRMM, only ever turned off here) and the
+// line-drawing set (ESC ( 0, ESC ) 0, SO, SI). Text written in insert mode
+// or in the line-drawing set, and a line feed or a wrap at the bottom of the
+// scroll region, are errors; rows of CUP and VPA count from the region's
+// top in origin mode. Anything else is an error too: another control
+// character, another escape sequence or mode (the alternate screen, say),
+// malformed UTF-8, a line feed on the last row (it would scroll), and any
+// drawing outside a synchronized update when that is required.
 //
 // A character written in the last column leaves the cursor there with the
 // wrap pending, as xterm does. Terminals differ here (some wrap at once), so
@@ -68,6 +75,13 @@ class TerminalModel {
   private:
     bool fail(const std::string& what, std::size_t at);
     bool applyCsi(const std::string& bytes, std::size_t& i);
+    bool applyMode(bool privateMode, const std::vector<int>& params, bool set, std::size_t at);
+    bool applyEscape(const std::string& bytes, std::size_t& i);
+    // A move to a row of the frame, counted from the top of the scroll
+    // region in origin mode.
+    void moveToRow(int column, int row);
+    // The last row a line feed or a wrap may reach without scrolling.
+    int scrollBottom() const;
     bool print(char32_t ch, std::size_t at);
     bool drawing(std::size_t at);
     bool cursorKnown(std::size_t at);
@@ -86,5 +100,12 @@ class TerminalModel {
     int background_ = DEFAULT_COLOUR;
     bool synchronized_ = false;
     bool cursorVisible_ = true;
+    bool insert_ = false;
+    bool origin_ = false;
+    bool autowrap_ = true;
+    int top_ = 0;  // the scroll region, rows top_ to bottom_
+    int bottom_ = 0;
+    bool lineDrawing_[2] = {false, false};  // G0 and G1
+    bool shiftedOut_ = false;               // G1 in use
     std::string error_;
 };

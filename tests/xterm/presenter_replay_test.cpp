@@ -5,6 +5,7 @@
 // Where a frame's cheapest bytes are plain to see, it must find them.
 #include <gtest/gtest.h>
 
+#include <cstring>
 #include <random>
 #include <set>
 
@@ -197,11 +198,12 @@ TEST_F(PresenterReplay, ANewScreenCostsNoMoreThanAClearAndARedraw) {
             for (std::size_t i = 0; i < frame; ++i) {
                 ASSERT_TRUE(present(presenter, terminal, game_->frames[i])) << "frame " << i;
             }
-            // A fresh presenter resets the colours (10 bytes more than a
-            // clear) and starts in grey; after a clear the colour in force
-            // may differ (a change, 5 bytes).
+            // A fresh presenter sets the frame's modes and resets the
+            // colours (10 bytes more than a clear) and starts in grey; after
+            // a clear the colour in force may differ (a change, 5 bytes).
             TerminalPresenter fresh;
-            const std::size_t redraw = fresh.render(game_->frames[frame]).size() - 10 + 5;
+            const std::size_t redraw = fresh.render(game_->frames[frame]).size() -
+                                       std::strlen(TerminalPresenter::FRAME_MODES) - 10 + 5;
             const std::string bytes = presenter.render(game_->frames[frame]);
             EXPECT_LE(bytes.size(), redraw) << "frame " << frame;
             ASSERT_TRUE(terminal.apply(bytes)) << terminal.error();
@@ -241,6 +243,30 @@ TEST_F(PresenterReplay, AfterAnInvalidateTheFrameIsDrawnOverWhateverTheTerminalS
     presenter.invalidate();
     for (std::size_t i = middle; i < middle + 20; ++i) {
         ASSERT_TRUE(present(presenter, terminal, game_->frames[i])) << "frame " << i;
+    }
+}
+
+// Modes an earlier program may leave behind (a crashed editor, a stray
+// escape in a log): insert mode, origin mode with a scroll region, no
+// autowrap, the line-drawing set shifted in. Each garbles every frame of a
+// presenter that takes the terminal's defaults for granted.
+const char* const LEFT_BEHIND = "\x1b[4h\x1b[5;30r\x1b[?6h\x1b[?7l\x1b)0\x0e";
+
+TEST_F(PresenterReplay, AFrameDrawnInFullFirstSetsTheModesItReliesOn) {
+    for (const TerminalModel::Options& options : {TerminalModel::Options{}, strictTerminal()}) {
+        TerminalPresenter presenter;
+        TerminalModel terminal(COLUMNS, ROWS, options);
+        ASSERT_TRUE(terminal.apply(LEFT_BEHIND)) << terminal.error();
+        for (std::size_t i = 0; i < 10; ++i) {
+            ASSERT_TRUE(present(presenter, terminal, game_->frames[i])) << "frame " << i;
+        }
+        // The player ran something else meanwhile (the game was suspended).
+        ASSERT_TRUE(terminal.apply(LEFT_BEHIND)) << terminal.error();
+        terminal.fill(U'#', 1, 4);
+        presenter.invalidate();
+        for (std::size_t i = 10; i < 20; ++i) {
+            ASSERT_TRUE(present(presenter, terminal, game_->frames[i])) << "frame " << i;
+        }
     }
 }
 

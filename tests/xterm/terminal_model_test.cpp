@@ -57,4 +57,33 @@ TEST(TerminalModel, DrawingNeedsNoSynchronizedUpdateUnlessAsked) {
     EXPECT_TRUE(strict.apply("\x1b[?2026h\x1b[Hx\x1b[?2026l"));
 }
 
+// The modes a terminal keeps from an earlier program: the model must see
+// what they would do to a frame, or the presenter's tests prove nothing.
+TEST(TerminalModel, ModesLeftBehindChangeWhereTextGoesOrAreErrors) {
+    TerminalModel inserting(80, 49);
+    EXPECT_FALSE(inserting.apply("\x1b[4h\x1b[Hx"));
+    EXPECT_NE(inserting.error().find("insert mode"), std::string::npos);
+    EXPECT_TRUE(inserting.apply("\x1b[4l\x1b[Hx"));
+
+    TerminalModel origin(80, 49);
+    ASSERT_TRUE(origin.apply("\x1b[5;30r\x1b[?6h\x1b[1;1Hx\x1b[99;3H"));
+    EXPECT_EQ(origin.cell(0, 4).ch, U'x');
+    EXPECT_EQ(origin.cursorRow(), 29);
+    EXPECT_FALSE(origin.apply("\r\n"));  // the region would scroll
+    ASSERT_TRUE(origin.apply("\x1b[?6l\x1b[r\x1b[49;1H"));
+    EXPECT_EQ(origin.cursorRow(), 48);
+
+    TerminalModel drawing(80, 49);
+    EXPECT_TRUE(drawing.apply("\x1b(0ABC"));  // capitals look the same
+    EXPECT_FALSE(drawing.apply("q"));
+    EXPECT_TRUE(drawing.apply("\x1b(B\x1b)0q\x0eQ"));
+    EXPECT_FALSE(drawing.apply("x"));
+    EXPECT_TRUE(drawing.apply("\x0fx"));
+
+    TerminalModel noWrap(80, 49);
+    ASSERT_TRUE(noWrap.apply("\x1b[?7l\x1b[1;79Habc"));
+    EXPECT_EQ(noWrap.cell(79, 0).ch, U'c');
+    EXPECT_EQ(noWrap.cell(0, 1).ch, U' ');
+}
+
 }  // namespace

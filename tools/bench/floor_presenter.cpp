@@ -32,7 +32,8 @@ constexpr int COLOUR_BYTES = 5;  // CSI 3x m or CSI 9x m
 constexpr int ERASE_BYTES = 3;   // CSI K, CSI J
 constexpr const char* CLEAR = "\x1b[2J";
 constexpr int CLEAR_BYTES = 4;
-// Reset, grey on black, clear: what a terminal of unknown content gets.
+// Reset, grey on black, clear: what a terminal of unknown content gets,
+// after the modes every frame relies on (the same as ours sends).
 constexpr const char* FIRST_CLEAR = "\x1b[0;37;40m\x1b[2J";
 // No move costs more than 8 bytes, so writing through more cells than 7 to
 // reach a changed one never beats moving straight to it; an erase, though,
@@ -350,7 +351,8 @@ std::string FloorPresenter::emit(const Grid& want) {
 std::string FloorPresenter::render(const Grid& grid) {
     std::string out;
     if (!known_) {
-        out = FIRST_CLEAR;
+        out = TerminalPresenter::FRAME_MODES;
+        out += FIRST_CLEAR;
         shown_.fill(Cell{U' ', 7});
         cursor_ = UNKNOWN;
         colour_ = 7;

@@ -1,6 +1,6 @@
 // Any bytes as a sprite file: loading and drawing every sprite must stay
 // inside the sheet's buffers, and what it holds must keep the reader's
-// bounds (19 characters a row, 254 a name, a sensible count).
+// bounds (19 characters a row, 255 a name, a sensible count).
 #include <cstring>
 
 #include "data/collection_limits.h"
@@ -27,7 +27,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
                 }
             }
         }
-        if (sheet.name(i).length() > 254 ||
+        if (sheet.name(i).length() > 255 ||
             sheet.name(i).length() != std::int32_t(std::strlen(sheet.name(i).text()))) {
             __builtin_trap();
         }

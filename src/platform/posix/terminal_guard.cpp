@@ -6,6 +6,7 @@
 #include <termios.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <atomic>
 #include <cstdio>
 #include <cstdlib>
@@ -46,8 +47,29 @@ void setDisposition(int sig, void (*handler)(int)) {
     struct sigaction action {};
     action.sa_handler = handler;
     sigemptyset(&action.sa_mask);
-    action.sa_flags = 0;
+    // On the stack of giveHandlersAStack(), where there is one: a crash from
+    // an overflowing stack leaves none to run the handler on.
+    action.sa_flags = SA_ONSTACK;
     sigaction(sig, &action, nullptr);
+}
+
+// A stack of their own for the handlers, allocated once and kept for the
+// whole run (a handler may run at any time until the very end).
+void giveHandlersAStack() {
+    static void* stack = nullptr;
+    if (stack != nullptr) {
+        return;
+    }
+    const std::size_t size = std::max<std::size_t>(64 * 1024, std::size_t(SIGSTKSZ));
+    stack = std::malloc(size);
+    if (stack == nullptr) {
+        return;
+    }
+    stack_t alternate{};
+    alternate.ss_sp = stack;
+    alternate.ss_size = size;
+    alternate.ss_flags = 0;
+    sigaltstack(&alternate, nullptr);
 }
 
 bool startedIgnoring(int sig) {
@@ -73,7 +95,7 @@ bool foreground() {
 // Async-signal-safe: the shell's modes back, the cursor shown, the prompt
 // below the frame. From the background nothing is touched: the shell owns
 // the terminal then and has set it up for itself.
-void giveBack() {
+void giveBack(Writing how) {
     if (!g_held || !foreground()) {
         return;
     }
@@ -84,10 +106,16 @@ void giveBack() {
     ignore.sa_handler = SIG_IGN;
     sigemptyset(&ignore.sa_mask);
     sigaction(SIGTTOU, &ignore, &previous);
-    writeAll(STDOUT_FILENO, GIVE_BACK, sizeof GIVE_BACK - 1);
-    writeAll(STDOUT_FILENO, BELOW_FRAME, sizeof BELOW_FRAME - 1);
+    // Written while the game's modes still hold, so that they arrive as
+    // they are.
+    writeOut(STDOUT_FILENO, GIVE_BACK, sizeof GIVE_BACK - 1, how);
+    writeOut(STDOUT_FILENO, BELOW_FRAME, sizeof BELOW_FRAME - 1, how);
     if (g_keyboardIsTerminal) {
-        tcsetattr(STDIN_FILENO, TCSAFLUSH, &g_shellModes);
+        // At once: the modes need no output, while waiting for the output
+        // to drain (TCSAFLUSH) could wait for ever. Keys typed for the game
+        // are not left to the shell.
+        tcsetattr(STDIN_FILENO, TCSANOW, &g_shellModes);
+        tcflush(STDIN_FILENO, TCIFLUSH);
     }
     g_held = 0;
     sigaction(SIGTTOU, &previous, nullptr);
@@ -102,8 +130,8 @@ void wake(char why) {
 // The terminal back, then the end the signal would have brought anyway
 // (with a core dump where that is its default).
 void onEndingSignal(int sig) {
-    giveBack();
-    giveBackWindowSize();
+    giveBack(Writing::AtOnce);
+    giveBackWindowSize(Writing::AtOnce);
     setDisposition(sig, SIG_DFL);
     raise(sig);
     sigset_t only;
@@ -115,7 +143,7 @@ void onEndingSignal(int sig) {
 void onSuspend(int) {
     const int saved = errno;
     // The shell's "Stopped" and its prompt go below the frame, not into it.
-    giveBack();
+    giveBack(Writing::AtOnce);
     // Stopped when this handler returns; the handler comes back when the
     // game takes the terminal again.
     setDisposition(SIGTSTP, SIG_DFL);
@@ -223,6 +251,7 @@ TerminalGuard::TerminalGuard() {
     g_keyboardIsTerminal = isatty(STDIN_FILENO) && tcgetattr(STDIN_FILENO, &g_shellModes) == 0;
     g_terminal = g_keyboardIsTerminal ? STDIN_FILENO : isatty(STDOUT_FILENO) ? STDOUT_FILENO : -1;
     sigemptyset(&g_handled);
+    giveHandlersAStack();
     handleEndingSignals();
     g_quitIgnored = startedIgnoring(SIGQUIT);
     g_suspendIgnored = startedIgnoring(SIGTSTP);
@@ -238,8 +267,8 @@ TerminalGuard::~TerminalGuard() {
             setDisposition(sig, SIG_DFL);
         }
     }
-    giveBack();
-    giveBackWindowSize();
+    giveBack(Writing::Waiting);
+    giveBackWindowSize(Writing::Waiting);
     for (int sig = 1; sig < NSIG; ++sig) {
         if (sigismember(&g_handled, sig) == 1) {
             setDisposition(sig, SIG_DFL);
@@ -305,14 +334,14 @@ TerminalGuard::Control TerminalGuard::control(unsigned char byte) const {
 // stopped, the shell takes the terminal, and the game could not touch it.
 void TerminalGuard::suspendJob() {
     if (!g_suspendIgnored) {
-        giveBack();
+        giveBack(Writing::Waiting);
         kill(0, SIGTSTP);
     }
 }
 
 void TerminalGuard::quitJob() {
     if (!g_quitIgnored) {
-        giveBack();
+        giveBack(Writing::Waiting);
         kill(0, SIGQUIT);
     }
 }

@@ -5,6 +5,8 @@
 #include <sys/ioctl.h>
 #include <unistd.h>
 
+#include <cstring>
+
 #include "platform/port.h"
 #include "platform/posix/sync_update_query.h"
 #include "platform/posix/window_fit.h"
@@ -73,15 +75,31 @@ void TerminalIo::show() {
     int columns = 0;
     int rows = 0;
     if (terminalTooSmall(columns, rows)) {
-        const std::string notice = "\x1b[0m\x1b[2J\x1b[H" + smallWindowNotice(columns, rows);
-        writeAll(STDOUT_FILENO, notice.data(), notice.size());
+        send(std::string(TerminalPresenter::FRAME_MODES) + "\x1b[0m\x1b[2J\x1b[H" +
+             smallWindowNotice(columns, rows));
         presenter_.invalidate();
         noticeShown_ = true;
         return;
     }
     noticeShown_ = false;
-    const std::string bytes = presenter_.render(lastFrame_);
-    writeAll(STDOUT_FILENO, bytes.data(), bytes.size());
+    if (!send(presenter_.render(lastFrame_))) {
+        // The presenter counts the frame as shown: it must not draw the
+        // next one as changes to a screen that never arrived.
+        presenter_.invalidate();
+    }
+}
+
+bool TerminalIo::send(const std::string& bytes) {
+    if (!failure_.empty()) {
+        return false;
+    }
+    if (writeAll(STDOUT_FILENO, bytes.data(), bytes.size())) {
+        return true;
+    }
+    // A full disk, a closed pipe, a terminal gone: no frame will reach the
+    // player any more, and playing on blind would be no use.
+    failure_ = std::string("cannot write the game's screen: ") + std::strerror(errno);
+    return false;
 }
 
 void TerminalIo::handleWakeups() {
@@ -128,7 +146,7 @@ bool TerminalIo::takeBytes(const unsigned char* bytes, long count) {
 // Reads what the terminal has sent into keys_; false once input has ended.
 bool TerminalIo::fillKeys() {
     while (keys_.empty()) {
-        if (inputClosed_) {
+        if (inputClosed_ || !failure_.empty()) {
             return false;
         }
         if (!TerminalGuard::inForeground()) {

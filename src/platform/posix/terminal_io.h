@@ -13,8 +13,10 @@
 // game is in the foreground and gives it back however the game stops or
 // ends; Ctrl-C leaves the game like the end of input, Ctrl-Z suspends it and
 // fg redraws. In the background the game waits, neither reading keys nor
-// drawing, until it is in the foreground again. Only one may exist at a
-// time.
+// drawing, until it is in the foreground again. A terminal that takes no
+// more output for a while is waited for; output that cannot be written at
+// all ends the game, as the end of input does, with failure() saying why.
+// Only one may exist at a time.
 class TerminalIo : public GameIo {
   public:
     TerminalIo();
@@ -23,9 +25,13 @@ class TerminalIo : public GameIo {
 
     void present(const VirtualConsole& console) override;
     int readKey() override;
+    std::string failure() const override { return failure_; }
 
   private:
     void show();
+    // Sends the bytes whole, waiting while the terminal takes no more; false
+    // (and failure_ set) when they could not be written.
+    bool send(const std::string& bytes);
     void handleWakeups();
     void waitForForeground();
     // Decodes bytes from the keyboard into keys_, acting on the control
@@ -44,4 +50,5 @@ class TerminalIo : public GameIo {
     KeyDecoder decoder_;
     std::string keys_;
     bool inputClosed_ = false;
+    std::string failure_;
 };

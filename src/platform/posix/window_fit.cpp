@@ -74,7 +74,7 @@ bool growWindowToFit(int fd, int columns, int rows, int waitMs) {
     return true;
 }
 
-void giveBackWindowSize() {
+void giveBackWindowSize(Writing how) {
     if (!g_asking) {
         return;
     }
@@ -91,6 +91,6 @@ void giveBackWindowSize() {
     ignore.sa_handler = SIG_IGN;
     sigemptyset(&ignore.sa_mask);
     sigaction(SIGTTOU, &ignore, &previous);
-    writeAll(g_fd, g_giveBack, std::size_t(g_giveBackSize));
+    writeOut(g_fd, g_giveBack, std::size_t(g_giveBackSize), how);
     sigaction(SIGTTOU, &previous, nullptr);
 }

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "platform/posix/write_all.h"
+
 // Makes room for the game's frame where the terminal allows it: a window
 // smaller than the frame is asked to grow (the xterm window operation
 // CSI 8 ; rows ; columns t), and when the game ends the window gets back
@@ -20,5 +22,6 @@ bool growWindowToFit(int fd, int columns, int rows, int waitMs);
 // asked for (a terminal slower than the wait): any other size is the
 // player's choice and is left alone. Does anything at most once. Async-
 // signal-safe: the request was written out in advance, and only ioctl(),
-// write() and sigaction() are called.
-void giveBackWindowSize();
+// write() and sigaction() are called; a signal handler writes it AtOnce,
+// never waiting for a terminal whose output is stopped.
+void giveBackWindowSize(Writing how = Writing::Waiting);

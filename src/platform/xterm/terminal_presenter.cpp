@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cstring>
+#include <memory>
 
 #include "platform/glyphs.h"
 #include "platform/utf8.h"
@@ -66,12 +67,13 @@ bool sameBytes(const Cell* a, const Cell* b, int count) {
 }
 
 const VirtualConsole::Grid& blankGrid() {
-    static const VirtualConsole::Grid blank = [] {
-        VirtualConsole::Grid grid;
-        grid.fill(Cell{U' ', GREY});
+    // Filled on the heap: a grid is some 31 KB, too much for a small stack.
+    static const std::unique_ptr<const VirtualConsole::Grid> blank = [] {
+        auto grid = std::make_unique<VirtualConsole::Grid>();
+        grid->fill(Cell{U' ', GREY});
         return grid;
     }();
-    return blank;
+    return *blank;
 }
 
 }  // namespace
@@ -313,6 +315,7 @@ std::size_t TerminalPresenter::inkBytes(const Grid& grid, std::size_t enough) co
 std::string TerminalPresenter::render(const VirtualConsole::Grid& grid) {
     std::string out;
     if (!known_) {
+        out += FRAME_MODES;
         out += CLEAR_SCREEN;
         shown_ = blankGrid();
         colour_ = GREY;

@@ -34,10 +34,21 @@ class TerminalPresenter {
     void setSynchronizedUpdate(bool supported) { synchronizedUpdate_ = supported; }
     bool synchronizedUpdate() const { return synchronizedUpdate_; }
 
+    // The modes every frame relies on, sent before a frame drawn in full
+    // (the first, and the first after invalidate()): an earlier program may
+    // have left the terminal otherwise. Text replaces what is there rather
+    // than pushing it aside (IRM off); rows count from the top of the screen
+    // (DECOM off), which scrolls as a whole (DECSTBM reset, which also homes
+    // the cursor) between margins at its edges (DECLRMM off); a long line
+    // wraps (DECAWM on); and letters are letters, not line drawing (ASCII
+    // as G0, G0 in use).
+    static constexpr const char* FRAME_MODES = "\x1b[4l\x1b[?6l\x1b[?69l\x1b[r\x1b[?7h\x1b(B\x0f";
+
     // The bytes for the next frame; empty when nothing changed.
     std::string render(const VirtualConsole::Grid& grid);
     // Forget what the terminal shows (after a resize, a resume, a notice):
-    // the next render clears the terminal and draws the frame in full.
+    // the next render sets the frame's modes again, clears the terminal and
+    // draws the frame in full.
     void invalidate() { known_ = false; }
 
     // Colour escape for a console attribute (0 to 15) on black.
