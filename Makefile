@@ -104,7 +104,8 @@ test-package: package
 	python3 tests/packaging/packages_test.py $(DIST_DIR) $(BUILD_DIR) $(DIST_DIR)-again
 
 # The README's pictures: frames of a game played by the careful automatic
-# player with seed 1 (the title, the town, a fight against the scorpion).
+# player with seed 1 (the title, the town, a fight against the scorpion, the
+# shop offering the chainsaw and the shop just after it was bought).
 SCREENSHOT = $(BUILD_DIR)/tools/screenshot/ae-screenshot --data assets --seed 1
 screenshots: configure
 	cmake --build $(BUILD_DIR) -j $(JOBS) --target ae-screenshot
@@ -112,6 +113,8 @@ screenshots: configure
 	$(SCREENSHOT) --title --output docs/title.svg
 	$(SCREENSHOT) --screen town --nth 20 --output docs/town.svg
 	$(SCREENSHOT) --screen battle --nth 68 --output docs/fight.svg
+	$(SCREENSHOT) --screen shop --nth 117 --output docs/shop-chainsaw.svg
+	$(SCREENSHOT) --screen shop --nth 118 --output docs/shop-chainsaw-bought.svg
 
 windows-configure:
 	cmake -S . -B $(WINDOWS_BUILD_DIR) -DCMAKE_TOOLCHAIN_FILE=cmake/mingw-w64.cmake \

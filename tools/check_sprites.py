@@ -5,7 +5,9 @@ A sprite file is Windows-1251 text with LF line endings:
   line 1      the number of sprites (decimal, nothing else);
   then, per sprite, 10 picture rows of exactly 20 characters
   (19 picture columns plus a trailing space the game discards)
-  followed by one line holding the sprite's name.
+  followed by one line holding the sprite's name. A monster's name line may
+  carry the forms of the name separated by '|': nominative, accusative,
+  instrumental, and "ж" for a feminine name.
 
 Usage: check_sprites.py [--quiet] FILE...
 Exit status: 0 when every file is valid, 1 when any is not, 2 on bad usage.
@@ -15,6 +17,25 @@ import sys
 ROWS = 10
 ROW_WIDTH = 20
 MAX_NAME = 30
+
+
+def check_name(where, name):
+    """Return the errors of one name line, plain or with its forms."""
+    fields = name.split('|')
+    forms = fields[:3]
+    if not fields[0].strip():
+        return [f'{where}: empty']
+    if len(fields) > 4:
+        return [f'{where}: {len(fields)} fields; at most nominative, accusative, '
+                f'instrumental and ж']
+    if len(fields) == 4 and fields[3] not in ('', 'ж', 'Ж'):
+        return [f'{where}: {fields[3]!r} in the gender field; only ж (feminine) or nothing']
+    for form in forms:
+        if form != form.strip():
+            return [f'{where}: leading or trailing spaces in {form!r}']
+        if len(form) > MAX_NAME:
+            return [f'{where}: {form!r} is longer than {MAX_NAME} characters']
+    return []
 
 
 def check_file(path, quiet=False):
@@ -63,13 +84,7 @@ def check_file(path, quiet=False):
                 errors.append(f'{where}: column {ROW_WIDTH} must be a space')
             if '\t' in row:
                 errors.append(f'{where}: contains a tab')
-        where = f'{path}:{pos + ROWS + 1}: sprite {index} name'
-        if not name.strip():
-            errors.append(f'{where}: empty')
-        elif name != name.strip():
-            errors.append(f'{where}: leading or trailing spaces')
-        elif len(name) > MAX_NAME:
-            errors.append(f'{where}: longer than {MAX_NAME} characters')
+        errors += check_name(f'{path}:{pos + ROWS + 1}: sprite {index} name', name)
         if not quiet:
             print(f'--- {path} #{index}: {name}')
             for row in rows:

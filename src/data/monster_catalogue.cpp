@@ -1,5 +1,7 @@
 #include "data/monster_catalogue.h"
 
+#include <new>
+
 #include "data/stats_reader.h"
 
 namespace {
@@ -18,7 +20,16 @@ void readMonster(DataFile& file, MonsterStats& monster) {
 
 MonsterCatalogue::MonsterCatalogue(TextString spritePath, TextString dataPath)
     : sheet_(spritePath) {
+    names_.reset(new (std::nothrow) MonsterName[sheet_.count()]);
+    for (std::int32_t i = 0; names_ && i < sheet_.count(); ++i) {
+        names_[i] = parseMonsterName(sheet_.name(i));
+    }
     count_ = readStatsFile(dataPath.text(), stats_, readMonster);
+}
+
+const MonsterName& MonsterCatalogue::nameForms(std::int32_t index) const {
+    static const MonsterName NO_NAME;
+    return names_ && sheet_.contains(index) ? names_[index] : NO_NAME;
 }
 
 MonsterStats& MonsterCatalogue::stats(std::int32_t index) {

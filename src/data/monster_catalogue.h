@@ -5,6 +5,7 @@
 
 #include "console/text_string.h"
 #include "data/drawable.h"
+#include "data/monster_name.h"
 #include "data/sprite_sheet.h"
 
 struct MonsterStats {
@@ -18,9 +19,10 @@ struct MonsterStats {
 
 // The monsters: hit points, damage and reward ranges from the statistics
 // file (hp, damage min, damage max, reward min, reward max per monster),
-// pictures and names from the sprite file. Current hit points change during
-// play. An index outside the catalogue reads as a monster of all zeros and
-// writes to it go nowhere.
+// pictures and names (with the forms of monster_name.h) from the sprite
+// file. Current hit points change during play. An index outside the
+// catalogue reads as a monster of all zeros with an empty name, and writes
+// to it go nowhere.
 class MonsterCatalogue : public Drawable {
   public:
     MonsterCatalogue(TextString spritePath, TextString dataPath);
@@ -30,7 +32,9 @@ class MonsterCatalogue : public Drawable {
 
     std::int32_t count() const { return count_; }
     MonsterStats& stats(std::int32_t index);
-    const TextString& name(std::int32_t index) const { return sheet_.name(index); }
+    // The name in the nominative, and in all its forms.
+    const TextString& name(std::int32_t index) const { return nameForms(index).nominative; }
+    const MonsterName& nameForms(std::int32_t index) const;
     const SpriteSheet& sheet() const { return sheet_; }
 
   private:
@@ -38,4 +42,5 @@ class MonsterCatalogue : public Drawable {
     std::int32_t count_ = 0;
     MonsterStats outside_;  // stands in for any index the file did not hold
     SpriteSheet sheet_;
+    std::unique_ptr<MonsterName[]> names_;  // one per sprite of sheet_
 };

@@ -6,9 +6,9 @@
 #include "core/game_state.h"
 #include "core/hero.h"
 #include "core/quest.h"
-#include "core/text_format.h"
 #include "data/monster_catalogue.h"
 #include "screens/battle_screen.h"
+#include "screens/fight_messages.h"
 #include "screens/shared_screens.h"
 #include "screens/story_screen.h"
 
@@ -16,9 +16,7 @@ void BattleScreen::checkOutcome() {
     MonsterStats& monster = g_monsters->stats(monsterIndex);
     if (monster.hp <= 0) {
         const std::int32_t reward = rollBetween(monster.rewardMin, monster.rewardMax);
-        printAt(31, 28,
-                formatText("Джек убил %s получив %i рублей", g_monsters->name(monsterIndex).text(),
-                           reward));
+        printAt(31, 28, killMessage(g_monsters->nameForms(monsterIndex), reward));
         g_hero->money = saturatingAdd(g_hero->money, reward);
         g_screen = SCREEN_HUNT;
         g_forceWait = 1;

@@ -9,6 +9,7 @@
 #include "data/monster_catalogue.h"
 #include "data/weapon_catalogue.h"
 #include "platform/key_codes.h"
+#include "screens/fight_messages.h"
 
 namespace {
 
@@ -34,24 +35,20 @@ BattleScreen::BattleScreen() {
 
 void BattleScreen::attackExchange() {
     MonsterStats& monster = g_monsters->stats(monsterIndex);
-    const TextString& monsterName = g_monsters->name(monsterIndex);
+    const MonsterName& monsterName = g_monsters->nameForms(monsterIndex);
 
     const std::int32_t monsterBlow = rollBetween(monster.damageMin, monster.damageMax);
     g_hero->hp = saturatingSubtract(g_hero->hp, monsterBlow);
     setColour(COLOUR_WHITE);
-    printAt(31, 28, formatText("%s ранил Джека на %i HP", monsterName.text(), monsterBlow));
+    printAt(31, 28, monsterBlowMessage(monsterName, monsterBlow));
 
     drawStrikeMark();
 
     const WeaponStats& weapon = g_weapons->stats(g_hero->weapon);
     const std::int32_t heroBlow = rollBetween(weapon.damageMin, weapon.damageMax);
     monster.hp = saturatingSubtract(monster.hp, heroBlow);
-    TextString heroMessage = formatText("Джек ранил %s на %i HP", monsterName.text(), heroBlow);
-    if (heroBlow == weapon.damageMax) {
-        heroMessage.append(" !CRIT!");
-    }
     setColour(COLOUR_WHITE);
-    printAt(31, 27, heroMessage);
+    printAt(31, 27, heroBlowMessage(monsterName, heroBlow, heroBlow == weapon.damageMax));
 
     setColour(COLOUR_GREY);
     checkOutcome();
@@ -74,8 +71,7 @@ void BattleScreen::drinkPotion() {
 }
 
 void BattleScreen::run() {
-    lines[0].assign("Идет битва с ");
-    lines[0].append(g_monsters->name(monsterIndex));
+    lines[0].assign(battleTitle(g_monsters->nameForms(monsterIndex)));
     setColour(COLOUR_GREY);
     g_monsters->draw(monsterIndex, 43, 11);
 

@@ -4,6 +4,7 @@
 #include "data/monster_catalogue.h"
 #include "data/sprite_sheet.h"
 #include "data/weapon_catalogue.h"
+#include "screens/fight_messages.h"
 #include "screens/shop_screen.h"
 #include "support/console_fixture.h"
 #include "support/game_driver.h"
@@ -75,10 +76,34 @@ TEST_F(Assets, MonstersHaveSoundRangesAndTheStoryNames) {
         EXPECT_GT(m.rewardMin, 0) << i;
     }
     EXPECT_EQ(fromCp1251(monsters.name(MONSTER_WISE_MOSK).text()), "Мудрый Моск");
+    EXPECT_EQ(fromCp1251(monsters.nameForms(MONSTER_WISE_MOSK).accusative.text()), "Мудрого Моска");
     EXPECT_EQ(fromCp1251(monsters.name(MONSTER_DEMON).text()), "Монтакулус");
     // The demon is the strongest enemy of all.
     for (int i = 0; i < MONSTER_DEMON; ++i) {
         EXPECT_LT(monsters.stats(i).maxHp, monsters.stats(MONSTER_DEMON).maxHp);
+    }
+}
+
+// Every monster's name line gives its forms, and the fight's sentences with
+// the largest numbers stay on their row: the blows and the kill above the
+// message box end by column 78, the title inside it by column 76.
+TEST_F(Assets, EveryMonsterHasItsFormsAndItsSentencesFitTheirRows) {
+    MonsterCatalogue monsters("SpriteMonster.txt", "DataMonster.txt");
+    WeaponCatalogue weapons("SpriteWeapon.txt", "DataWeapon.txt");
+    const std::int32_t strongestBlow = weapons.stats(LAST_WEAPON).damageMax;
+    for (int i = 0; i < monsters.count(); ++i) {
+        SCOPED_TRACE("monster " + std::to_string(i));
+        const MonsterName& name = monsters.nameForms(i);
+        EXPECT_TRUE(name.instrumentalGiven);
+        EXPECT_STRNE(name.accusative.text(), "");
+        const MonsterStats& m = monsters.stats(i);
+        for (const TextString& blow :
+             {monsterBlowMessage(name, m.damageMax), heroBlowMessage(name, strongestBlow, true),
+              killMessage(name, m.rewardMax)}) {
+            EXPECT_LE(fromUtf8(fromCp1251(blow.text())).size(), 48u) << fromCp1251(blow.text());
+        }
+        const std::string title = fromCp1251(battleTitle(name).text());
+        EXPECT_LE(fromUtf8(title).size(), 46u) << title;
     }
 }
 

@@ -64,7 +64,7 @@ TEST(FullGame, FromTheTitleToVictoryAndOut) {
         {messageLine(0), " Оо, ты принес скальп! Итак, пророчество"},
         {messageLine(0), " Древнее Зло находится под землей и его"},
         {messageLine(0), " Преисподняя... В этих пещерах слышен лишь"},
-        {messageLine(0), "Идет битва с Монтакулус"},
+        {messageLine(0), "Идет битва с Монтакулусом"},
         {messageLine(0), "Ураааа, победа!!!"},
         {messageLine(0), " Джек Белибье убил Монтакулуса, а затем"},
         {messageLine(1), "   - THE END -"},

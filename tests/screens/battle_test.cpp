@@ -20,8 +20,17 @@ const Step toHunt = [] {
 };
 const Step findEnemy = [] { return ENTER; };
 
-std::string monsterName() {
-    return fromCp1251(g_monsters->name(g_battle->monsterIndex).text());
+// The fighting monster's name in the two forms the blows show, and
+// whether it is feminine ("ранила"); fight_messages_test.cpp checks them.
+struct FightName {
+    std::string nominative;
+    std::string accusative;
+    bool feminine;
+};
+FightName monsterName() {
+    const MonsterName& forms = g_monsters->nameForms(g_battle->monsterIndex);
+    return {fromCp1251(forms.nominative.text()), fromCp1251(forms.accusative.text()),
+            forms.feminine};
 }
 
 // The three rolls an exchange will take, read from the game's own generator.
@@ -36,16 +45,14 @@ Rolls rollsAfterSeeding(std::uint32_t seed) {
 }
 
 TEST(Battle, FirstFrameOnlyShowsTheFight) {
-    std::string name;
     int fullHp = 0;
     const GameResult game = playSteps({toTown, toHunt, findEnemy, [&] {
-                                           name = monsterName();
                                            fullHp = g_monsters->stats(g_battle->monsterIndex).maxHp;
                                            return std::string();
                                        }});
     const RecordedFrame& first = game.afterStep(2);
     EXPECT_EQ(first.screen, SCREEN_BATTLE);
-    EXPECT_TRUE(hasTextAt(first.grid, messageLine(0), "Идет битва с " + name));
+    EXPECT_TRUE(hasTextAt(first.grid, messageLine(0), "Идет битва с"));
     EXPECT_TRUE(hasColouredTextAt(first.grid, 43, 9, std::to_string(fullHp) + " HP", COLOUR_GREY));
     EXPECT_TRUE(hasColouredTextAt(first.grid, menuItem(0), "1 - Атаковать врага", COLOUR_GREEN));
     EXPECT_EQ(first.hero.hp, 50);
@@ -56,7 +63,7 @@ TEST(Battle, ExchangeMonsterFirstThenMarkThenHeroWithItsRolls) {
     Rolls rolls{};
     MonsterStats monster;
     WeaponStats weapon;
-    std::string name;
+    FightName name;
     const GameResult game = playSteps({toTown, toHunt, findEnemy, [&] {
                                            MonsterStats& m =
                                                g_monsters->stats(g_battle->monsterIndex);
@@ -72,9 +79,10 @@ TEST(Battle, ExchangeMonsterFirstThenMarkThenHeroWithItsRolls) {
     const RecordedFrame& after = game.afterStep(3);
     EXPECT_EQ(after.hero.hp, 50 - taken);
     EXPECT_TRUE(hasColouredTextAt(after.grid, 31, 28,
-                                  name + " ранил Джека на " + std::to_string(taken) + " HP",
+                                  name.nominative + (name.feminine ? " ранила" : " ранил") +
+                                      " Джека на " + std::to_string(taken) + " HP",
                                   COLOUR_WHITE));
-    std::string heroLine = "Джек ранил " + name + " на " + std::to_string(dealt) + " HP";
+    std::string heroLine = "Джек ранил " + name.accusative + " на " + std::to_string(dealt) + " HP";
     if (dealt == weapon.damageMax) {
         heroLine += " !CRIT!";
     }

@@ -75,16 +75,20 @@ GameResult playGame(const std::string& keys, std::uint32_t seed, ScriptedIo::Dec
     return result;
 }
 
-GameResult playSteps(const std::vector<Step>& steps, std::uint32_t seed) {
+GameResult playSteps(const std::vector<Step>& steps, std::uint32_t seed,
+                     const std::string& dataDir) {
     std::size_t next = 0;
     std::vector<std::size_t> stepFrames;
-    GameResult result = playGame("", seed, [&](const RecordedFrame& frame) {
-        if (next >= steps.size()) {
-            return std::string();
-        }
-        stepFrames.push_back(frame.index);
-        return steps[next++]();
-    });
+    GameResult result = playGame(
+        "", seed,
+        [&](const RecordedFrame& frame) {
+            if (next >= steps.size()) {
+                return std::string();
+            }
+            stepFrames.push_back(frame.index);
+            return steps[next++]();
+        },
+        dataDir);
     result.stepFrames = std::move(stepFrames);
     return result;
 }

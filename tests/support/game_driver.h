@@ -72,9 +72,11 @@ GameResult playGame(const std::string& keys, std::uint32_t seed = 1,
 // Plays the game one step at a time. A step runs when the game waits for a
 // key and the previous step's keys are all used up; it may set the game's
 // state (standing in for what happened earlier in a game) and returns the
-// keys to press next. Input ends after the last step.
+// keys to press next. Input ends after the last step. The data files are
+// dataDir's, the real assets by default.
 using Step = std::function<std::string()>;
-GameResult playSteps(const std::vector<Step>& steps, std::uint32_t seed = 1);
+GameResult playSteps(const std::vector<Step>& steps, std::uint32_t seed = 1,
+                     const std::string& dataDir = "");
 
 // Keys from the title to the town: the title, four story pages, the stranger.
 inline const std::string TO_TOWN = "t" + repeat(ENTER, 5);

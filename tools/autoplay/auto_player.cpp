@@ -53,7 +53,9 @@ const MonsterStats& currentMonster() {
 }  // namespace
 
 AutoPlayer::AutoPlayer(Style style, std::size_t maxKeys, bool recordFrames)
-    : style_(style), maxKeys_(maxKeys), record_(recordFrames) {}
+    : style_(style), maxKeys_(maxKeys), record_(recordFrames) {
+    weaponBoughtAfter_.fill(-1);
+}
 
 std::string AutoPlayer::choose(const VirtualConsole& console, int item) const {
     const int size = menuSize(console);
@@ -69,8 +71,8 @@ std::string AutoPlayer::choose(const VirtualConsole& console, int item) const {
 }
 
 // A weapon is worth buying only with a potion's money left over.
-bool weaponAffordable(const Hero& hero) {
-    if (hero.weapon >= LAST_WEAPON) {
+bool weaponAffordable(const Hero& hero, int weaponLimit) {
+    if (hero.weapon >= LAST_WEAPON || hero.weapon >= weaponLimit) {
         return false;
     }
     const std::int32_t reserve = hero.potions < POTIONS_WANTED ? POTION_PRICE : 0;
@@ -82,7 +84,8 @@ bool potionWanted(const Hero& hero) {
 }
 
 bool AutoPlayer::wantsToShop() const {
-    return style_ == Style::Careful && (weaponAffordable(*g_hero) || potionWanted(*g_hero));
+    return style_ == Style::Careful &&
+           (weaponAffordable(*g_hero, weaponLimit_) || potionWanted(*g_hero));
 }
 
 bool AutoPlayer::readyForStoryFight() const {
@@ -115,7 +118,7 @@ std::string AutoPlayer::shop(const VirtualConsole& console) const {
     if (hero.potions < 2 && hero.money >= POTION_PRICE) {
         return choose(console, 1);
     }
-    if (weaponAffordable(hero)) {
+    if (weaponAffordable(hero, weaponLimit_)) {
         return choose(console, 2);
     }
     if (potionWanted(hero)) {
@@ -195,8 +198,20 @@ void AutoPlayer::present(const VirtualConsole& console) {
     if (record_) {
         frames_.push_back(console.grid());
     }
+    if (g_hero && g_hero->weapon != lastWeapon_) {
+        lastWeapon_ = g_hero->weapon;
+        if (lastWeapon_ >= 0 && lastWeapon_ < int(weaponBoughtAfter_.size())) {
+            weaponBoughtAfter_[lastWeapon_] = fights_;
+        }
+    }
     if (g_screen == SCREEN_BATTLE && lastScreen_ != SCREEN_BATTLE) {
         ++fights_;
+        if (g_questStage >= 0 && g_questStage < int(fightsPerStage_.size())) {
+            ++fightsPerStage_[g_questStage];
+        }
+        if (g_battle->monsterIndex == MONSTER_DEMON && weaponAtDemon_ < 0) {
+            weaponAtDemon_ = g_hero->weapon;
+        }
         if (trace_) {
             std::fprintf(stderr,
                          "fight %d: monster %d, hp %d, money %d, weapon %d, potions %d, stage %d\n",
@@ -230,6 +245,8 @@ AutoGame playAutoGame(AutoPlayer::Style style, std::uint32_t seed, const AutoGam
     AutoPlayer player(style);
     player.setTrace(options.trace);
     player.setDemonWeapon(options.demonWeapon);
+    player.setWeaponLimit(options.weaponLimit);
     const int status = runGame(player, seed);
-    return {player.outcome(), player.fightsStarted(), player.keysPressed(), status};
+    return {player.outcome(),        player.fightsStarted(), player.keysPressed(),      status,
+            player.fightsPerStage(), player.weaponAtDemon(), player.weaponBoughtAfter()};
 }

@@ -1,11 +1,17 @@
 #pragma once
 
+#include <array>
 #include <cstdint>
 #include <string>
 #include <vector>
 
+#include "core/quest.h"
 #include "platform/game_io.h"
 #include "platform/virtual_console.h"
+#include "screens/shop_screen.h"
+
+using StageCounts = std::array<int, QUEST_STAGE_FINAL + 1>;
+using PerWeapon = std::array<int, LAST_WEAPON + 1>;
 
 // A player that plays the whole game through the real frame loop: it reads
 // the screen it is shown (which menu item is highlighted) and the hero's
@@ -26,10 +32,19 @@ class AutoPlayer : public GameIo {
 
     // The weapon the careful player wants before he faces the demon.
     void setDemonWeapon(int weapon) { demonWeapon_ = weapon; }
+    // The best weapon the careful player will buy.
+    void setWeaponLimit(int weapon) { weaponLimit_ = weapon; }
     // Prints each fight's start to standard error.
     void setTrace(bool trace) { trace_ = trace; }
     Outcome outcome() const { return outcome_; }
     int fightsStarted() const { return fights_; }
+    // Fights started at each quest stage: the swamp, the desert, the underworld.
+    const StageCounts& fightsPerStage() const { return fightsPerStage_; }
+    // The weapon in hand when the demon was first faced; -1 when he never was.
+    int weaponAtDemon() const { return weaponAtDemon_; }
+    // For each weapon, how many fights had been started when it was bought;
+    // -1 for the first weapon and for one never bought.
+    const PerWeapon& weaponBoughtAfter() const { return weaponBoughtAfter_; }
     std::size_t keysPressed() const { return keysPressed_; }
     // Every presented grid, in order, when recording was asked for.
     const std::vector<VirtualConsole::Grid>& frames() const { return frames_; }
@@ -51,11 +66,16 @@ class AutoPlayer : public GameIo {
     std::string pending_;
     std::size_t keysPressed_ = 0;
     int fights_ = 0;
+    StageCounts fightsPerStage_{};
+    int weaponAtDemon_ = -1;
+    int lastWeapon_ = 0;
+    PerWeapon weaponBoughtAfter_;
     int lastScreen_ = 0;
     int prophecyEnters_ = 0;
     Outcome outcome_ = Outcome::Running;
     bool trace_ = false;
     int demonWeapon_ = 3;
+    int weaponLimit_ = LAST_WEAPON;
     std::vector<VirtualConsole::Grid> frames_;
 };
 
@@ -66,9 +86,13 @@ struct AutoGame {
     int fights;
     std::size_t keys;
     int exitStatus;
+    StageCounts fightsPerStage;
+    int weaponAtDemon;
+    PerWeapon weaponBoughtAfter;
 };
 struct AutoGameOptions {
     int demonWeapon = 3;
+    int weaponLimit = LAST_WEAPON;
     bool trace = false;
 };
 AutoGame playAutoGame(AutoPlayer::Style style, std::uint32_t seed,

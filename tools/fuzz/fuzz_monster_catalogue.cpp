@@ -1,6 +1,7 @@
 // Any bytes as the monsters' statistics file, optionally followed by their
-// sprite file (see fuzz_support.h): loading, drawing every monster and
-// fighting each one as the battle does must stay sound.
+// sprite file (see fuzz_support.h): loading, drawing every monster, printing
+// its name in every form and fighting each one as the battle does must stay
+// sound.
 #include <algorithm>
 
 #include "core/dice.h"
@@ -29,6 +30,15 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     for (std::int32_t i = -2; i < last; ++i) {
         fuzz::drawEntry(monsters, i, last);
         fuzz::printName(monsters.name(i).text());
+        // Every form comes out of the name line, so none is longer than it.
+        const MonsterName& forms = monsters.nameForms(i);
+        const std::int32_t line = monsters.sheet().name(i).length();
+        for (const TextString* form : {&forms.nominative, &forms.accusative, &forms.instrumental}) {
+            if (form->length() > line) {
+                __builtin_trap();
+            }
+            fuzz::printName(form->text());
+        }
 
         // One exchange of blows and its reward, as the battle deals them.
         MonsterStats& monster = monsters.stats(i);

@@ -80,6 +80,14 @@ def stats_seeds(data, sprites, per_entry):
     }
 
 
+def name_form_seeds(data):
+    """Monster name lines with their forms, whole and damaged."""
+    names = [b"Nom|acc|ins|\xe6", b"|", b"|" * 100, b"||||\xe6", b" a | b |  | \xc6 | extra",
+             b"N" * 200 + b"|" + b"A" * 100 + b"|ins"]
+    sprites = sheet(str(len(names)).encode(), *[sprite(name=n) for n in names])
+    return {"name_forms": data + MARK + sprites}
+
+
 def key_decoder_seeds():
     return {
         "arrows": b"\x1b[A\x1b[B\x1bOA\x1bOB\x1b[1;5A\r",
@@ -161,6 +169,7 @@ def main():
         write("sprite_sheet", real_sprite_seeds(name, asset(name + ".txt")))
     write("weapon_catalogue", stats_seeds(asset("DataWeapon.txt"), asset("SpriteWeapon.txt"), 3))
     write("monster_catalogue", stats_seeds(asset("DataMonster.txt"), asset("SpriteMonster.txt"), 5))
+    write("monster_catalogue", name_form_seeds(asset("DataMonster.txt")))
     write("key_decoder", key_decoder_seeds())
     write("presenter", presenter_seeds())
     return 0
