@@ -12,6 +12,7 @@
 #include <cstdlib>
 #include <initializer_list>
 
+#include "platform/posix/no_stop_on_output.h"
 #include "platform/posix/window_fit.h"
 #include "platform/posix/write_all.h"
 
@@ -101,11 +102,7 @@ void giveBack(Writing how) {
     }
     // Should the shell take the terminal meanwhile, SIGTTOU must not stop a
     // game that is on its way out.
-    struct sigaction ignore {};
-    struct sigaction previous {};
-    ignore.sa_handler = SIG_IGN;
-    sigemptyset(&ignore.sa_mask);
-    sigaction(SIGTTOU, &ignore, &previous);
+    const NoStopOnOutput noStop;
     // Written while the game's modes still hold, so that they arrive as
     // they are.
     writeOut(STDOUT_FILENO, GIVE_BACK, sizeof GIVE_BACK - 1, how);
@@ -118,7 +115,6 @@ void giveBack(Writing how) {
         tcflush(STDIN_FILENO, TCIFLUSH);
     }
     g_held = 0;
-    sigaction(SIGTTOU, &previous, nullptr);
 }
 
 void wake(char why) {

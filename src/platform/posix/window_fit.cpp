@@ -8,6 +8,7 @@
 #include <chrono>
 #include <cstdio>
 
+#include "platform/posix/no_stop_on_output.h"
 #include "platform/posix/write_all.h"
 
 namespace {
@@ -86,11 +87,6 @@ void giveBackWindowSize(Writing how) {
     }
     // A game ending from the background may still write this: nothing of
     // it shows, and the player gets the window back all the same.
-    struct sigaction ignore {};
-    struct sigaction previous {};
-    ignore.sa_handler = SIG_IGN;
-    sigemptyset(&ignore.sa_mask);
-    sigaction(SIGTTOU, &ignore, &previous);
+    const NoStopOnOutput noStop;
     writeOut(g_fd, g_giveBack, std::size_t(g_giveBackSize), how);
-    sigaction(SIGTTOU, &previous, nullptr);
 }
