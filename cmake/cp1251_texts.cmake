@@ -1,10 +1,14 @@
 # The game's texts are Windows-1251, like its data files; the sources stay
 # readable UTF-8. g++ stores the plain literals in 1251 itself
-# (-fexec-charset). Emscripten's clang cannot, so for the web the game's
-# libraries compile copies of src/ whose plain literals hold the same bytes
-# as octal escapes (tools/web/cp1251_literals.py), and code built on them
-# (tests, tools) still includes the UTF-8 headers, as it does with g++.
+# (-fexec-charset). clang cannot, so the web build (Emscripten) and the
+# fuzz targets (libFuzzer), which set AE_TEXTS_FROM_COPIES, compile copies
+# of src/ whose plain literals hold the same bytes as octal escapes
+# (tools/web/cp1251_literals.py); code built on them (tests, tools) still
+# includes the UTF-8 headers, as it does with g++.
 if(EMSCRIPTEN)
+  set(AE_TEXTS_FROM_COPIES ON)
+endif()
+if(AE_TEXTS_FROM_COPIES)
   find_package(Python3 REQUIRED COMPONENTS Interpreter)
   set(AE_CP1251_ROOT ${CMAKE_BINARY_DIR}/src-cp1251)
   file(GLOB_RECURSE AE_ALL_SOURCES CONFIGURE_DEPENDS ${AE_SOURCE_ROOT}/src/*.h
@@ -27,7 +31,7 @@ endif()
 
 # Makes target's own literals Windows-1251.
 function(ae_texts_in_cp1251 target)
-  if(EMSCRIPTEN)
+  if(AE_TEXTS_FROM_COPIES)
     get_target_property(sources ${target} SOURCES)
     list(TRANSFORM sources REPLACE "^${AE_SOURCE_ROOT}/src/" "${AE_CP1251_ROOT}/")
     set_property(TARGET ${target} PROPERTY SOURCES ${sources})
