@@ -8,3 +8,7 @@
 #else
 #define PRINTF_LIKE(formatArgument, firstValue)
 #endif
+
+// Only ever named inside sizeof, never called: the compiler checks a call of
+// it as it checks printf, for a format that is passed on in another form.
+int checkPrintfArguments(const char* format, ...) PRINTF_LIKE(1, 2);

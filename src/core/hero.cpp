@@ -6,6 +6,7 @@
 #include "core/text_format.h"
 #include "data/sprite_sheet.h"
 #include "data/weapon_catalogue.h"
+#include "platform/russian_text.h"
 
 namespace {
 
@@ -39,11 +40,11 @@ std::uint8_t hitPointColour(std::int32_t hp, std::int32_t maxHp) {
 
 void Hero::drawStatusPanel() {
     setColour(COLOUR_GREY);
-    printAt(6, 17, "Джек Белибье");
+    printAt(6, 17, RU("Джек Белибье"));
     setColour(hitPointColour(hp, maxHp));
     printAt(8, 18, formatText("%i / %i HP", hp, maxHp));
     setColour(COLOUR_BROWN);
-    printAt(8, 19, formatText("%i рублей", money));
+    printAt(8, 19, FORMAT_RU("%i рублей", money));
 
     setColour(COLOUR_GREY);
     if (g_npcSprites) {

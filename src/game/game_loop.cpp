@@ -12,6 +12,7 @@
 #include "game/world.h"
 #include "platform/game_io.h"
 #include "platform/random.h"
+#include "platform/russian_text.h"
 #include "platform/virtual_console.h"
 #include "screens/battle_screen.h"
 #include "screens/exit_confirm_screen.h"
@@ -67,7 +68,7 @@ void runCurrentScreen(LocalScreens& screens) {
             screens.exitConfirm.run();
             break;
         default:
-            printAt(0, 0, "Нифигасе");
+            printAt(0, 0, RU("Нифигасе"));
             break;
     }
 }

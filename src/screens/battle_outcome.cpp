@@ -7,6 +7,7 @@
 #include "core/hero.h"
 #include "core/quest.h"
 #include "data/monster_catalogue.h"
+#include "platform/russian_text.h"
 #include "screens/battle_screen.h"
 #include "screens/fight_messages.h"
 #include "screens/shared_screens.h"
@@ -21,15 +22,15 @@ void BattleScreen::checkOutcome() {
         g_screen = SCREEN_HUNT;
         g_forceWait = 1;
         if (monsterIndex == MONSTER_FROG_PAW_OWNER) {
-            lines[0].assign("Джек получил Лягушачью Лапку");
+            lines[0].assign(RU("Джек получил Лягушачью Лапку"));
             g_hero->trophy = TROPHY_FROG_PAW;
         }
         if (monsterIndex == MONSTER_WISE_MOSK) {
-            lines[0].assign("Джек получил Скальп Мудрого моска");
+            lines[0].assign(RU("Джек получил Скальп Мудрого моска"));
             g_hero->trophy = TROPHY_SCALP;
         }
         if (monsterIndex == MONSTER_DEMON) {
-            lines[0].assign("Ураааа, победа!!!");
+            lines[0].assign(RU("Ураааа, победа!!!"));
             g_story->page = VICTORY_PAGE;
             g_screen = SCREEN_STORY;
         }

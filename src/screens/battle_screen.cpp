@@ -9,6 +9,7 @@
 #include "data/monster_catalogue.h"
 #include "data/weapon_catalogue.h"
 #include "platform/key_codes.h"
+#include "platform/russian_text.h"
 #include "screens/fight_messages.h"
 
 namespace {
@@ -28,9 +29,9 @@ void drawStrikeMark() {
 }  // namespace
 
 BattleScreen::BattleScreen() {
-    addItem(MenuItem("Атаковать врага", true));
-    addItem(MenuItem("Выпить лечебное зелье", false));
-    addItem(MenuItem("Убежать", false));
+    addItem(MenuItem(RU("Атаковать врага"), true));
+    addItem(MenuItem(RU("Выпить лечебное зелье"), false));
+    addItem(MenuItem(RU("Убежать"), false));
 }
 
 void BattleScreen::attackExchange() {
@@ -56,7 +57,7 @@ void BattleScreen::attackExchange() {
 
 void BattleScreen::drinkPotion() {
     if (g_hero->potions <= 0) {
-        lines[0].assign("Кончились зелья");
+        lines[0].assign(RU("Кончились зелья"));
         return;
     }
     const std::int32_t healed = rollBetween(POTION_HEAL_MIN, POTION_HEAL_MAX);
@@ -67,7 +68,7 @@ void BattleScreen::drinkPotion() {
     --g_hero->potions;
     // Reports the roll, not what was actually restored; white stays in force.
     setColour(COLOUR_WHITE);
-    printAt(31, 28, formatText("Джек восполнил %i HP", healed));
+    printAt(31, 28, FORMAT_RU("Джек восполнил %i HP", healed));
 }
 
 void BattleScreen::run() {

@@ -3,11 +3,12 @@
 #include "console/console_output.h"
 #include "core/game_state.h"
 #include "platform/key_codes.h"
+#include "platform/russian_text.h"
 
 ExitConfirmScreen::ExitConfirmScreen() {
-    addItem(MenuItem("Угу", true));
-    addItem(MenuItem("Неа", false));
-    lines[0].assign("Действительно выйти?");
+    addItem(MenuItem(RU("Угу"), true));
+    addItem(MenuItem(RU("Неа"), false));
+    lines[0].assign(RU("Действительно выйти?"));
 }
 
 void ExitConfirmScreen::run() {

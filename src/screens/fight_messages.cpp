@@ -1,6 +1,7 @@
 #include "screens/fight_messages.h"
 
 #include "core/text_format.h"
+#include "platform/russian_text.h"
 
 namespace {
 
@@ -17,11 +18,11 @@ bool isOneOf(char letter, const char* lower, const char* upper) {
 // The preposition "с" becomes "со" before щ, and before с, з, ш or ж
 // followed by another consonant: "со щитом", "со скорпионом", "со змеем".
 bool wantsSo(const char* word) {
-    if (isOneOf(word[0], "щ", "Щ")) {
+    if (isOneOf(word[0], RU("щ"), RU("Щ"))) {
         return true;
     }
-    return isOneOf(word[0], "сзшж", "СЗШЖ") && word[1] != '\0' &&
-           isOneOf(word[1], "бвгджзйклмнпрстфхцчшщ", "БВГДЖЗЙКЛМНПРСТФХЦЧШЩ");
+    return isOneOf(word[0], RU("сзшж"), RU("СЗШЖ")) && word[1] != '\0' &&
+           isOneOf(word[1], RU("бвгджзйклмнпрстфхцчшщ"), RU("БВГДЖЗЙКЛМНПРСТФХЦЧШЩ"));
 }
 
 }  // namespace
@@ -30,19 +31,19 @@ TextString battleTitle(const MonsterName& monster) {
     // A plain name (no instrumental given) reads as it always has, with "с".
     const bool so = monster.instrumentalGiven && wantsSo(monster.instrumental.text());
     // Appended rather than formatted, so a long name is never cut short.
-    TextString title(so ? "Идет битва со " : "Идет битва с ");
+    TextString title(so ? RU("Идет битва со ") : RU("Идет битва с "));
     title.append(monster.instrumental);
     return title;
 }
 
 TextString monsterBlowMessage(const MonsterName& monster, std::int32_t damage) {
     return monster.feminine
-               ? formatText("%s ранила Джека на %i HP", monster.nominative.text(), damage)
-               : formatText("%s ранил Джека на %i HP", monster.nominative.text(), damage);
+               ? FORMAT_RU("%s ранила Джека на %i HP", monster.nominative.text(), damage)
+               : FORMAT_RU("%s ранил Джека на %i HP", monster.nominative.text(), damage);
 }
 
 TextString heroBlowMessage(const MonsterName& monster, std::int32_t damage, bool critical) {
-    TextString message = formatText("Джек ранил %s на %i HP", monster.accusative.text(), damage);
+    TextString message = FORMAT_RU("Джек ранил %s на %i HP", monster.accusative.text(), damage);
     if (critical) {
         message.append(" !CRIT!");
     }
@@ -50,5 +51,5 @@ TextString heroBlowMessage(const MonsterName& monster, std::int32_t damage, bool
 }
 
 TextString killMessage(const MonsterName& monster, std::int32_t reward) {
-    return formatText("Джек убил %s получив %i рублей", monster.accusative.text(), reward);
+    return FORMAT_RU("Джек убил %s получив %i рублей", monster.accusative.text(), reward);
 }

@@ -10,6 +10,7 @@
 #include "data/monster_catalogue.h"
 #include "platform/key_codes.h"
 #include "platform/random.h"
+#include "platform/russian_text.h"
 #include "screens/battle_screen.h"
 #include "screens/shared_screens.h"
 
@@ -23,23 +24,24 @@ struct Place {
 };
 
 const Place PLACES[] = {
-    {{" Джек стоит посреди болота, затянутого ", "трясиной. Вокруг только старые сухие деревья,",
-      "скрывающие под своими ветвями мерзких тварей."},
-     "Идти за лягушачьей лапкой"},
-    {{" Песок, камни и жаркое солнце, но ", "расслабляться не стоит, ибо Джека окружают ",
-      "враги."},
-     "Идти за скальпом индейца Мудрый Моск"},
-    {{" Преисподняя... В этих пещерах слышен лишь", "утробный рев и хохот адских тварей, но",
-      "нельзя сдаваться. Нужно спасать мир!"},
-     "Уничтожить Древнее Зло"},
+    {{RU(" Джек стоит посреди болота, затянутого "),
+      RU("трясиной. Вокруг только старые сухие деревья,"),
+      RU("скрывающие под своими ветвями мерзких тварей.")},
+     RU("Идти за лягушачьей лапкой")},
+    {{RU(" Песок, камни и жаркое солнце, но "), RU("расслабляться не стоит, ибо Джека окружают "),
+      RU("враги.")},
+     RU("Идти за скальпом индейца Мудрый Моск")},
+    {{RU(" Преисподняя... В этих пещерах слышен лишь"),
+      RU("утробный рев и хохот адских тварей, но"), RU("нельзя сдаваться. Нужно спасать мир!")},
+     RU("Уничтожить Древнее Зло")},
 };
 
 }  // namespace
 
 HuntingGroundsScreen::HuntingGroundsScreen() {
-    addItem(MenuItem("Искать врага", true));
-    addItem(MenuItem("Сюжетное задание", false));
-    addItem(MenuItem("Уйти в город", false));
+    addItem(MenuItem(RU("Искать врага"), true));
+    addItem(MenuItem(RU("Сюжетное задание"), false));
+    addItem(MenuItem(RU("Уйти в город"), false));
 }
 
 void HuntingGroundsScreen::startFight(std::int32_t monster) {
@@ -70,7 +72,7 @@ void HuntingGroundsScreen::run() {
                     // Left in force: the place's lines below come out white
                     // on this frame too, as one answer to the choice.
                     setColour(COLOUR_WHITE);
-                    printAt(31, 28, "Ты уже выполнил этот квест");
+                    printAt(31, 28, RU("Ты уже выполнил этот квест"));
                 }
                 break;
             case BACK_TO_TOWN:

@@ -5,26 +5,27 @@
 #include "core/game_state.h"
 #include "core/hero.h"
 #include "platform/key_codes.h"
+#include "platform/russian_text.h"
 
 namespace {
 
 constexpr std::int32_t SEER_PORTRAIT = 1;
 
 const char* const STEP_LINES[][3] = {
-    {" Я ждала тебя, правда я всегда кого-то", "жду, в надежде, что мне принесут еще",
-     "чего-нибудь покурить... Зачем ты пришел сюда?"},
-    {" Древнее Зло! Страшно звучит, но я не смогу", "тебе помочь, пока ты не принесешь мне",
-     "Лягушачью Лапку с болота для раскурки..."},
-    {" [Немного позже] Добротная лапка.", "Давно так не плющило, могу сказать только",
-     "одно : иди к индейцу Мабунге он поможет тебе."},
+    {RU(" Я ждала тебя, правда я всегда кого-то"), RU("жду, в надежде, что мне принесут еще"),
+     RU("чего-нибудь покурить... Зачем ты пришел сюда?")},
+    {RU(" Древнее Зло! Страшно звучит, но я не смогу"), RU("тебе помочь, пока ты не принесешь мне"),
+     RU("Лягушачью Лапку с болота для раскурки...")},
+    {RU(" [Немного позже] Добротная лапка."), RU("Давно так не плющило, могу сказать только"),
+     RU("одно : иди к индейцу Мабунге он поможет тебе.")},
 };
 constexpr std::int32_t STEPS_WITH_LINES = 3;
 
 }  // namespace
 
 SeerScreen::SeerScreen() {
-    addItem(MenuItem("Рассказать о Древнем Зле", true));
-    addItem(MenuItem("Пойду ка я", false));
+    addItem(MenuItem(RU("Рассказать о Древнем Зле"), true));
+    addItem(MenuItem(RU("Пойду ка я"), false));
 }
 
 void SeerScreen::run() {
@@ -37,14 +38,14 @@ void SeerScreen::run() {
                 ++g_questStage;
             } else {
                 setColour(COLOUR_GREY);
-                printAt(31, 28, "Ты не принес мне лапку!");
+                printAt(31, 28, RU("Ты не принес мне лапку!"));
             }
         }
         // Tested after the hand-in, so one Enter never both opens and closes
         // the errand.
         if (step == 0) {
             step = 1;
-            items[0].text.assign("Я принес лапку");
+            items[0].text.assign(RU("Я принес лапку"));
             g_hero->questTaken = 1;
         }
     }

@@ -5,6 +5,7 @@
 #include "core/text_format.h"
 #include "data/weapon_catalogue.h"
 #include "platform/key_codes.h"
+#include "platform/russian_text.h"
 
 namespace {
 
@@ -14,36 +15,36 @@ constexpr std::int32_t SHOPKEEPER_PORTRAIT = 3;
 }  // namespace
 
 ShopScreen::ShopScreen() {
-    addItem(MenuItem("Ты чего тут делаешь?", true));
-    addItem(MenuItem(formatText("Купить Лечебное зелье ( %i рублей )", POTION_PRICE), false));
+    addItem(MenuItem(RU("Ты чего тут делаешь?"), true));
+    addItem(MenuItem(FORMAT_RU("Купить Лечебное зелье ( %i рублей )", POTION_PRICE), false));
     addItem(MenuItem("", false));
-    addItem(MenuItem("Уйти из магазина", false));
-    lines[0].assign("Привет, Джек. Что бы ты хотел купить?");
+    addItem(MenuItem(RU("Уйти из магазина"), false));
+    lines[0].assign(RU("Привет, Джек. Что бы ты хотел купить?"));
 }
 
 void ShopScreen::buyPotion() {
     if (g_hero->money >= POTION_PRICE) {
-        lines[0].assign("Получен предмет \"Лечебное Зелье\".");
+        lines[0].assign(RU("Получен предмет \"Лечебное Зелье\"."));
         g_hero->money -= POTION_PRICE;
         ++g_hero->potions;
     } else {
-        lines[0].assign("Тебе не хватает денег.");
+        lines[0].assign(RU("Тебе не хватает денег."));
     }
 }
 
 void ShopScreen::buyNextWeapon() {
     if (g_hero->weapon >= LAST_WEAPON) {
-        lines[0].assign("У тебя это уже есть");
+        lines[0].assign(RU("У тебя это уже есть"));
         return;
     }
     const std::int32_t next = g_hero->weapon + 1;
     const std::int32_t price = g_weapons->stats(next).price;
     if (g_hero->money < price) {
-        lines[0].assign("У тебя на это денег не хватит");
+        lines[0].assign(RU("У тебя на это денег не хватит"));
         return;
     }
     g_hero->weapon = next;
-    lines[0].assign("Получен предмет \"");
+    lines[0].assign(RU("Получен предмет \""));
     lines[0].append(g_weapons->name(next)).append("\"");
     // A negative price from a damaged file must not conjure up money.
     g_hero->money -= price > 0 ? price : 0;
@@ -53,7 +54,7 @@ void ShopScreen::run() {
     if (g_key == KEY_ENTER) {
         switch (cursor) {
             case ASK_WHO:
-                lines[0].assign("Я тут работаю, продавцом.");
+                lines[0].assign(RU("Я тут работаю, продавцом."));
                 break;
             case BUY_POTION:
                 buyPotion();
@@ -72,8 +73,8 @@ void ShopScreen::run() {
 
     const std::int32_t offered = g_hero->weapon < LAST_WEAPON ? g_hero->weapon + 1 : LAST_WEAPON;
     setItem(BUY_WEAPON,
-            MenuItem(formatText("Купить \"%s\" за %i рублей.", g_weapons->name(offered).text(),
-                                g_weapons->stats(offered).price),
+            MenuItem(FORMAT_RU("Купить \"%s\" за %i рублей.", g_weapons->name(offered).text(),
+                               g_weapons->stats(offered).price),
                      items[BUY_WEAPON].selected));
     drawMenu();
     drawPortrait(SHOPKEEPER_PORTRAIT);

@@ -6,6 +6,7 @@
 #include "core/hero.h"
 #include "core/quest.h"
 #include "platform/key_codes.h"
+#include "platform/russian_text.h"
 
 namespace {
 
@@ -18,15 +19,16 @@ struct StageTexts {
 };
 
 const StageTexts STAGES[] = {
-    {{"Что будем делать?", "", ""},
-     {" Я думаю, нужно навестить местную провидицу.", "Она должна помочь.", ""},
-     "Пойду к провидице"},
-    {{"Что будем делать?", "", ""},
-     {" Если верить той старой укуренной провидице,", "то нужно найти индейца Мабунгу.", ""},
-     "Пойду к Мабунге"},
-    {{" Ну вот я и под землей. Можно сказать", "аду.", ""},
-     {" МОЧИТЬ ВРАГОВ И СПАСАТЬ МИР!!! УРААА!", "", ""},
-     "Спасибо Провидице и Мабунге"},
+    {{RU("Что будем делать?"), "", ""},
+     {RU(" Я думаю, нужно навестить местную провидицу."), RU("Она должна помочь."), ""},
+     RU("Пойду к провидице")},
+    {{RU("Что будем делать?"), "", ""},
+     {RU(" Если верить той старой укуренной провидице,"), RU("то нужно найти индейца Мабунгу."),
+      ""},
+     RU("Пойду к Мабунге")},
+    {{RU(" Ну вот я и под землей. Можно сказать"), RU("аду."), ""},
+     {RU(" МОЧИТЬ ВРАГОВ И СПАСАТЬ МИР!!! УРААА!"), "", ""},
+     RU("Спасибо Провидице и Мабунге")},
 };
 
 const StageTexts& textsFor(std::int32_t stage) {
@@ -37,11 +39,11 @@ const StageTexts& textsFor(std::int32_t stage) {
 }  // namespace
 
 TownScreen::TownScreen() {
-    addItem(MenuItem("Хм, а что я сейчас делаю то?", true));
-    addItem(MenuItem("Пойду в магазин", false));
-    addItem(MenuItem("Пойду мочить врагов", false));
-    addItem(MenuItem("Квест", false));
-    addItem(MenuItem("Пойду я нафиг из игры", false));
+    addItem(MenuItem(RU("Хм, а что я сейчас делаю то?"), true));
+    addItem(MenuItem(RU("Пойду в магазин"), false));
+    addItem(MenuItem(RU("Пойду мочить врагов"), false));
+    addItem(MenuItem(RU("Квест"), false));
+    addItem(MenuItem(RU("Пойду я нафиг из игры"), false));
 }
 
 void TownScreen::run() {
@@ -65,7 +67,7 @@ void TownScreen::run() {
                 if (g_hero->questTaken != 0 || g_questStage == QUEST_STAGE_FINAL) {
                     g_screen = SCREEN_HUNT;
                 } else {
-                    lines[0].assign("Нужно сначала узнать куда идти.");
+                    lines[0].assign(RU("Нужно сначала узнать куда идти."));
                     lines[1].assign("");
                     lines[2].assign("");
                 }

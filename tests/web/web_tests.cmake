@@ -1,7 +1,7 @@
 # The web build's tests: the portable unit suite and the backend's own
-# under node; the copies of the sources with 1251 texts; the same game as
-# the native build, frame for frame; the page's font; and the page itself
-# in headless Chromium, opened from its folder and from a local server.
+# under node; the same game as the native build, frame for frame; the
+# page's font; and the page itself in headless Chromium, opened from its
+# folder and from a local server.
 find_package(Python3 REQUIRED COMPONENTS Interpreter)
 
 # Every suite but the one that needs a program file: a page has none
@@ -10,9 +10,6 @@ ae_node_program(ae_tests)
 add_test(NAME web.unit COMMAND ${AE_NODE} $<TARGET_FILE:ae_tests>
                                --gtest_filter=-ExecutablePath.NamesTheRunningProgramsFile)
 set_tests_properties(web.unit PROPERTIES TIMEOUT 900)
-
-add_test(NAME web.cp1251_literals
-         COMMAND ${Python3_EXECUTABLE} ${CMAKE_CURRENT_LIST_DIR}/cp1251_literals_test.py)
 
 # The native build's player, to compare with: `make test-web` builds it
 # first in the folder of `make build`.
