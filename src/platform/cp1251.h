@@ -4,7 +4,7 @@
 // ways. In a header and constexpr so that the game's own texts can be
 // turned into it while compiling (platform/russian_text.h).
 
-namespace cp1251 {
+namespace windows1251 {
 
 // The upper half (bytes 0x80 to 0xFF); the lower half is ASCII. 0x98 is
 // undefined and shows as '?'.
@@ -22,10 +22,10 @@ inline constexpr char16_t HIGH_HALF[128] = {
     0x0448, 0x0449, 0x044A, 0x044B, 0x044C, 0x044D, 0x044E, 0x044F,
 };
 
-}  // namespace cp1251
+}  // namespace windows1251
 
 constexpr char32_t decodeCp1251(unsigned char byte) {
-    return byte < 0x80 ? char32_t(byte) : char32_t(cp1251::HIGH_HALF[byte - 0x80]);
+    return byte < 0x80 ? char32_t(byte) : char32_t(windows1251::HIGH_HALF[byte - 0x80]);
 }
 
 // The way back, for a key the player typed or a text of the game's: the
@@ -38,7 +38,7 @@ constexpr int encodeCp1251(char32_t ch) {
     }
     for (int i = 0; i < 128; ++i) {
         // The undefined 0x98 decodes to '?', which is ASCII already.
-        if (cp1251::HIGH_HALF[i] == ch && ch != U'?') {
+        if (windows1251::HIGH_HALF[i] == ch && ch != U'?') {
             return 0x80 + i;
         }
     }
