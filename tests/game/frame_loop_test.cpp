@@ -30,7 +30,6 @@ TEST(FrameLoop, TitleInLightRedThenTheFirstPageWithoutAKey) {
     EXPECT_TRUE(hasColouredTextAt(page0, menuItem(0), "1 - Далее", COLOUR_GREEN));
     EXPECT_EQ(rowText(page0, 0), "." + std::string(78, '-') + ".");
     EXPECT_EQ(rowText(page0, 48), "'" + std::string(78, '-') + "'");
-    EXPECT_EQ(game.status, 0);
 }
 
 TEST(FrameLoop, AnArrowTakesTwoFramesAndOtherKeysOnlyRedraw) {
@@ -94,7 +93,6 @@ TEST(StoryPages, VictoryPagesEndTheGameOnExitWithoutPanelOrFrame) {
     ASSERT_GE(game.frames.size(), 8u);
     const Grid& credits = game.frames[game.frames.size() - 3].grid;
     EXPECT_TRUE(hasTextAt(credits, messageLine(0), " Сюжет, код и картинки: команда Древнего Зла"));
-    EXPECT_EQ(game.status, 0);
 }
 
 TEST(StoryPages, DeathPageEndsTheGameOnTheNextEnter) {
@@ -145,9 +143,10 @@ TEST(FrameLoop, EveryMissingDataFileIsReadableUnderAFullScreenTitle) {
 }
 
 TEST(FrameLoop, EndOfInputAtTheTitleEndsCleanly) {
+    // Only the title was shown: no world was made for a game nobody plays.
     const GameResult game = playGame("");
-    EXPECT_EQ(game.status, 0);
-    EXPECT_GE(game.frames.size(), 1u);
+    ASSERT_EQ(game.frames.size(), 1u);
+    EXPECT_EQ(game.frames[0].screen, SCREEN_STORY);
 }
 
 }  // namespace

@@ -1,134 +1,17 @@
-// The fight's four sentences about its monster, read where the player reads
-// them: the title on row 32, the monster's blow on row 28, the hero's on
-// row 27, the kill on row 28, each from column 31, through the real frame
-// loop with the name forms of the sprite file.
-#include <string>
-#include <vector>
+// The fight's four sentences about its monster, built from the forms of a
+// name line: the game's own nine monsters, then name lines with forms left
+// out, damaged or overlong. battle_test.cpp shows them on screen.
+#include "screens/fight_messages.h"
 
-#include "console/colours.h"
-#include "core/game_state.h"
-#include "core/hero.h"
-#include "core/quest.h"
+#include <gtest/gtest.h>
+
+#include <string>
+
 #include "data/monster_catalogue.h"
-#include "data/weapon_catalogue.h"
-#include "frame_invariants.h"
-#include "platform/random.h"
-#include "screens/battle_screen.h"
-#include "support/game_driver.h"
+#include "support/console_fixture.h"
 #include "support/screen_text.h"
-#include "support/temp_dir.h"
 
 namespace {
-
-constexpr int MESSAGE_COLUMN = 31;
-constexpr int HERO_BLOW_ROW = 27;
-constexpr int MONSTER_BLOW_ROW = 28;  // and the kill
-constexpr int TITLE_ROW = 32;
-
-// The lines stand in the message box, whose right side is column 77; the
-// blows above it run to the frame's side in column 79.
-constexpr int BOX_SIDE_COLUMN = 77;
-constexpr int FRAME_SIDE_COLUMN = 79;
-
-// What a message row shows from column 31 up to the side that ends it,
-// without the blanks after it.
-std::string messageAt(const Grid& grid, int row) {
-    const int end = row == TITLE_ROW ? BOX_SIDE_COLUMN : FRAME_SIDE_COLUMN;
-    std::string text = textAt(grid, MESSAGE_COLUMN, row, end - MESSAGE_COLUMN);
-    while (!text.empty() && text.back() == ' ') {
-        text.pop_back();
-    }
-    return text;
-}
-
-// One fight against a chosen monster: its first frame, one exchange the
-// monster survives, and the exchange that kills it, with the numbers rolled.
-struct Fight {
-    GameResult game;
-    int taken = 0;
-    int dealt = 0;
-    bool critical = false;
-    int reward = 0;
-
-    const RecordedFrame& first() const { return game.afterStep(2); }
-    const RecordedFrame& exchange() const { return game.afterStep(3); }
-    const RecordedFrame& kill() const { return game.afterStep(4); }
-};
-
-Fight fightWith(int monster, const std::string& dataDir = "") {
-    Fight fight;
-    int money = 0;
-    int weaponMax = 0;
-    const std::vector<Step> steps = {
-        [] { return TO_TOWN; },
-        [] {
-            g_hero->questTaken = 1;
-            return repeat(DOWN, 2) + ENTER;
-        },
-        // The hunting grounds of the monster's place lead to it: the story
-        // task, or a search whose roll picks it.
-        [=] {
-            g_questStage = monster / MONSTERS_PER_STAGE;
-            g_hero->trophy = TROPHY_NONE;
-            if (monster % MONSTERS_PER_STAGE == 2) {
-                return DOWN + ENTER;
-            }
-            std::uint32_t seed = 1;
-            for (;; ++seed) {
-                seedRandom(seed);
-                if (nextRandom() % 2 == monster % MONSTERS_PER_STAGE) {
-                    break;
-                }
-            }
-            seedRandom(seed);
-            return ENTER;
-        },
-        [&] {
-            g_monsters->stats(monster).hp = 500;  // survives the first exchange
-            weaponMax = g_weapons->stats(g_hero->weapon).damageMax;
-            return ENTER;
-        },
-        [&] {
-            fight.dealt = 500 - g_monsters->stats(monster).hp;
-            fight.critical = fight.dealt == weaponMax;
-            g_monsters->stats(monster).hp = 1;
-            g_hero->hp = 100;  // outlives the next blow
-            money = g_hero->money;
-            return ENTER;
-        },
-        [&] {
-            fight.reward = g_hero->money - money;
-            return std::string();
-        },
-    };
-    fight.game = playSteps(steps, 1, dataDir);
-    fight.taken = fight.first().hero.hp - fight.exchange().hero.hp;
-    return fight;
-}
-
-// The four sentences of a fight as the player should read them.
-struct Sentences {
-    std::string title;
-    std::string monsterBlow;
-    std::string heroBlow;
-    std::string kill;
-};
-
-void expectSentences(const Fight& fight, const Sentences& expected) {
-    ASSERT_EQ(fight.first().screen, SCREEN_BATTLE);
-    EXPECT_EQ(messageAt(fight.first().grid, TITLE_ROW), expected.title);
-    EXPECT_EQ(colourAt(fight.first().grid, MESSAGE_COLUMN, TITLE_ROW), COLOUR_GREY);
-
-    const Grid& exchange = fight.exchange().grid;
-    EXPECT_EQ(messageAt(exchange, MONSTER_BLOW_ROW), expected.monsterBlow);
-    EXPECT_EQ(colourAt(exchange, MESSAGE_COLUMN, MONSTER_BLOW_ROW), COLOUR_WHITE);
-    EXPECT_EQ(messageAt(exchange, HERO_BLOW_ROW), expected.heroBlow);
-    EXPECT_EQ(colourAt(exchange, MESSAGE_COLUMN, HERO_BLOW_ROW), COLOUR_WHITE);
-    EXPECT_EQ(messageAt(exchange, TITLE_ROW), expected.title);
-
-    EXPECT_EQ(messageAt(fight.kill().grid, MONSTER_BLOW_ROW), expected.kill);
-    EXPECT_EQ(colourAt(fight.kill().grid, MESSAGE_COLUMN, MONSTER_BLOW_ROW), COLOUR_GREY);
-}
 
 // A name as the sentences should show it; the instrumental with its
 // preposition.
@@ -139,17 +22,27 @@ struct Name {
     bool feminine;
 };
 
-Sentences sentencesFor(const Name& name, const Fight& fight) {
-    const std::string n = std::to_string(fight.taken);
-    const std::string d = std::to_string(fight.dealt);
-    return {
-        "Идет битва " + name.withInstrumental,
-        name.nominative + (name.feminine ? " ранила" : " ранил") + " Джека на " + n + " HP",
-        "Джек ранил " + name.accusative + " на " + d + " HP" + (fight.critical ? " !CRIT!" : ""),
-        "Джек убил " + name.accusative + " получив " + std::to_string(fight.reward) + " рублей"};
+// The sentences of a fight in which the monster strikes for 7, Jack for 9
+// (12 when critical) and the kill pays 450.
+void expectSentences(const MonsterName& forms, const Name& name) {
+    EXPECT_EQ(fromCp1251(battleTitle(forms).text()), "Идет битва " + name.withInstrumental);
+    EXPECT_EQ(fromCp1251(monsterBlowMessage(forms, 7).text()),
+              name.nominative + (name.feminine ? " ранила" : " ранил") + " Джека на 7 HP");
+    EXPECT_EQ(fromCp1251(heroBlowMessage(forms, 9, false).text()),
+              "Джек ранил " + name.accusative + " на 9 HP");
+    EXPECT_EQ(fromCp1251(heroBlowMessage(forms, 12, true).text()),
+              "Джек ранил " + name.accusative + " на 12 HP !CRIT!");
+    EXPECT_EQ(fromCp1251(killMessage(forms, 450).text()),
+              "Джек убил " + name.accusative + " получив 450 рублей");
 }
 
-TEST(FightMessages, EveryMonsterOfTheGameInItsFourSentences) {
+MonsterName formsOf(const std::string& utf8Line) {
+    return parseMonsterName(cp1251(utf8Line).c_str());
+}
+
+class FightMessages : public ConsoleTest {};
+
+TEST_F(FightMessages, EveryMonsterOfTheGameInItsFourSentences) {
     const Name names[] = {
         {"Болотная пиявка", "болотную пиявку", "с болотной пиявкой", true},
         {"Кикимора", "кикимору", "с кикиморой", true},
@@ -161,44 +54,18 @@ TEST(FightMessages, EveryMonsterOfTheGameInItsFourSentences) {
         {"Адская гончая", "адскую гончую", "с адской гончей", true},
         {"Монтакулус", "Монтакулуса", "с Монтакулусом", false},
     };
-    for (int monster = 0; monster <= MONSTER_DEMON; ++monster) {
+    const std::string assets = AE_ASSETS_DIR;
+    const MonsterCatalogue monsters((assets + "/SpriteMonster.txt").c_str(),
+                                    (assets + "/DataMonster.txt").c_str());
+    for (int monster = 0; monster < 9; ++monster) {
         SCOPED_TRACE("monster " + std::to_string(monster));
-        const Fight fight = fightWith(monster);
-        EXPECT_GT(fight.taken, 0);
-        EXPECT_GT(fight.reward, 0);
-        expectSentences(fight, sentencesFor(names[monster], fight));
+        expectSentences(monsters.nameForms(monster), names[monster]);
     }
 }
 
-// The game's data files with the monsters' name lines replaced, in order.
-class NamedMonsters {
-  public:
-    explicit NamedMonsters(const std::vector<std::string>& names) {
-        dir_.copyAssets();
-        const std::string original = readFile(dir_.file("SpriteMonster.txt"));
-        std::string out;
-        std::size_t start = 0;
-        for (int line = 0; start < original.size(); ++line) {
-            const std::size_t end = original.find('\n', start);
-            std::string text = original.substr(start, end - start);
-            const int sprite = (line - 1) / 11;
-            if (line > 0 && (line - 1) % 11 == 10 && sprite < static_cast<int>(names.size())) {
-                text = names[sprite];
-            }
-            out += text + "\n";
-            start = end == std::string::npos ? original.size() : end + 1;
-        }
-        dir_.write("SpriteMonster.txt", out);
-    }
-    const std::string& path() const { return dir_.path(); }
-
-  private:
-    TempDir dir_;
-};
-
-TEST(FightMessages, MissingFormsAreTheNominativeAndAMissingMarkMasculine) {
+TEST_F(FightMessages, MissingOrDamagedFormsAreTheNominativeAndAMissingMarkMasculine) {
     const struct {
-        const char* line;
+        std::string line;
         Name reads;
     } cases[] = {
         // A plain name is every form as written, and masculine: as it always was.
@@ -207,17 +74,19 @@ TEST(FightMessages, MissingFormsAreTheNominativeAndAMissingMarkMasculine) {
         {"Кикимора||кикиморой|ж", {"Кикимора", "Кикимора", "с кикиморой", true}},
         {"Скорпион|скорпиона", {"Скорпион", "скорпиона", "с Скорпион", false}},
         {"Бес|беса|бесом|?", {"Бес", "беса", "с бесом", false}},
+        // No name at all: the title's "с " ends it.
+        {"|", {"", "", "с ", false}},
+        {std::string(100, '|'), {"", "", "с ", false}},
+        {"||||", {"", "", "с ", false}},
     };
     for (const auto& c : cases) {
-        SCOPED_TRACE(c.line);
-        const NamedMonsters data({cp1251(c.line)});
-        const Fight fight = fightWith(0, data.path());
-        expectSentences(fight, sentencesFor(c.reads, fight));
+        SCOPED_TRACE("name line \"" + c.line + "\"");
+        expectSentences(formsOf(c.line), c.reads);
     }
 }
 
 // "со" before щ, and before с, з, ш or ж with another consonant after it.
-TEST(FightMessages, TheTitleSaysCoWhereRussianAsksForIt) {
+TEST_F(FightMessages, TheTitleSaysCoWhereRussianAsksForIt) {
     const struct {
         const char* line;
         const char* title;
@@ -233,52 +102,19 @@ TEST(FightMessages, TheTitleSaysCoWhereRussianAsksForIt) {
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.line);
-        const NamedMonsters data({cp1251(c.line)});
-        const Fight fight = fightWith(0, data.path());
-        EXPECT_EQ(messageAt(fight.first().grid, TITLE_ROW), c.title);
+        EXPECT_EQ(fromCp1251(battleTitle(formsOf(c.line)).text()), c.title);
     }
 }
 
-void expectSoundFrames(const GameResult& game) {
-    for (std::size_t i = 1; i + 1 < game.frames.size(); ++i) {
-        const RecordedFrame& frame = game.frames[i];
-        const auto problems = checkPlayFrame(frame.grid, frame.screen, frame.hero);
-        EXPECT_TRUE(problems.empty()) << problems.front() << "\n" << dumpFrame(frame.grid);
-    }
-}
-
-TEST(FightMessages, DamagedNameLinesNeverBreakAFight) {
-    const struct {
-        std::string line;
-        Name reads;
-    } cases[] = {
-        // No name at all: the title's "с " ends it.
-        {"|", {"", "", "с", false}},
-        {std::string(100, '|'), {"", "", "с", false}},
-        {"||||", {"", "", "с", false}},
-    };
-    for (const auto& c : cases) {
-        SCOPED_TRACE("name line of " + std::to_string(c.line.size()) + " characters");
-        const NamedMonsters data({c.line});
-        const Fight fight = fightWith(0, data.path());
-        expectSentences(fight, sentencesFor(c.reads, fight));
-        expectSoundFrames(fight.game);
-    }
-}
-
-// Forms as long as a name line holds run on over the next rows, as a long
-// plain name does; the forms end where the reader cut the line.
-TEST(FightMessages, FormsOfAnOverlongLineRunOnLikeALongName) {
-    const NamedMonsters data({std::string(150, 'N') + "|" + std::string(150, 'A') + "|ins"});
-    const Fight fight = fightWith(0, data.path());
-    // Up to the message box's side.
-    const int shown = BOX_SIDE_COLUMN - MESSAGE_COLUMN;
-    EXPECT_TRUE(hasTextAt(fight.first().grid, MESSAGE_COLUMN, TITLE_ROW,
-                          "Идет битва с " + std::string(shown - 13, 'N')));
-    EXPECT_TRUE(hasTextAt(fight.exchange().grid, MESSAGE_COLUMN, HERO_BLOW_ROW,
-                          "Джек ранил " + std::string(shown - 11, 'A')));
-    EXPECT_EQ(fight.kill().screen, SCREEN_HUNT);
-    expectSoundFrames(fight.game);
+// The title is appended, never cut; the blows are formatted and end at 255
+// characters, as every formatted text does.
+TEST_F(FightMessages, FormsOfAnOverlongLineAreCutOnlyInTheBlows) {
+    const MonsterName forms =
+        formsOf(std::string(150, 'N') + "|" + std::string(250, 'A') + "|" + std::string(300, 'I'));
+    EXPECT_EQ(fromCp1251(battleTitle(forms).text()), "Идет битва с " + std::string(300, 'I'));
+    EXPECT_EQ(fromCp1251(heroBlowMessage(forms, 9, false).text()),
+              "Джек ранил " + std::string(244, 'A'));
+    EXPECT_EQ(fromCp1251(killMessage(forms, 450).text()), "Джек убил " + std::string(245, 'A'));
 }
 
 }  // namespace

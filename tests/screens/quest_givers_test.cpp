@@ -1,3 +1,9 @@
+// The seer and the Indian run the same errand: they talk, ask for a trophy,
+// refuse Jack without it, take it and raise the quest stage. One table
+// describes both; each case runs for each of them.
+#include <string>
+#include <vector>
+
 #include "console/colours.h"
 #include "core/game_state.h"
 #include "core/hero.h"
@@ -8,11 +14,6 @@ namespace {
 
 const Step toTown = [] { return TO_TOWN; };
 const Step enter = [] { return ENTER; };
-const Step toSeer = [] { return repeat(DOWN, 3) + ENTER; };
-const Step toIndian = [] {
-    g_questStage = 1;
-    return repeat(DOWN, 3) + ENTER;
-};
 
 Step carrying(int trophy, std::string keys) {
     return [=] {
@@ -21,98 +22,125 @@ Step carrying(int trophy, std::string keys) {
     };
 }
 
-TEST(Seer, AsksForThePawThenTakesItAndRaisesTheStage) {
-    const GameResult game = playSteps({toTown, toSeer, enter, enter, carrying(1, ENTER)});
-    const RecordedFrame& first = game.afterStep(1);
-    EXPECT_EQ(first.screen, SCREEN_SEER);
-    EXPECT_TRUE(hasTextAt(first.grid, messageLine(0), " Я ждала тебя, правда я всегда кого-то"));
-    EXPECT_TRUE(
-        hasColouredTextAt(first.grid, menuItem(0), "1 - Рассказать о Древнем Зле", COLOUR_GREEN));
-    EXPECT_NE(textAt(first.grid, 57, 6, 18), std::string(18, ' '));  // her portrait
+struct QuestGiver {
+    const char* who;
+    int stage;  // the quest stage at which the town's fourth choice leads here
+    ScreenId screen;
+    int enters;  // until the errand is given
+    int trophy;
+    std::string greeting;  // the first message line on arrival
+    Place requestPlace;
+    std::string request;  // a line of the errand
+    std::string broughtItem;
+    std::string leaveItem;
+    std::string refusal;
+    std::string afterRefusal;  // the first message line then
+    std::string thanks;        // the first message line once the trophy is handed in
 
-    const RecordedFrame& asked = game.afterStep(2);
-    EXPECT_TRUE(hasTextAt(asked.grid, messageLine(2), "Лягушачью Лапку с болота для раскурки..."));
-    EXPECT_TRUE(hasTextAt(asked.grid, menuItem(0), "1 - Я принес лапку"));
-    EXPECT_EQ(asked.hero.questTaken, 1);
+    Step visit() const {
+        const int atStage = stage;
+        return [atStage] {
+            g_questStage = atStage;
+            return repeat(DOWN, 3) + ENTER;
+        };
+    }
+    // From the town to the moment the errand is given.
+    std::vector<Step> untilAsked() const {
+        std::vector<Step> steps = {toTown, visit()};
+        steps.insert(steps.end(), enters, enter);
+        return steps;
+    }
+};
 
-    const RecordedFrame& refused = game.afterStep(3);
-    EXPECT_TRUE(
-        hasColouredTextAt(refused.grid, actionLine(1), "Ты не принес мне лапку!", COLOUR_GREY));
-    EXPECT_TRUE(hasTextAt(refused.grid, messageLine(0), " Древнее Зло! Страшно звучит"));
-    EXPECT_EQ(refused.questStage, 0);
+const QuestGiver GIVERS[] = {
+    {"the seer", 0, SCREEN_SEER, 1, 1, " Я ждала тебя, правда я всегда кого-то", messageLine(2),
+     "Лягушачью Лапку с болота для раскурки...", "1 - Я принес лапку", "2 - Пойду ка я",
+     "Ты не принес мне лапку!", " Древнее Зло! Страшно звучит",
+     " [Немного позже] Добротная лапка."},
+    {"the Indian", 1, SCREEN_INDIAN, 2, 2, " Приветствую тебя, Джек. ", messageLine(1),
+     "принести мне скальп Мудрого Моска.", "1 - Я принес скальп", "2 - Уже сваливаю",
+     "Ты не принес мне скальп!", " Я помогу тебе, но сначала",
+     " Оо, ты принес скальп! Итак, пророчество"},
+};
 
-    const RecordedFrame& handedIn = game.afterStep(4);
-    EXPECT_TRUE(hasTextAt(handedIn.grid, messageLine(0), " [Немного позже] Добротная лапка."));
-    EXPECT_EQ(textAt(handedIn.grid, actionLine(1), 23), std::string(23, ' '));
-    EXPECT_EQ(handedIn.questStage, 1);
-    EXPECT_EQ(handedIn.hero.trophy, 0);
-    EXPECT_EQ(handedIn.hero.questTaken, 0);
-}
+TEST(QuestGivers, AskRefuseWithoutTheTrophyThenTakeItAndRaiseTheStage) {
+    for (const QuestGiver& giver : GIVERS) {
+        SCOPED_TRACE(giver.who);
+        std::vector<Step> steps = giver.untilAsked();
+        steps.push_back(enter);
+        steps.push_back(carrying(giver.trophy, ENTER));
+        const GameResult game = playSteps(steps);
+        const std::size_t asked = 1 + giver.enters;
 
-TEST(Seer, OneEnterNeverBothOpensAndClosesTheErrand) {
-    // The paw already carried before she asks: the first Enter only asks.
-    const GameResult game = playSteps({toTown, toSeer, carrying(1, ENTER)});
-    const RecordedFrame& asked = game.afterStep(2);
-    EXPECT_EQ(asked.questStage, 0);
-    EXPECT_EQ(asked.hero.questTaken, 1);
-    EXPECT_TRUE(hasTextAt(asked.grid, messageLine(0), " Древнее Зло! Страшно звучит"));
-}
+        const RecordedFrame& first = game.afterStep(1);
+        EXPECT_EQ(first.screen, giver.screen);
+        EXPECT_TRUE(hasTextAt(first.grid, messageLine(0), giver.greeting));
+        EXPECT_NE(textAt(first.grid, 57, 6, 18), std::string(18, ' '));  // the portrait
 
-TEST(Seer, RemembersTheErrandAndTheHighlightBetweenVisits) {
-    const GameResult game =
-        playSteps({toTown, toSeer, enter, [] { return DOWN + ENTER; }, [] { return ENTER; }});
-    EXPECT_EQ(game.afterStep(3).screen, SCREEN_TOWN);
-    const RecordedFrame& back = game.afterStep(4);  // the town kept its highlight on the seer
-    EXPECT_EQ(back.screen, SCREEN_SEER);
-    EXPECT_TRUE(hasTextAt(back.grid, messageLine(0), " Древнее Зло! Страшно звучит"));
-    EXPECT_TRUE(hasColouredTextAt(back.grid, menuItem(0), "1 - Я принес лапку", COLOUR_GREY));
-    EXPECT_TRUE(hasColouredTextAt(back.grid, menuItem(1), "2 - Пойду ка я", COLOUR_GREEN));
-}
+        const RecordedFrame& request = game.afterStep(asked);
+        EXPECT_TRUE(hasTextAt(request.grid, giver.requestPlace, giver.request));
+        EXPECT_TRUE(hasColouredTextAt(request.grid, menuItem(0), giver.broughtItem, COLOUR_GREEN));
+        EXPECT_EQ(request.hero.questTaken, 1);
+        EXPECT_EQ(game.afterStep(asked - 1).hero.questTaken, 0);
 
-TEST(Indian, GreetsAsksRefusesTakesTheScalpAndProphesies) {
-    const GameResult game =
-        playSteps({toTown, toIndian, enter, enter, enter, carrying(2, ENTER), enter, enter, enter});
-    const RecordedFrame& greeting = game.afterStep(1);
-    EXPECT_EQ(greeting.screen, SCREEN_INDIAN);
-    EXPECT_TRUE(hasTextAt(greeting.grid, messageLine(0), " Приветствую тебя, Джек. "));
-    EXPECT_EQ(textAt(greeting.grid, messageLine(1), 40), std::string(40, ' '));
+        const RecordedFrame& refused = game.afterStep(asked + 1);
+        EXPECT_TRUE(hasColouredTextAt(refused.grid, actionLine(1), giver.refusal, COLOUR_GREY));
+        EXPECT_TRUE(hasTextAt(refused.grid, messageLine(0), giver.afterRefusal));
+        EXPECT_EQ(refused.questStage, giver.stage);
 
-    EXPECT_TRUE(hasTextAt(game.afterStep(2).grid, messageLine(0), " Я знаю, я много чего знаю..."));
-    EXPECT_EQ(game.afterStep(2).hero.questTaken, 0);
-
-    const RecordedFrame& request = game.afterStep(3);
-    EXPECT_TRUE(hasTextAt(request.grid, messageLine(1), "принести мне скальп Мудрого Моска."));
-    EXPECT_TRUE(hasTextAt(request.grid, menuItem(0), "1 - Я принес скальп"));
-    EXPECT_EQ(request.hero.questTaken, 1);
-
-    const RecordedFrame& refused = game.afterStep(4);
-    EXPECT_TRUE(
-        hasColouredTextAt(refused.grid, actionLine(1), "Ты не принес мне скальп!", COLOUR_GREY));
-    EXPECT_TRUE(hasTextAt(refused.grid, messageLine(0), " Я помогу тебе, но сначала"));
-
-    const RecordedFrame& handedIn = game.afterStep(5);  // the prophecy starts at once
-    EXPECT_TRUE(
-        hasTextAt(handedIn.grid, messageLine(0), " Оо, ты принес скальп! Итак, пророчество"));
-    EXPECT_EQ(handedIn.questStage, 2);
-    EXPECT_EQ(handedIn.hero.trophy, 0);
-    EXPECT_EQ(handedIn.hero.questTaken, 0);
-
-    EXPECT_TRUE(
-        hasTextAt(game.afterStep(6).grid, messageLine(0), "...и только избранный может помешать"));
-    for (std::size_t step : {7u, 8u}) {  // the last part of the prophecy stays
-        EXPECT_TRUE(hasTextAt(game.afterStep(step).grid, 31, 34,
-                              "Купи хорошее оружие, прежде чем идти туда."));
+        const RecordedFrame& handedIn = game.afterStep(asked + 2);
+        EXPECT_TRUE(hasTextAt(handedIn.grid, messageLine(0), giver.thanks));
+        EXPECT_EQ(textAt(handedIn.grid, actionLine(1), 30), std::string(30, ' '));
+        EXPECT_EQ(handedIn.questStage, giver.stage + 1);
+        EXPECT_EQ(handedIn.hero.trophy, 0);
+        EXPECT_EQ(handedIn.hero.questTaken, 0);
     }
 }
 
-TEST(Indian, ScalpRequestStandsAfterLeavingAndComingBack) {
+TEST(QuestGivers, OneEnterNeverBothGivesAndClosesTheErrand) {
+    for (const QuestGiver& giver : GIVERS) {
+        SCOPED_TRACE(giver.who);
+        // The trophy already carried when the errand is given: that Enter only asks.
+        std::vector<Step> steps = {toTown, giver.visit()};
+        steps.insert(steps.end(), giver.enters - 1, enter);
+        steps.push_back(carrying(giver.trophy, ENTER));
+        const GameResult game = playSteps(steps);
+        const RecordedFrame& asked = game.afterStep(1 + giver.enters);
+        EXPECT_EQ(asked.questStage, giver.stage);
+        EXPECT_EQ(asked.hero.questTaken, 1);
+        EXPECT_TRUE(hasTextAt(asked.grid, menuItem(0), giver.broughtItem));
+    }
+}
+
+TEST(QuestGivers, RememberTheErrandAndTheHighlightBetweenVisits) {
+    for (const QuestGiver& giver : GIVERS) {
+        SCOPED_TRACE(giver.who);
+        std::vector<Step> steps = giver.untilAsked();
+        steps.push_back([] { return DOWN + ENTER; });
+        // The town kept its highlight on the quest giver.
+        steps.push_back(enter);
+        const GameResult game = playSteps(steps);
+        EXPECT_EQ(game.afterStep(2 + giver.enters).screen, SCREEN_TOWN);
+        const RecordedFrame& back = game.afterStep(3 + giver.enters);
+        EXPECT_EQ(back.screen, giver.screen);
+        EXPECT_TRUE(hasTextAt(back.grid, giver.requestPlace, giver.request));
+        EXPECT_TRUE(hasColouredTextAt(back.grid, menuItem(0), giver.broughtItem, COLOUR_GREY));
+        EXPECT_TRUE(hasColouredTextAt(back.grid, menuItem(1), giver.leaveItem, COLOUR_GREEN));
+    }
+}
+
+TEST(Indian, TheProphecyRunsOnAndItsLastPageStays) {
     const GameResult game = playSteps(
-        {toTown, toIndian, enter, enter, [] { return DOWN + ENTER; }, [] { return ENTER; }});
-    const RecordedFrame& back = game.afterStep(5);
-    EXPECT_EQ(back.screen, SCREEN_INDIAN);
-    EXPECT_TRUE(hasTextAt(back.grid, messageLine(1), "принести мне скальп Мудрого Моска."));
-    EXPECT_TRUE(hasTextAt(back.grid, menuItem(0), "1 - Я принес скальп"));
-    EXPECT_TRUE(hasColouredTextAt(back.grid, menuItem(1), "2 - Уже сваливаю", COLOUR_GREEN));
+        {toTown, GIVERS[1].visit(), enter, enter, carrying(2, ENTER), enter, enter, enter});
+    // The greeting is one line, then he talks before he asks.
+    EXPECT_EQ(textAt(game.afterStep(1).grid, messageLine(1), 40), std::string(40, ' '));
+    EXPECT_TRUE(hasTextAt(game.afterStep(2).grid, messageLine(0), " Я знаю, я много чего знаю..."));
+    EXPECT_TRUE(
+        hasTextAt(game.afterStep(5).grid, messageLine(0), "...и только избранный может помешать"));
+    for (std::size_t step : {6u, 7u}) {
+        EXPECT_TRUE(hasTextAt(game.afterStep(step).grid, messageLine(2),
+                              "Купи хорошее оружие, прежде чем идти туда."));
+    }
 }
 
 }  // namespace

@@ -82,7 +82,6 @@ TEST(ExitConfirmation, YesEndsTheGameInTheSameFrame) {
     EXPECT_EQ(rowText(last.grid, 0), "");  // no frame, no panel
     EXPECT_EQ(rowText(last.grid, 17), "");
     EXPECT_EQ(rowText(last.grid, 32), std::string(31, ' ') + "Действительно выйти?");
-    EXPECT_EQ(game.status, 0);
 }
 
 TEST(ExitConfirmation, NoGoesBackAndIsRememberedForTheNextVisit) {

@@ -70,7 +70,7 @@ GameResult playGame(const std::string& keys, std::uint32_t seed, ScriptedIo::Dec
     WorkingDirectory here(dataDir.empty() ? assetsDir() : dataDir);
     ScriptedIo io(keys, std::move(decider));
     GameResult result;
-    result.status = runGame(io, seed);
+    runGame(io, seed);
     result.frames = std::move(io.frames);
     return result;
 }

@@ -53,7 +53,6 @@ class ScriptedIo : public GameIo {
 
 struct GameResult {
     std::vector<RecordedFrame> frames;
-    int status = -1;
     // For playSteps: the frame on view when each step began.
     std::vector<std::size_t> stepFrames;
 

@@ -1,9 +1,10 @@
-// Keys typed on the Windows console must reach the game as the bytes its
-// single-key read gives: the arrows as a pair, Enter as 13, letters in
-// Windows-1251, and nothing for what is no key press of a character.
+// Keys typed on the Windows console reach the game as the bytes its
+// single-key read gives, as on every backend; a held key repeats them.
 #include "platform/windows/key_events.h"
 
 #include <gtest/gtest.h>
+
+#include "support/backend_keys.h"
 
 namespace {
 
@@ -16,34 +17,48 @@ KEY_EVENT_RECORD press(WORD virtualKey, wchar_t ch = 0, WORD repeat = 1) {
     return event;
 }
 
-TEST(KeyEvents, ArrowsAndEnterAreTheConsoleReadsCodes) {
-    EXPECT_EQ(keyBytes(press(VK_UP)), "\xE0\x48");
-    EXPECT_EQ(keyBytes(press(VK_DOWN)), "\xE0\x50");
-    EXPECT_EQ(keyBytes(press(VK_RETURN, L'\r')), "\r");
-    EXPECT_EQ(keyBytes(press(VK_DOWN, 0, 3)), "\xE0\x50\xE0\x50\xE0\x50");  // a held key
-}
-
-TEST(KeyEvents, CharactersBecomeTheirWindows1251Bytes) {
-    EXPECT_EQ(keyBytes(press('X', L'x')), "x");
-    EXPECT_EQ(keyBytes(press(VK_OEM_1, L'ж')), "\xE6");
-    EXPECT_EQ(keyBytes(press(VK_OEM_3, L'Ё')), "\xA8");
-    EXPECT_EQ(keyBytes(press(VK_ESCAPE, 27)), "\x1B");
-    EXPECT_EQ(keyBytes(press(VK_SPACE, L' ', 2)), "  ");
-}
-
-TEST(KeyEvents, ReleasesAndKeysWithoutACharacterGiveNothing) {
-    KEY_EVENT_RECORD release = press(VK_DOWN);
-    release.bKeyDown = FALSE;
-    EXPECT_EQ(keyBytes(release), "");
-    release = press(VK_RETURN, L'\r');
-    release.bKeyDown = FALSE;
-    EXPECT_EQ(keyBytes(release), "");
-    for (WORD key : {VK_SHIFT, VK_CONTROL, VK_MENU, VK_LEFT, VK_RIGHT, VK_F1, VK_HOME}) {
-        EXPECT_EQ(keyBytes(press(key)), "") << "virtual key " << key;
+KEY_EVENT_RECORD pressOf(const BackendKeyCase& c) {
+    switch (c.kind) {
+        case BackendKeyCase::UP:
+            return press(VK_UP);
+        case BackendKeyCase::DOWN:
+            return press(VK_DOWN);
+        case BackendKeyCase::ENTER:
+            return press(VK_RETURN, L'\r');
+        case BackendKeyCase::ESCAPE:
+            return press(VK_ESCAPE, 27);
+        case BackendKeyCase::CHARACTER:
+            return press(VK_OEM_1, static_cast<wchar_t>(c.character));
+        case BackendKeyCase::SHIFT:
+            return press(VK_SHIFT);
+        case BackendKeyCase::CONTROL:
+            return press(VK_CONTROL);
+        case BackendKeyCase::LEFT:
+            return press(VK_LEFT);
+        case BackendKeyCase::RIGHT:
+            return press(VK_RIGHT);
+        case BackendKeyCase::F1:
+            return press(VK_F1);
+        case BackendKeyCase::HOME:
+            return press(VK_HOME);
     }
-    // A character of another alphabet has no Windows-1251 byte to give.
-    EXPECT_EQ(keyBytes(press(VK_OEM_7, L'ä')), "");
-    EXPECT_EQ(keyBytes(press(0, L'中')), "");
+    return press(0);
+}
+
+TEST(KeyEvents, EveryBackendsKeysAsTheConsoleReadGivesThem) {
+    for (const BackendKeyCase& c : BACKEND_KEY_CASES) {
+        EXPECT_EQ(keyBytes(pressOf(c)), c.bytes) << "case " << &c - BACKEND_KEY_CASES;
+    }
+}
+
+TEST(KeyEvents, AHeldKeyRepeatsAndAReleaseGivesNothing) {
+    EXPECT_EQ(keyBytes(press(VK_DOWN, 0, 3)), "\xE0\x50\xE0\x50\xE0\x50");
+    EXPECT_EQ(keyBytes(press(VK_SPACE, L' ', 2)), "  ");
+    for (KEY_EVENT_RECORD release : {press(VK_DOWN), press(VK_RETURN, L'\r'), press('X', L'x')}) {
+        release.bKeyDown = FALSE;
+        EXPECT_EQ(keyBytes(release), "");
+    }
+    EXPECT_EQ(keyBytes(press(VK_MENU)), "");
 }
 
 }  // namespace

@@ -1,0 +1,34 @@
+#pragma once
+
+#include <string>
+
+// The keys every backend delivers alike, whatever its events look like:
+// what the player pressed and the bytes the game's key read then gives.
+// Each backend's test turns a case into its own event.
+struct BackendKeyCase {
+    enum Kind { UP, DOWN, ENTER, ESCAPE, CHARACTER, SHIFT, CONTROL, LEFT, RIGHT, F1, HOME };
+    Kind kind;
+    char16_t character;  // for CHARACTER
+    std::string bytes;
+};
+
+inline const BackendKeyCase BACKEND_KEY_CASES[] = {
+    {BackendKeyCase::UP, 0, "\xE0\x48"},
+    {BackendKeyCase::DOWN, 0, "\xE0\x50"},
+    {BackendKeyCase::ENTER, 0, "\r"},
+    {BackendKeyCase::ESCAPE, 0, "\x1B"},
+    // Characters become their Windows-1251 bytes, or nothing without one.
+    {BackendKeyCase::CHARACTER, u'x', "x"},
+    {BackendKeyCase::CHARACTER, u' ', " "},
+    {BackendKeyCase::CHARACTER, u'ж', "\xE6"},
+    {BackendKeyCase::CHARACTER, u'Ё', "\xA8"},
+    {BackendKeyCase::CHARACTER, u'ä', ""},
+    {BackendKeyCase::CHARACTER, u'中', ""},
+    // Keys without a character mean nothing to the game.
+    {BackendKeyCase::SHIFT, 0, ""},
+    {BackendKeyCase::CONTROL, 0, ""},
+    {BackendKeyCase::LEFT, 0, ""},
+    {BackendKeyCase::RIGHT, 0, ""},
+    {BackendKeyCase::F1, 0, ""},
+    {BackendKeyCase::HOME, 0, ""},
+};
