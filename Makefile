@@ -20,7 +20,7 @@ BINDIR ?= bin
 PACKAGE_BUILD_DIR ?= build-package
 DIST_DIR ?= dist
 
-.PHONY: all configure game build run test test-sanitize bench fuzz clean install uninstall package \
+.PHONY: all configure game build run test test-sanitize tools bench fuzz clean install uninstall package \
 	test-package screenshots windows windows-configure test-windows web web-configure test-web serve-web \
 	bench-web web-screenshot
 
@@ -44,11 +44,22 @@ build:
 	cmake -S . -B $(BUILD_DIR) -DCMAKE_BUILD_TYPE=RelWithDebInfo -DAE_BUILD_TESTS=ON $(CMAKE_FLAGS) >/dev/null
 	cmake --build $(BUILD_DIR) -j $(JOBS)
 
+# The end-to-end tests spend most of their time waiting on a terminal, so
+# twice as many run at once as there are cores.
+TEST_JOBS ?= $(shell expr $(JOBS) \* 2)
 test: build
-	cd $(BUILD_DIR) && ctest --output-on-failure -j $(JOBS)
+	cd $(BUILD_DIR) && ctest --output-on-failure -j $(TEST_JOBS)
 
+# The long-running tools no test needs: the balance simulation and the soak.
+tools: configure
+	cmake --build $(BUILD_DIR) -j $(JOBS) --target balance-sim soak
+
+# With clang, whose sanitizers are the reference; the suite thus runs with
+# both compilers.
+SANITIZE_CXX ?= clang++
 test-sanitize:
-	$(MAKE) test BUILD_DIR=build-sanitize CMAKE_FLAGS="-DAE_SANITIZE=ON -DCMAKE_BUILD_TYPE=Debug"
+	$(MAKE) test BUILD_DIR=build-sanitize \
+		CMAKE_FLAGS="-DCMAKE_CXX_COMPILER=$(SANITIZE_CXX) -DAE_SANITIZE=ON -DCMAKE_BUILD_TYPE=Debug"
 
 bench:
 	cmake -S . -B build-bench -DCMAKE_BUILD_TYPE=Release -DAE_BUILD_BENCH=ON >/dev/null
