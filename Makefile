@@ -68,15 +68,25 @@ bench:
 
 # The program goes to $(PREFIX)/$(BINDIR) (bin, or games as Debian keeps
 # games), its data to $(PREFIX)/share/ancient-evil. DESTDIR works as usual.
-# The program is installed stripped of its debugging information.
+# The program is installed stripped of its debugging information. The
+# install has a build tree of its own, for the game alone, so that its
+# PREFIX and BINDIR never reach the tests' tree; it records what it put
+# where, DESTDIR included, for `make uninstall`.
+INSTALL_BUILD_DIR ?= build-install
+INSTALL_RECORD = $(INSTALL_BUILD_DIR)/installed_files.txt
 install:
-	$(GAME_CMAKE) -DCMAKE_INSTALL_BINDIR=$(BINDIR) >/dev/null
-	cmake --build $(BUILD_DIR) -j $(JOBS) --target ancient-evil ancient-evil-docs
-	cmake --install $(BUILD_DIR) --prefix $(PREFIX) --strip
+	cmake -S . -B $(INSTALL_BUILD_DIR) -DCMAKE_BUILD_TYPE=RelWithDebInfo -DAE_BUILD_TESTS=OFF \
+		-DCMAKE_INSTALL_BINDIR=$(BINDIR) $(CMAKE_FLAGS) >/dev/null
+	cmake --build $(INSTALL_BUILD_DIR) -j $(JOBS) --target ancient-evil ancient-evil-docs
+	cmake -DBUILD_DIR=$(INSTALL_BUILD_DIR) -DPREFIX=$(PREFIX) -DDESTDIR=$(abspath $(DESTDIR)) \
+		-DRECORD=$(abspath $(INSTALL_RECORD)) -P cmake/install_recorded.cmake
 
-# Removes what the last `make install` from $(BUILD_DIR) put in place.
+# Removes what the last `make install` put in place, where it put it: a
+# DESTDIR, if given, must be that install's.
 uninstall:
-	cmake -DMANIFEST=$(CURDIR)/$(BUILD_DIR)/install_manifest.txt -P cmake/uninstall.cmake
+	@test -f $(INSTALL_RECORD) || { echo "make uninstall: nothing to remove, no make install" \
+		"is recorded in $(INSTALL_BUILD_DIR)/" >&2; exit 1; }
+	cmake -DRECORD=$(abspath $(INSTALL_RECORD)) -DDESTDIR=$(abspath $(DESTDIR)) -P cmake/uninstall.cmake
 
 # $(DIST_DIR)/ancient-evil_<version>_amd64.deb, the program in /usr/games, and
 # a relocatable ancient-evil-<version>-linux-<machine>.tar.gz with it in bin/
@@ -165,5 +175,5 @@ bench-web: build web
 		--playthrough $(BUILD_DIR)/tools/screenshot/ae-playthrough
 
 clean:
-	rm -rf build build-sanitize build-bench build-fuzz $(WINDOWS_BUILD_DIR) $(WEB_BUILD_DIR) \
+	rm -rf build build-sanitize build-bench build-fuzz $(INSTALL_BUILD_DIR) $(WINDOWS_BUILD_DIR) $(WEB_BUILD_DIR) \
 		$(PACKAGE_BUILD_DIR) $(DIST_DIR) $(PACKAGE_BUILD_DIR)-again $(DIST_DIR)-again

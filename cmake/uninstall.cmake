@@ -1,10 +1,31 @@
 # `make uninstall`: removes every file the last `make install` put in place,
-# as its install manifest lists them, then the game's own folders that are
-# left empty. Run as cmake -DMANIFEST=<build>/install_manifest.txt -P uninstall.cmake.
-if(NOT EXISTS "${MANIFEST}")
-  message(FATAL_ERROR "Nothing to uninstall: ${MANIFEST} is missing (run make install first).")
+# as its record (made by install_recorded.cmake) names them, DESTDIR
+# included, then the game's own folders that are left empty. A DESTDIR given
+# here must be the one the install went to; none at all means that one too,
+# so that an uninstall never reaches past a staged install to a real one.
+#
+# cmake -DRECORD=<file> [-DDESTDIR=<folder>] -P uninstall.cmake
+if(NOT EXISTS "${RECORD}")
+  message(FATAL_ERROR "Nothing to uninstall: ${RECORD} is missing (run make install first).")
 endif()
-file(STRINGS "${MANIFEST}" installed)
+file(STRINGS "${RECORD}" installed)
+list(POP_FRONT installed first)
+if(NOT first MATCHES "^DESTDIR=")
+  message(FATAL_ERROR "${RECORD} is no record of make install; nothing was removed.")
+endif()
+string(REGEX REPLACE "^DESTDIR=" "" recorded "${first}")
+if(DESTDIR)
+  get_filename_component(DESTDIR "${DESTDIR}" ABSOLUTE)
+endif()
+if(DESTDIR AND NOT DESTDIR STREQUAL recorded)
+  if(recorded)
+    set(went "into DESTDIR=${recorded}")
+  else()
+    set(went "without a DESTDIR")
+  endif()
+  message(FATAL_ERROR "The last make install went ${went}, not into DESTDIR=${DESTDIR}; "
+                      "nothing was removed.")
+endif()
 set(folders)
 foreach(path IN LISTS installed)
   if(EXISTS "${path}" OR IS_SYMLINK "${path}")
@@ -25,4 +46,4 @@ foreach(folder IN LISTS folders)
     file(REMOVE_RECURSE "${folder}")
   endif()
 endforeach()
-file(REMOVE "${MANIFEST}")
+file(REMOVE "${RECORD}")

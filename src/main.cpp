@@ -11,7 +11,7 @@ int main(int argc, char* argv[]) {
     if (!answer.play) {
         return printCommandLineAnswer(answer, stdout, stderr);
     }
-    setDataFolders(dataFoldersBeside(executablePath()));
+    setDataFolders(dataFoldersBeside(executablePath(), dataPlacement()));
     std::unique_ptr<GameIo> console = openPlayerConsole();
     if (!console) {
         return 1;  // nothing to play on; the console has said why

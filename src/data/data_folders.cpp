@@ -4,6 +4,8 @@
 #include <filesystem>
 #include <utility>
 
+#include "platform/regular_file.h"
+
 namespace {
 
 std::vector<std::string> g_dataFolders;
@@ -30,13 +32,23 @@ std::string joinPath(const std::string& folder, const std::string& name) {
     return endsWithSeparator ? folder + name : folder + "/" + name;
 }
 
+// A program in its build folder: CMake keeps its cache at the top of every
+// build tree, where the game is linked, and no install or package carries
+// it. Nothing is compiled into the program for this, so an installed tree
+// and an unpacked archive stay movable and their builds repeatable.
+bool isBuildFolder(const std::string& folder) {
+    std::string nothing;
+    return readRegularFile(joinPath(folder, "CMakeCache.txt"), 0, nothing);
+}
+
 }  // namespace
 
 void setDataFolders(std::vector<std::string> folders) {
     g_dataFolders = std::move(folders);
 }
 
-std::vector<std::string> dataFoldersBeside(const std::string& executablePath) {
+std::vector<std::string> dataFoldersBeside(const std::string& executablePath,
+                                           DataPlacement placement) {
     const std::size_t separator = executablePath.find_last_of(SEPARATORS);
     if (separator == std::string::npos) {
         return {};
@@ -45,8 +57,14 @@ std::vector<std::string> dataFoldersBeside(const std::string& executablePath) {
     if (folder.empty() || folder.back() == ':') {
         folder += executablePath[separator];  // a root keeps its separator: "/", "C:\\"
     }
+    if (placement == DataPlacement::programFolder) {
+        return {folder};
+    }
     const std::string parent = joinPath(folder, "..");
-    return {joinPath(parent, "share/ancient-evil"), joinPath(parent, "assets"), folder};
+    if (isBuildFolder(folder)) {
+        return {joinPath(parent, "share/ancient-evil"), joinPath(parent, "assets"), folder};
+    }
+    return {joinPath(parent, "share/ancient-evil"), folder};
 }
 
 std::vector<std::string> dataFileCandidates(const std::string& name) {

@@ -1,8 +1,10 @@
 #include "game/command_line.h"
 
+#include <cerrno>
 #include <cstring>
 
 #include "platform/platform_help.h"
+#include "platform/write_failure.h"
 
 namespace {
 
@@ -113,10 +115,11 @@ CommandLineAnswer refuse(const char* what, const char* argument) {
     return answer;
 }
 
-CommandLineAnswer tell(const std::string& text) {
+CommandLineAnswer tell(const std::string& text, const char* name) {
     CommandLineAnswer answer;
     answer.play = false;
     answer.out = text;
+    answer.outName = name;
     return answer;
 }
 
@@ -127,7 +130,7 @@ CommandLineAnswer readCommandLine(int argc, const char* const argv[]) {
     for (int i = 1; i < argc; ++i) {
         const char* argument = argv[i];
         if (!optionsEnded && isHelpSwitch(argument)) {
-            return tell(help());
+            return tell(help(), "the help");
         }
         if (optionsEnded || argument[0] != '-' || argument[1] == '\0') {
             return refuse("unexpected argument", argument);
@@ -135,9 +138,9 @@ CommandLineAnswer readCommandLine(int argc, const char* const argv[]) {
         if (std::strcmp(argument, "--") == 0) {
             optionsEnded = true;
         } else if (std::strcmp(argument, "--help") == 0 || std::strcmp(argument, "-h") == 0) {
-            return tell(help());
+            return tell(help(), "the help");
         } else if (std::strcmp(argument, "--version") == 0 || std::strcmp(argument, "-V") == 0) {
-            return tell("ancient-evil " AE_VERSION "\n");
+            return tell("ancient-evil " AE_VERSION "\n", "the version");
         } else {
             return refuse("unknown option", argument);
         }
@@ -149,6 +152,10 @@ int printCommandLineAnswer(const CommandLineAnswer& answer, std::FILE* out, std:
     std::fputs(answer.err.c_str(), err);
     std::fflush(err);
     // Help or a version that never arrived must not pass for success.
-    const bool written = std::fputs(answer.out.c_str(), out) >= 0 && std::fflush(out) == 0;
-    return written ? answer.exitStatus : 1;
+    if (std::fputs(answer.out.c_str(), out) >= 0 && std::fflush(out) == 0) {
+        return answer.exitStatus;
+    }
+    const std::string failure = cannotWrite(answer.outName, errno);
+    std::fprintf(err, "ancient-evil: %s\n", failure.c_str());
+    return 1;
 }

@@ -10,12 +10,14 @@
 struct CommandLineAnswer {
     bool play = true;
     int exitStatus = 0;
-    std::string out;  // for standard output
-    std::string err;  // for standard error
+    std::string out;           // for standard output
+    std::string err;           // for standard error
+    const char* outName = "";  // what `out` is, for a line saying it could not be written
 };
 
 CommandLineAnswer readCommandLine(int argc, const char* const argv[]);
 
-// Writes an answer that is not to play; returns its exit status, or 1 when
-// standard output could not take it (a full disk, a closed pipe).
+// Writes an answer that is not to play; returns its exit status, or 1 after
+// one line on standard error when standard output could not take it (a full
+// disk, a closed pipe).
 int printCommandLineAnswer(const CommandLineAnswer& answer, std::FILE* out, std::FILE* err);

@@ -5,6 +5,12 @@
 
 namespace {
 constexpr unsigned char ESC = 0x1B;
+constexpr unsigned char BEL = 0x07;
+
+// The bytes after ESC that open a control string: OSC, DCS, APC, PM, SOS.
+bool opensString(unsigned char byte) {
+    return byte == ']' || byte == 'P' || byte == '_' || byte == '^' || byte == 'X';
+}
 
 bool isContinuation(unsigned char byte) {
     return (byte & 0xC0) == 0x80;
@@ -94,6 +100,9 @@ void KeyDecoder::feed(unsigned char byte, std::string& keys) {
                 state_ = State::Csi;
             } else if (byte == 'O') {
                 state_ = State::Ss3;
+            } else if (opensString(byte)) {
+                state_ = State::String;
+                stringLength_ = 0;
             } else if (byte == ESC) {
                 keys += char(ESC);  // the first Escape was a key of its own
             } else {
@@ -114,6 +123,31 @@ void KeyDecoder::feed(unsigned char byte, std::string& keys) {
                 feed(byte, keys);
             }
             return;
+        case State::String:
+        case State::StringEscape:
+            inString(byte, keys);
+            return;
+    }
+}
+
+// A control string's text is any printable bytes, UTF-8 included. As in a
+// terminal, any escape ends it: ST (ESC \) is the usual end, and another
+// escape goes on as the sequence it starts. A control byte other than BEL
+// breaks it off and counts as a key, as in a CSI sequence: no reply holds
+// one, and a player's Enter must never be eaten.
+void KeyDecoder::inString(unsigned char byte, std::string& keys) {
+    if (state_ == State::StringEscape) {
+        state_ = byte == '\\' ? State::Plain : State::Escape;
+        if (byte != '\\' && byte != ESC) {
+            feed(byte, keys);
+        }
+    } else if (byte == ESC) {
+        state_ = State::StringEscape;
+    } else if (byte == BEL) {
+        state_ = State::Plain;
+    } else if (byte < 0x20 || ++stringLength_ > MAX_STRING) {
+        state_ = State::Plain;
+        feed(byte, keys);
     }
 }
 

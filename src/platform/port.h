@@ -4,6 +4,7 @@
 #include <memory>
 #include <string>
 
+#include "platform/data_placement.h"
 #include "platform/game_io.h"
 #include "platform/platform_help.h"
 #include "platform/regular_file.h"
@@ -17,6 +18,7 @@
 //                    nullptr, after one line on standard error, where there is none
 // tickCount          milliseconds from any fixed point, read once to seed the rolls
 // executablePath     the running program's file, to find the data beside it; "" when unknown
+// dataPlacement      which folders around the program hold its data on this platform
 // platformHelp       what --help says of this platform's console, data folders and help switch
 // readRegularFile    a data file's bytes, read so that nothing can make the game wait on it
 

@@ -24,31 +24,33 @@ class DataFoldersForTest {
     ~DataFoldersForTest() { setDataFolders({}); }
 };
 
-TEST(DataFoldersBeside, AnInstalledGameABuildTreeAndAnUnpackedArchive) {
-    EXPECT_EQ(dataFoldersBeside("/usr/games/ancient-evil"),
-              (Folders{"/usr/games/../share/ancient-evil", "/usr/games/../assets", "/usr/games"}));
-    EXPECT_EQ(dataFoldersBeside("/home/jack/src/ancient-evil/build-sanitize/ancient-evil"),
-              (Folders{"/home/jack/src/ancient-evil/build-sanitize/../share/ancient-evil",
-                       "/home/jack/src/ancient-evil/build-sanitize/../assets",
-                       "/home/jack/src/ancient-evil/build-sanitize"}));
-    EXPECT_EQ(dataFoldersBeside("/ancient-evil"),
-              (Folders{"/../share/ancient-evil", "/../assets", "/"}));
+// Only a program in its build folder, which has CMake's cache, looks at
+// ../assets; on Windows only the program's own folder counts.
+TEST(DataFoldersBeside, AnInstalledGameAnUnpackedArchiveAndABuildTree) {
+    const DataPlacement tree = DataPlacement::posixTree;
+    EXPECT_EQ(dataFoldersBeside("/usr/games/ancient-evil", tree),
+              (Folders{"/usr/games/../share/ancient-evil", "/usr/games"}));
+    EXPECT_EQ(dataFoldersBeside("/ancient-evil", tree), (Folders{"/../share/ancient-evil", "/"}));
+    TempDir build;
+    build.write("CMakeCache.txt", "");
+    const std::string program = build.file("ancient-evil"), parent = build.path() + "/..";
+    EXPECT_EQ(dataFoldersBeside(program, tree),
+              (Folders{parent + "/share/ancient-evil", parent + "/assets", build.path()}));
+    EXPECT_EQ(dataFoldersBeside(program, DataPlacement::programFolder), Folders{build.path()});
 }
 
 #ifdef _WIN32
 TEST(DataFoldersBeside, WindowsPathsAndDriveRoots) {
-    EXPECT_EQ(dataFoldersBeside("C:\\Games\\Ancient Evil\\ancient-evil.exe"),
-              (Folders{"C:\\Games\\Ancient Evil/../share/ancient-evil",
-                       "C:\\Games\\Ancient Evil/../assets", "C:\\Games\\Ancient Evil"}));
-    EXPECT_EQ(dataFoldersBeside("D:\\ancient-evil.exe"),
-              (Folders{"D:\\../share/ancient-evil", "D:\\../assets", "D:\\"}));
+    EXPECT_EQ(dataFoldersBeside("C:\\Games\\Ancient Evil\\ancient-evil.exe", dataPlacement()),
+              Folders{"C:\\Games\\Ancient Evil"});
+    EXPECT_EQ(dataFoldersBeside("D:\\ancient-evil.exe", dataPlacement()), Folders{"D:\\"});
     EXPECT_EQ(dataFileCandidates("C:\\mods\\NPC.txt"), Folders{"C:\\mods\\NPC.txt"});
 }
 #endif
 
 TEST(DataFoldersBeside, AnUnknownLocationGivesNoFolders) {
-    EXPECT_TRUE(dataFoldersBeside("").empty());
-    EXPECT_TRUE(dataFoldersBeside("ancient-evil").empty());
+    EXPECT_TRUE(dataFoldersBeside("", DataPlacement::posixTree).empty());
+    EXPECT_TRUE(dataFoldersBeside("ancient-evil", DataPlacement::programFolder).empty());
 }
 
 TEST(DataFileCandidates, TheWorkingDirectoryComesFirstAndAbsoluteNamesStayAsGiven) {
@@ -121,7 +123,7 @@ TEST(ExecutablePath, NamesTheRunningProgramsFile) {
     ASSERT_FALSE(path.empty());
     const std::string name = path.substr(path.find_last_of("/\\") + 1);
     EXPECT_EQ(name.rfind("ae_tests", 0), 0u) << path;  // ae_tests.exe on Windows
-    EXPECT_FALSE(dataFoldersBeside(path).empty()) << path;
+    EXPECT_FALSE(dataFoldersBeside(path, dataPlacement()).empty()) << path;
     std::FILE* file = std::fopen(path.c_str(), "rb");
     EXPECT_NE(file, nullptr) << path;
     if (file != nullptr) {

@@ -1,11 +1,13 @@
 """The game as `make install` lays it out: installed from the build tree
 into a fresh prefix, it has its files in place, answers its command line,
 and plays from / (a folder with no data) with the data it installed, while
-a data file of the player's own in the working directory still wins."""
+a data file of the player's own in the working directory still wins; `make
+uninstall` takes back a DESTDIR install, and `make install` leaves this tree."""
 
 import filecmp
 import gzip
 import os
+import re
 import subprocess
 import sys
 import tempfile
@@ -17,6 +19,7 @@ from tmux_session import TmuxSession
 BINARY = os.path.abspath(sys.argv[1] if len(sys.argv) > 1 else "build/ancient-evil")
 ASSETS = os.path.abspath(sys.argv[2] if len(sys.argv) > 2 else "assets")
 BUILD_DIR = os.path.dirname(BINARY)
+ROOT = os.path.dirname(ASSETS)
 
 
 class InstalledGame(unittest.TestCase):
@@ -73,6 +76,33 @@ class InstalledGame(unittest.TestCase):
                 term.wait_for_text_at(31, 32, installed_game.FIRST_LINE)
                 term.keys("C-c")
                 term.wait_for(lambda s: s.rstrip().endswith("$"), "the prompt after Ctrl-C")
+
+
+def make(*arguments):
+    env = {k: v for k, v in os.environ.items() if k not in ("MAKEFLAGS", "MFLAGS", "MAKELEVEL")}
+    return subprocess.run(["make", "-s", "-C", ROOT, *arguments], capture_output=True, text=True, env=env)
+
+
+class StagedInstall(unittest.TestCase):
+    def test_make_uninstall_takes_back_an_install_into_a_destdir(self):
+        scratch = tempfile.TemporaryDirectory(prefix="ae-stage-")
+        self.addCleanup(scratch.cleanup)
+        stage = scratch.name + "/stage"
+        # make install's last step, as the tests' tree's own component.
+        subprocess.run(["cmake", "-DBUILD_DIR=" + BUILD_DIR, "-DPREFIX=/usr/local", "-DDESTDIR=" + stage,
+                        "-DCOMPONENT=game", "-DRECORD=%s/installed_files.txt" % scratch.name,
+                        "-P", ROOT + "/cmake/install_recorded.cmake"], check=True, capture_output=True)
+        uninstall = ("uninstall", "INSTALL_BUILD_DIR=" + scratch.name)
+        self.assertNotEqual(make(*uninstall, "DESTDIR=" + scratch.name).returncode, 0)
+        self.assertTrue(os.path.isfile(stage + "/usr/local/bin/ancient-evil"), "a wrong DESTDIR")
+        self.assertEqual(make(*uninstall, "DESTDIR=" + stage).returncode, 0)
+        self.assertEqual([files for _, _, files in os.walk(stage) if files], [])
+        self.assertRegex(make(*uninstall).stderr, r"^make uninstall: nothing to remove.*\nmake: \*\*\*[^\n]*\n$")
+
+    def test_make_install_never_sets_up_the_tests_tree(self):
+        planned = make("-n", "install", "BUILD_DIR=" + BUILD_DIR, "BINDIR=games", "DESTDIR=/stage")
+        self.assertEqual(planned.returncode, 0, planned.stderr)
+        self.assertNotRegex(planned.stdout, re.escape(BUILD_DIR) + r"(?![\w.-])")
 
 
 if __name__ == "__main__":

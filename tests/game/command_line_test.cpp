@@ -3,7 +3,9 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <cerrno>
 #include <cstdio>
+#include <cstring>
 #include <initializer_list>
 #include <string>
 #include <vector>
@@ -103,7 +105,13 @@ TEST(CommandLine, AnAnswerThatCannotBeWrittenIsNoSuccess) {
     ASSERT_NE(full, nullptr);
     std::FILE* sink = std::fopen("/dev/null", "w");
     ASSERT_NE(sink, nullptr);
-    EXPECT_EQ(printCommandLineAnswer(answerTo({"--help"}), full, sink), 1);
+    for (const char* option : {"--help", "--version"}) {  // one line says why
+        testing::internal::CaptureStderr();
+        EXPECT_EQ(printCommandLineAnswer(answerTo({option}), full, stderr), 1);
+        EXPECT_EQ(testing::internal::GetCapturedStderr(),
+                  std::string("ancient-evil: cannot write the ") + (option + 2) + ": " +
+                      std::strerror(ENOSPC) + "\n");
+    }
     EXPECT_EQ(printCommandLineAnswer(answerTo({"--help"}), sink, sink), 0);
     EXPECT_EQ(printCommandLineAnswer(answerTo({"--what"}), sink, full), 2);
     std::fclose(full);

@@ -251,7 +251,7 @@ class MakeInstall(unittest.TestCase):
                        check=True, stdout=subprocess.DEVNULL, env=env)
 
     def test_install_play_from_the_root_folder_and_uninstall(self):
-        manifest = os.path.join(ROOT, BUILD_DIR, "install_manifest.txt")
+        manifest = os.path.join(ROOT, "build-install", "installed_files.txt")
         kept = None
         if os.path.exists(manifest):  # a developer's own install stays uninstallable
             with open(manifest) as f:

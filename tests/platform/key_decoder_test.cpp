@@ -39,6 +39,19 @@ TEST(KeyDecoder, OtherSequencesAreSwallowedWhole) {
     EXPECT_EQ(decode("\x1bO\r"), "\r");
 }
 
+TEST(KeyDecoder, ControlStringsAreSwallowedUpToTheirTerminator) {
+    // OSC, DCS, APC, PM and SOS, ended by BEL or ST, with any text.
+    EXPECT_EQ(decode("\x1b]11;rgb:0/0/0\x07\x1bP1$r0m\x1b\\\x1b_G\x1b\\\x1b^p\x07\x1bXs\x1b\\x"),
+              "x");
+    EXPECT_EQ(decode("\x1b]2;" + std::string(u8"Джек") + "\x1b\\x"), "x");
+    EXPECT_EQ(decode("\x1b]0;t\x1b[Ax"), "\xE0\x48x");  // any escape ends it and goes on
+    EXPECT_EQ(decode("\x1bPq\rx"), "\rx");              // Enter breaks it off
+    const std::string text(KeyDecoder::MAX_STRING, 'P');
+    EXPECT_EQ(decode("\x1b]" + text + "\x07x"), "x");
+    EXPECT_EQ(decode("\x1b]" + text + "H\x07"), "H\x07");  // too long: keys again
+    EXPECT_EQ(decode("\x1b]0;cut short", true), "");
+}
+
 TEST(KeyDecoder, AUtf8CharacterIsOneKeyItsWindows1251Byte) {
     // What the Windows console delivers for the same key press: one byte.
     EXPECT_EQ(decode(u8"ж"), "\xE6");

@@ -43,7 +43,7 @@ TEST(PagePort, TheTickCountIsTheWallClocksNotThePagesOwn) {
 
 TEST(PagePort, APageHasNoProgramFileSoTheDataIsInTheWorkingDirectory) {
     EXPECT_EQ(executablePath(), "");
-    EXPECT_TRUE(dataFoldersBeside(executablePath()).empty());
+    EXPECT_TRUE(dataFoldersBeside(executablePath(), dataPlacement()).empty());
 }
 
 }  // namespace

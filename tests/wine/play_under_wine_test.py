@@ -37,6 +37,10 @@ def setUpModule():
         archive.extractall(UNPACKED)
     (folder,) = os.listdir(UNPACKED)
     FOLDER = os.path.join(UNPACKED, folder)
+    for stray in ("assets", "share/ancient-evil"):  # beside it, as in Downloads
+        os.makedirs(os.path.join(UNPACKED, stray))
+        with open(os.path.join(UNPACKED, stray, "Title.txt"), "wb") as title:
+            title.write("Чужой титул\r\n".encode("cp1251"))
 
 
 def tearDownModule():
@@ -89,6 +93,14 @@ class PlayFromTheZip(unittest.TestCase):
         self.term.wait_for_text("EXIT=0")
         self.assertTrue(self.term.cursor_visible())
         self.assertNotEqual(self.pane_title(), GAME_TITLE)
+
+    def test_started_by_its_path_from_elsewhere_it_reads_its_own_data(self):
+        # From share\, beside someone else's title (setUpModule).
+        self.term.type_line("cd %s && %s %s; echo EXIT=$?" % (shlex.quote(UNPACKED + "/share"),
+                            WINE_COMMAND, shlex.quote(FOLDER + "/ancient-evil.exe")))
+        self.assertNotIn("Чужой титул", self.term.wait_for_text("Нажмите любую клавишу"))
+        self.term.keys("C-c")
+        self.term.wait_for_text("EXIT=0")
 
     def test_ctrl_c_gives_the_console_back_and_leaves_the_screen_on_view(self):
         self.start()

@@ -7,7 +7,9 @@
 // - it never gets stuck: whatever came before, Enter fed next comes out at
 //   once as the key 13 (after at most the first byte of a character it cut
 //   short), and once the terminal has gone quiet
-//   (flush, as after the escape wait) a plain key comes out as itself.
+//   (flush, as after the escape wait) a plain key comes out as itself;
+// - a whole control string (OSC, DCS, APC, PM or SOS up to ST or BEL) gives
+//   no key, whatever came before it once the terminal has gone quiet.
 #include <cstddef>
 #include <cstdint>
 #include <string>
@@ -76,6 +78,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         const std::string enter = next(decoder, false, "\r");
         check(!enter.empty() && enter.size() <= 2 && enter.back() == '\r');
         check(next(decoder, true, "x") == "x");
+        check(next(decoder, true, "\x1bP1$r0m\x1b\\\x1b]11;rgb:0/0/0\x07x") == "x");
     }
     decoder.flush(keys);
     check(keys.size() <= size);

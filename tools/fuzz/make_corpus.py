@@ -97,6 +97,9 @@ def key_decoder_seeds():
         "broken_sequences": b"\x1b[1\r\x1bO\r\x1b\x1b[A\x1b[" + b"1" * 300 + b"\x1b",
         "high_bytes": bytes(range(128, 256)) + b"\xe0H\xe0P",
         "lone_escapes": b"\x1b" * 10 + b"\r",
+        "control_strings": b"\x1b]11;rgb:0000/0000/0000\x07\x1bP1$r0m\x1b\\\x1b_Gi=1;OK\x1b\\"
+                           b"\x1b^pm\x07\x1bXsos\x1b\\\x1b]2;" + "Джек".encode("utf-8") + b"\x1b[A"
+                           b"\x1bPq\r\x1b]" + b"P" * 1100 + b"\x07",
         "empty": b"",
     }
 

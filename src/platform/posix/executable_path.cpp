@@ -38,3 +38,7 @@ std::string executablePath() {
     }
 #endif
 }
+
+DataPlacement dataPlacement() {
+    return DataPlacement::posixTree;
+}

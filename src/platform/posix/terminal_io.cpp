@@ -5,13 +5,12 @@
 #include <sys/ioctl.h>
 #include <unistd.h>
 
-#include <cstring>
-
 #include "platform/port.h"
 #include "platform/posix/sync_update_query.h"
 #include "platform/posix/window_fit.h"
 #include "platform/posix/write_all.h"
 #include "platform/small_window_notice.h"
+#include "platform/write_failure.h"
 
 namespace {
 
@@ -98,7 +97,7 @@ bool TerminalIo::send(const std::string& bytes) {
     }
     // A full disk, a closed pipe, a terminal gone: no frame will reach the
     // player any more, and playing on blind would be no use.
-    failure_ = std::string("cannot write the game's screen: ") + std::strerror(errno);
+    failure_ = cannotWrite("the game's screen", errno);
     return false;
 }
 

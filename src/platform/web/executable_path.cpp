@@ -5,3 +5,7 @@
 std::string executablePath() {
     return {};
 }
+
+DataPlacement dataPlacement() {
+    return DataPlacement::programFolder;  // with no program file, no folder at all
+}

@@ -61,3 +61,7 @@ std::string executablePath() {
     // plain letters that fopen can open.
     return ansi.empty() ? toAnsi(shortPathOf(path)) : ansi;
 }
+
+DataPlacement dataPlacement() {
+    return DataPlacement::programFolder;
+}
