@@ -3,6 +3,7 @@
 #include "console/colours.h"
 #include "console/console_output.h"
 #include "core/game_state.h"
+#include "core/roubles.h"
 #include "core/text_format.h"
 #include "data/sprite_sheet.h"
 #include "data/weapon_catalogue.h"
@@ -44,7 +45,7 @@ void Hero::drawStatusPanel() {
     setColour(hitPointColour(hp, maxHp));
     printAt(8, 18, formatText("%i / %i HP", hp, maxHp));
     setColour(COLOUR_BROWN);
-    printAt(8, 19, FORMAT_RU("%i рублей", money));
+    printAt(8, 19, formatText("%i %s", money, roubleWord(money)));
 
     setColour(COLOUR_GREY);
     if (g_npcSprites) {

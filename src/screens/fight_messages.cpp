@@ -1,5 +1,6 @@
 #include "screens/fight_messages.h"
 
+#include "core/roubles.h"
 #include "core/text_format.h"
 #include "platform/russian_text.h"
 
@@ -51,5 +52,6 @@ TextString heroBlowMessage(const MonsterName& monster, std::int32_t damage, bool
 }
 
 TextString killMessage(const MonsterName& monster, std::int32_t reward) {
-    return FORMAT_RU("Джек убил %s получив %i рублей", monster.accusative.text(), reward);
+    return FORMAT_RU("Джек убил %s, получив %i %s", monster.accusative.text(), reward,
+                     roubleWord(reward));
 }

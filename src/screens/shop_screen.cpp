@@ -2,6 +2,7 @@
 
 #include "core/game_state.h"
 #include "core/hero.h"
+#include "core/roubles.h"
 #include "core/text_format.h"
 #include "data/weapon_catalogue.h"
 #include "platform/key_codes.h"
@@ -72,9 +73,10 @@ void ShopScreen::run() {
     printLines();
 
     const std::int32_t offered = g_hero->weapon < LAST_WEAPON ? g_hero->weapon + 1 : LAST_WEAPON;
+    const std::int32_t price = g_weapons->stats(offered).price;
     setItem(BUY_WEAPON,
-            MenuItem(FORMAT_RU("Купить \"%s\" за %i рублей.", g_weapons->name(offered).text(),
-                               g_weapons->stats(offered).price),
+            MenuItem(FORMAT_RU("Купить \"%s\" за %i %s.", g_weapons->name(offered).text(), price,
+                               roubleWord(price)),
                      items[BUY_WEAPON].selected));
     drawMenu();
     drawPortrait(SHOPKEEPER_PORTRAIT);

@@ -179,7 +179,7 @@ TEST(BattleOutcome, KillPaysWaitsForAKeyThatReachesNoScreen) {
     EXPECT_GT(reward, 0);
     EXPECT_TRUE(hasColouredTextAt(
         kill.grid, actionLine(1),
-        "Джек убил болотную пиявку получив " + std::to_string(reward) + " рублей", COLOUR_GREY));
+        "Джек убил болотную пиявку, получив " + std::to_string(reward) + " рублей", COLOUR_GREY));
     // The Enter after it only ended the pause: the hunting grounds did not start a fight.
     EXPECT_EQ(game.afterStep(4).screen, SCREEN_HUNT);
 }

@@ -33,7 +33,7 @@ void expectSentences(const MonsterName& forms, const Name& name) {
     EXPECT_EQ(fromCp1251(heroBlowMessage(forms, 12, true).text()),
               "Джек ранил " + name.accusative + " на 12 HP !CRIT!");
     EXPECT_EQ(fromCp1251(killMessage(forms, 450).text()),
-              "Джек убил " + name.accusative + " получив 450 рублей");
+              "Джек убил " + name.accusative + ", получив 450 рублей");
 }
 
 MonsterName formsOf(const std::string& utf8Line) {

@@ -4,6 +4,8 @@
 
 #include "console/colours.h"
 #include "core/hero.h"
+#include "core/roubles.h"
+#include "platform/cp1251.h"
 #include "platform/utf8.h"
 
 namespace {
@@ -32,6 +34,14 @@ std::string utf8(const std::u32string& text) {
 
 std::u32string ascii(const std::string& text) {
     return std::u32string(text.begin(), text.end());
+}
+
+std::u32string fromCp1251(const char* text) {
+    std::u32string out;
+    for (; *text != '\0'; ++text) {
+        out += decodeCp1251(static_cast<unsigned char>(*text));
+    }
+    return out;
 }
 
 // The text stands at (column, row); otherwise a line saying what is there.
@@ -64,7 +74,8 @@ void checkPanel(const Grid& grid, const Hero& hero, std::vector<std::string>& pr
     std::snprintf(number, sizeof number, "%d / %d HP", int(hero.hp), int(hero.maxHp));
     expectText(grid, 8, 18, ascii(number), "hit points", problems);
     std::snprintf(number, sizeof number, "%d", int(hero.money));
-    expectText(grid, 8, 19, ascii(number) + U" рублей", "money", problems);
+    expectText(grid, 8, 19, ascii(number) + U" " + fromCp1251(roubleWord(hero.money)), "money",
+               problems);
 }
 
 }  // namespace
