@@ -26,7 +26,7 @@ void BattleScreen::checkOutcome() {
             g_hero->trophy = TROPHY_FROG_PAW;
         }
         if (monsterIndex == MONSTER_WISE_MOSK) {
-            lines[0].assign(RU("Джек получил Скальп Мудрого моска"));
+            lines[0].assign(RU("Джек получил Скальп Мудрого Моска"));
             g_hero->trophy = TROPHY_SCALP;
         }
         if (monsterIndex == MONSTER_DEMON) {

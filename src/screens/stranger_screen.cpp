@@ -11,12 +11,12 @@ constexpr std::int32_t STRANGER_PORTRAIT = 4;
 StrangerScreen::StrangerScreen() {
     addItem(MenuItem(RU("ЭЭ!? Ты куда? Что за бред?"), true));
     addItem(MenuItem(RU("Эх, ну вот не дадут отдохнуть!"), false));
-    addItem(MenuItem(RU("Хмм... я что разговариваю с трупом?!"), false));
+    addItem(MenuItem(RU("Хмм... я что, разговариваю с трупом?!"), false));
 }
 
 void StrangerScreen::run() {
     lines[0].assign(RU(" Найди его...[кашляет] И уничтожь Древнее "));
-    lines[1].assign(RU("зло... берегись Монтакулуса...[умер]"));
+    lines[1].assign(RU("Зло... берегись Монтакулуса...[умер]"));
     printLines();
     drawMenu();
     drawPortrait(STRANGER_PORTRAIT);

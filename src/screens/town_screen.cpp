@@ -26,7 +26,7 @@ const StageTexts STAGES[] = {
      {RU(" Если верить той старой укуренной провидице,"), RU("то нужно найти индейца Мабунгу."),
       ""},
      RU("Пойду к Мабунге")},
-    {{RU(" Ну вот я и под землей. Можно сказать"), RU("аду."), ""},
+    {{RU(" Ну вот я и под землей. Можно сказать,"), RU("в аду."), ""},
      {RU(" МОЧИТЬ ВРАГОВ И СПАСАТЬ МИР!!! УРААА!"), "", ""},
      RU("Спасибо Провидице и Мабунге")},
 };
@@ -39,7 +39,7 @@ const StageTexts& textsFor(std::int32_t stage) {
 }  // namespace
 
 TownScreen::TownScreen() {
-    addItem(MenuItem(RU("Хм, а что я сейчас делаю то?"), true));
+    addItem(MenuItem(RU("Хм, а что я сейчас делаю-то?"), true));
     addItem(MenuItem(RU("Пойду в магазин"), false));
     addItem(MenuItem(RU("Пойду мочить врагов"), false));
     addItem(MenuItem(RU("Квест"), false));
@@ -67,7 +67,7 @@ void TownScreen::run() {
                 if (g_hero->questTaken != 0 || g_questStage == QUEST_STAGE_FINAL) {
                     g_screen = SCREEN_HUNT;
                 } else {
-                    lines[0].assign(RU("Нужно сначала узнать куда идти."));
+                    lines[0].assign(RU("Нужно сначала узнать, куда идти."));
                     lines[1].assign("");
                     lines[2].assign("");
                 }

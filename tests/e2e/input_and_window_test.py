@@ -72,7 +72,7 @@ class PipedInput(unittest.TestCase):
                        % (ASSETS, BINARY))
         term.wait_for_text("EXIT=0")
         screen = term.screen()
-        self.assertIn("1 - Хм, а что я сейчас делаю то?", screen)  # the town, left on view
+        self.assertIn("1 - Хм, а что я сейчас делаю-то?", screen)  # the town, left on view
         for complaint in TERMINAL_ERRORS:
             self.assertNotIn(complaint, screen)
 

@@ -61,7 +61,7 @@ class PlayInTerminal(unittest.TestCase):
         self.term.keys("x", "Enter", "Enter", "Enter", "Enter")
         self.term.wait_for_text(" Найди его...")
         self.term.keys("Enter")
-        self.term.wait_for_text("1 - Хм, а что я сейчас делаю то?")
+        self.term.wait_for_text("1 - Хм, а что я сейчас делаю-то?")
         self.term.keys("Up", "Enter")
         self.term.wait_for_text_at(31, 32, "Действительно выйти?")
         self.term.keys("Enter")

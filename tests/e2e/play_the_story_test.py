@@ -47,17 +47,17 @@ class PlayTheStory(unittest.TestCase):
         self.term.wait_for_text("Нажмите любую клавишу")
         self.term.keys("x")
         for page_text in (" Похоже, его мечта сбылась...", " Джек возвращался из паба домой",
-                          " Судя по виду этому человеку", " Найди его...[кашляет]"):
+                          " Судя по виду, этому человеку", " Найди его...[кашляет]"):
             self.term.keys("Enter")
             self.term.wait_for_text(page_text)
         self.term.keys("Enter")
-        self.term.wait_for_text_at(32, 36, "1 - Хм, а что я сейчас делаю то?")
+        self.term.wait_for_text_at(32, 36, "1 - Хм, а что я сейчас делаю-то?")
 
-        self.choose(2, "Нужно сначала узнать куда идти.")
-        self.choose(3, " Я ждала тебя, правда я всегда кого-то")
+        self.choose(2, "Нужно сначала узнать, куда идти.")
+        self.choose(3, " Я ждала тебя, правда, я всегда кого-то")
         self.choose(0, "Лягушачью Лапку с болота для раскурки...")
         self.assertIn("1 - Я принес лапку", self.term.screen())
-        self.choose(1, "1 - Хм, а что я сейчас делаю то?")
+        self.choose(1, "1 - Хм, а что я сейчас делаю-то?")
 
         self.choose(2, " Джек стоит посреди болота, затянутого ")
         self.choose(0, "Идет битва с ")
@@ -78,7 +78,7 @@ class PlayTheStory(unittest.TestCase):
         self.term.keys("x")  # the victory stays on view until a key
         self.term.wait_for_text(" Джек стоит посреди болота, затянутого ")
 
-        self.choose(2, "1 - Хм, а что я сейчас делаю то?")
+        self.choose(2, "1 - Хм, а что я сейчас делаю-то?")
         self.choose(4, "Действительно выйти?")
         self.term.keys("Enter")
         self.term.wait_for_text("EXIT=0")

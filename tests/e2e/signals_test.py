@@ -93,7 +93,7 @@ class Signals(unittest.TestCase):
         term.wait_for(lambda s: "\x1b[32m2 - Эх, ну вот не дадут отдохнуть!" in term.coloured_screen(),
                       "the second reply highlighted after fg")
         term.keys("Enter")
-        term.wait_for_text("1 - Хм, а что я сейчас делаю то?")  # the town: play goes on
+        term.wait_for_text("1 - Хм, а что я сейчас делаю-то?")  # the town: play goes on
 
         term.keys("C-c")
         self.assert_terminal_given_back(term, "$", 0)

@@ -47,7 +47,7 @@ TEST(FrameLoop, FourEntersLeaveTheOpeningWithoutWaitingBetweenScreens) {
     ASSERT_GE(game.frames.size(), 6u);
     EXPECT_TRUE(hasTextAt(game.frames[2].grid, messageLine(0), " Похоже, его мечта сбылась..."));
     EXPECT_TRUE(hasTextAt(game.frames[4].grid, messageLine(0),
-                          " Судя по виду этому человеку крепко досталось"));
+                          " Судя по виду, этому человеку крепко досталось"));
     // The fourth Enter hands over at once: the next frame waited on is the stranger's.
     EXPECT_EQ(game.frames[5].screen, SCREEN_STRANGER);
     EXPECT_TRUE(hasTextAt(game.frames[5].grid, messageLine(0),

@@ -190,7 +190,7 @@ TEST(BattleOutcome, StoryMonstersLeaveTheirTrophies) {
         const char* line;
         int trophy;
     } cases[] = {{MONSTER_FROG_PAW_OWNER, "Джек получил Лягушачью Лапку", TROPHY_FROG_PAW},
-                 {MONSTER_WISE_MOSK, "Джек получил Скальп Мудрого моска", TROPHY_SCALP}};
+                 {MONSTER_WISE_MOSK, "Джек получил Скальп Мудрого Моска", TROPHY_SCALP}};
     for (const auto& c : cases) {
         const GameResult game = playSteps({toTown, toHunt, findEnemy, killWith(c.monster, 50)});
         const RecordedFrame& kill = game.afterStep(3);

@@ -6,7 +6,7 @@
 
 namespace {
 
-const std::string REFUSAL = "Нужно сначала узнать куда идти.";
+const std::string REFUSAL = "Нужно сначала узнать, куда идти.";
 const Step toTown = [] { return TO_TOWN; };
 
 Step atStage(int stage, int questTaken, std::string keys) {
@@ -55,8 +55,8 @@ TEST(Town, QuestItemFollowsTheStage) {
 TEST(Town, UnderworldLinesAndHint) {
     const GameResult game = playSteps({toTown, atStage(2, 0, "x"), [] { return ENTER; }});
     const Grid& town = game.afterStep(1).grid;
-    EXPECT_TRUE(hasTextAt(town, messageLine(0), " Ну вот я и под землей. Можно сказать"));
-    EXPECT_TRUE(hasTextAt(town, messageLine(1), "аду."));
+    EXPECT_TRUE(hasTextAt(town, messageLine(0), " Ну вот я и под землей. Можно сказать,"));
+    EXPECT_TRUE(hasTextAt(town, messageLine(1), "в аду."));
     EXPECT_TRUE(hasTextAt(game.afterStep(2).grid, messageLine(0),
                           " МОЧИТЬ ВРАГОВ И СПАСАТЬ МИР!!! УРААА!"));
 }
@@ -106,12 +106,12 @@ TEST(Stranger, PortraitWordsAndRepliesThenAnyReplyLeadsToTown) {
         EXPECT_NE(textAt(stranger, 57, 6, 18), std::string(18, ' '));  // the portrait
         EXPECT_TRUE(
             hasTextAt(stranger, messageLine(0), " Найди его...[кашляет] И уничтожь Древнее "));
-        EXPECT_TRUE(hasTextAt(stranger, messageLine(1), "зло... берегись Монтакулуса...[умер]"));
+        EXPECT_TRUE(hasTextAt(stranger, messageLine(1), "Зло... берегись Монтакулуса...[умер]"));
         EXPECT_EQ(textAt(stranger, messageLine(2), 40), std::string(40, ' '));
         EXPECT_TRUE(hasColouredTextAt(stranger, 32, 36 + 2 * reply,
                                       reply == 0 ? "1 - ЭЭ!? Ты куда? Что за бред?"
                                       : reply == 1 ? "2 - Эх, ну вот не дадут отдохнуть!"
-                                                   : "3 - Хмм... я что разговариваю с трупом?!",
+                                                   : "3 - Хмм... я что, разговариваю с трупом?!",
                                       COLOUR_GREEN));
         EXPECT_TRUE(hasColouredTextAt(stranger, 8, 18, "50 / 50 HP", COLOUR_GREEN));
         EXPECT_TRUE(hasColouredTextAt(stranger, 8, 19, "500 рублей", COLOUR_BROWN));

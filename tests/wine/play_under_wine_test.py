@@ -86,7 +86,7 @@ class PlayFromTheZip(unittest.TestCase):
         self.assertNotIn(GREEN + "1 - ЭЭ!?", self.term.coloured_screen())
 
         self.term.keys("Enter")
-        self.term.wait_for_text("1 - Хм, а что я сейчас делаю то?")  # the town
+        self.term.wait_for_text("1 - Хм, а что я сейчас делаю-то?")  # the town
         self.term.keys("Up", "Enter")
         self.term.wait_for_text_at(31, 32, "Действительно выйти?")
         self.term.keys("Enter")
@@ -120,7 +120,7 @@ class PlayFromTheZip(unittest.TestCase):
         # A Windows line end is one Enter: the title, four pages, the stranger.
         self.start(keys_from="printf 'x\\r\\n\\r\\r\\r\\r' | ")
         self.term.wait_for_text("EXIT=0")
-        self.assertIn("1 - Хм, а что я сейчас делаю то?", self.term.screen())
+        self.assertIn("1 - Хм, а что я сейчас делаю-то?", self.term.screen())
 
 
     def test_output_redirected_to_a_file_still_shows_the_game_on_the_console(self):
