@@ -15,19 +15,26 @@ enum TownChoice { ASK_HINT, GO_SHOP, GO_HUNT, GO_QUEST_GIVER, GO_EXIT };
 struct StageTexts {
     const char* lines[3];
     const char* hint[3];
+    // The hint once the stage's errand is taken and its trophy not yet
+    // handed in; the stage without an errand has none.
+    const char* errandHint[3];
     const char* questItem;
 };
 
 const StageTexts STAGES[] = {
     {{RU("Что будем делать?"), "", ""},
      {RU(" Я думаю, нужно навестить местную провидицу."), RU("Она должна помочь."), ""},
+     {RU(" Провидица ждет Лягушачью Лапку с болота."), RU("Пока не принесу, помогать не станет."),
+      ""},
      RU("Пойду к провидице")},
     {{RU("Что будем делать?"), "", ""},
      {RU(" Если верить той старой укуренной провидице,"), RU("то нужно найти индейца Мабунгу."),
       ""},
+     {RU(" Мабунга ждет скальп Мудрого Моска."), RU("Пока не принесу, помогать не станет."), ""},
      RU("Пойду к Мабунге")},
     {{RU(" Ну вот я и под землей. Можно сказать,"), RU("в аду."), ""},
      {RU(" МОЧИТЬ ВРАГОВ И СПАСАТЬ МИР!!! УРААА!"), "", ""},
+     {nullptr, nullptr, nullptr},
      RU("Спасибо Провидице и Мабунге")},
 };
 
@@ -55,11 +62,13 @@ void TownScreen::run() {
 
     if (g_key == KEY_ENTER) {
         switch (cursor) {
-            case ASK_HINT:
+            case ASK_HINT: {
+                const bool onErrand = g_hero->questTaken != 0 && stage.errandHint[0] != nullptr;
                 for (int i = 0; i < LINE_COUNT; ++i) {
-                    lines[i].assign(stage.hint[i]);
+                    lines[i].assign(onErrand ? stage.errandHint[i] : stage.hint[i]);
                 }
                 break;
+            }
             case GO_SHOP:
                 g_screen = SCREEN_SHOP;
                 break;

@@ -1,6 +1,7 @@
 #include "console/colours.h"
 #include "core/game_state.h"
 #include "core/hero.h"
+#include "core/quest.h"
 #include "support/game_driver.h"
 #include "support/screen_text.h"
 
@@ -49,6 +50,25 @@ TEST(Town, QuestItemFollowsTheStage) {
             playSteps({toTown, atStage(c.stage, 0, repeat(DOWN, 3)), [] { return ENTER; }});
         EXPECT_TRUE(hasColouredTextAt(game.afterStep(1).grid, menuItem(3), c.item, COLOUR_GREEN));
         EXPECT_EQ(game.afterStep(2).screen, c.leadsTo) << c.stage;
+    }
+}
+
+TEST(Town, HintNamesWhatTheOpenErrandWaitsFor) {
+    const struct {
+        int stage, trophy;
+        const char* line;
+    } cases[] = {{0, 0, " Провидица ждет Лягушачью Лапку с болота."},
+                 {0, TROPHY_FROG_PAW, " Провидица ждет Лягушачью Лапку с болота."},
+                 {1, TROPHY_SCALP, " Мабунга ждет скальп Мудрого Моска."}};
+    for (const auto& c : cases) {
+        const Step onErrand = [&] {
+            g_hero->trophy = c.trophy;
+            return atStage(c.stage, 1, ENTER)();
+        };
+        const GameResult game = playSteps({toTown, onErrand});
+        const Grid& hint = game.last().grid;
+        EXPECT_TRUE(hasTextAt(hint, messageLine(0), c.line)) << c.stage;
+        EXPECT_TRUE(hasTextAt(hint, messageLine(1), "Пока не принесу, помогать не станет."));
     }
 }
 
