@@ -54,11 +54,19 @@ if(AE_ARCHIVE)
   # Where whoever unpacks the archive looks first; LICENSE says what
   # packaging/copyright says, in the form that goes with the sources.
   install(FILES README.md LICENSE packaging/changelog DESTINATION .)
+  set(AE_README_FOLDER .)
 else()
   install(FILES packaging/copyright LICENSE ${PROJECT_BINARY_DIR}/packaging/changelog.gz
                 ${PROJECT_BINARY_DIR}/packaging/README.md.gz
           DESTINATION share/doc/ancient-evil)
+  set(AE_README_FOLDER share/doc/ancient-evil)
 endif()
+# The pictures the README shows (docs/fight.svg and the like) go where its
+# links look for them, so that it reads whole wherever it is installed.
+file(READ README.md AE_README_TEXT)
+string(REGEX MATCHALL "docs/[A-Za-z0-9_.-]+[.](svg|png)" AE_README_PICTURES "${AE_README_TEXT}")
+list(REMOVE_DUPLICATES AE_README_PICTURES)
+install(FILES ${AE_README_PICTURES} DESTINATION ${AE_README_FOLDER}/docs)
 if(AE_DEBIAN_PACKAGE)
   install(FILES packaging/lintian-overrides DESTINATION share/lintian/overrides
           RENAME ancient-evil)

@@ -36,12 +36,23 @@ foreach(path IN LISTS installed)
   list(APPEND folders "${folder}")
 endforeach()
 # Only folders named after the game are the game's own (share/ancient-evil,
-# share/doc/ancient-evil); bin/ or share/applications/ are everyone's.
+# share/doc/ancient-evil), and the folders the install filled inside them
+# (share/doc/ancient-evil/docs); bin/ or share/applications/ are everyone's.
+# The deepest go first, so that a folder they leave empty goes too.
 list(REMOVE_DUPLICATES folders)
+list(SORT folders)
+list(REVERSE folders)
 foreach(folder IN LISTS folders)
   get_filename_component(name "${folder}" NAME)
+  get_filename_component(parent "${folder}" DIRECTORY)
+  get_filename_component(parent_name "${parent}" NAME)
+  list(FIND folders "${parent}" parent_at)
+  set(own FALSE)
+  if(name STREQUAL "ancient-evil" OR (parent_name STREQUAL "ancient-evil" AND parent_at GREATER -1))
+    set(own TRUE)
+  endif()
   file(GLOB left LIST_DIRECTORIES true "${folder}/*" "${folder}/.*")
-  if(name STREQUAL "ancient-evil" AND IS_DIRECTORY "${folder}" AND NOT left)
+  if(own AND IS_DIRECTORY "${folder}" AND NOT left)
     message(STATUS "Removing ${folder}/")
     file(REMOVE_RECURSE "${folder}")
   endif()

@@ -3,10 +3,11 @@ error and no warning in the .deb; the .deb holds the program, its data, the
 manual page, the desktop entry, the README, the licence, a machine-readable
 copyright and the changelog, with dependencies worked out by
 dpkg-shlibdeps; the archive has the README, the licence and the changelog
-at its top; a second `make package` gives the same bytes, with every date
-that of the last commit; the game plays from the unpacked .deb, from the
-unpacked .tar.gz and from a stripped `make install`, each started from
-another folder; and the manual page's example works as typed. Needs
+at its top; the README's pictures are where its links look for them; a
+second `make package` gives the same bytes, with every date that of the
+last commit; the game plays from the unpacked .deb, from the unpacked
+.tar.gz and from a stripped `make install`, each started from another
+folder; and the manual page's example works as typed. Needs
 lintian, dpkg-dev, man-db and tmux; CI runs it through `make test-package`.
 
     python3 tests/packaging/packages_test.py DIST_DIR BUILD_DIR [SECOND_DIST_DIR]
@@ -16,6 +17,7 @@ import glob
 import gzip
 import io
 import os
+import re
 import shutil
 import subprocess
 import sys
@@ -65,6 +67,13 @@ def licence_text():
     with open(os.path.join(ROOT, "LICENSE")) as f:
         text = f.read()
     return text[text.index("Permission is hereby granted"):].strip().splitlines()
+
+
+def readme_pictures():
+    """The pictures the README shows, as paths relative to it."""
+    with open(os.path.join(ROOT, "README.md"), encoding="utf-8") as f:
+        found = re.findall(r'<img src="([^":]+)"|!\[[^\]]*\]\(([^):\s]+)', f.read())
+    return {html + markdown for html, markdown in found}
 
 
 def last_commit_time():
@@ -138,6 +147,9 @@ class DebianPackage(unittest.TestCase):
             readme = gzip.decompress(tar.extractfile(DOC + "README.md.gz").read())
             changelog = gzip.decompress(tar.extractfile(DOC + "changelog.gz").read())
             licence = tar.extractfile(DOC + "LICENSE").read()
+            for picture in readme_pictures():  # where the README's links find them
+                with open(os.path.join(ROOT, picture), "rb") as f:
+                    self.assertEqual(tar.extractfile(DOC + picture).read(), f.read(), picture)
         for name, shipped in (("README.md", readme), ("packaging/changelog", changelog),
                               ("LICENSE", licence)):
             with open(os.path.join(ROOT, name), "rb") as f:
@@ -192,6 +204,8 @@ class Archive(unittest.TestCase):
                                     ("changelog", "packaging/changelog")):
                 with open(os.path.join(ROOT, source), "rb") as f:
                     self.assertEqual(tar.extractfile(self.top + "/" + shipped).read(), f.read())
+            for picture in readme_pictures():
+                self.assertTrue(tar.getmember(self.top + "/" + picture).isfile(), picture)
 
     def test_unpacked_archive_plays_from_the_root_folder(self):
         with tempfile.TemporaryDirectory(prefix="ae-tgz-") as where:
@@ -262,14 +276,16 @@ class MakeInstall(unittest.TestCase):
                 binary = os.path.join(prefix, "bin", "ancient-evil")
                 sections = output("readelf", "--sections", "--wide", binary)
                 self.assertNotRegex(sections, r"\.debug_|\.symtab", "the program is not stripped")
-                for name in ("copyright", "LICENSE", "README.md.gz", "changelog.gz"):
+                for name in ("copyright", "LICENSE", "README.md.gz", "changelog.gz",
+                             *readme_pictures()):
                     self.assertTrue(os.path.isfile(os.path.join(prefix, "share/doc/ancient-evil", name)))
                 installed_game.check_command_line(self, binary)
                 installed_game.play_opening(self, binary, "/")
                 self.make("uninstall")
                 left = [os.path.join(d, f) for d, _, files in os.walk(prefix) for f in files]
                 self.assertEqual(left, [])
-                self.assertFalse(os.path.exists(os.path.join(prefix, "share", "ancient-evil")))
+                for folder in ("share/ancient-evil", "share/doc/ancient-evil"):
+                    self.assertFalse(os.path.exists(os.path.join(prefix, folder)), folder)
         finally:
             if kept is not None:
                 with open(manifest, "w") as f:
