@@ -74,7 +74,7 @@ TEST(MonsterName, DamagedLinesGiveEmptyFormsAndNeverMore) {
     expectForms("|беса|бесом|ж", {"", "беса", "бесом", true});
 }
 
-std::string spriteFile(const std::vector<std::string>& names) {
+std::string spriteFileNamed(const std::vector<std::string>& names) {
     std::string text = std::to_string(names.size()) + "\n";
     for (const std::string& name : names) {
         for (int row = 0; row < 10; ++row) {
@@ -92,7 +92,7 @@ class MonsterNamesInTheCatalogue : public ConsoleTest {
 
 TEST_F(MonsterNamesInTheCatalogue, EachMonsterHasTheFormsOfItsLineAndOthersNone) {
     dir.write("m.txt", "3 1 1 1 1 1 1 1 1 1 1 1 1 1 1 1");
-    dir.write("ms.txt", spriteFile({"Жаба|жабу|жабой|ж", "Бес"}));
+    dir.write("ms.txt", spriteFileNamed({"Жаба|жабу|жабой|ж", "Бес"}));
     MonsterCatalogue monsters(dir.file("ms.txt").c_str(), dir.file("m.txt").c_str());
     EXPECT_EQ(fromCp1251(monsters.name(0).text()), "Жаба");
     EXPECT_EQ(fromCp1251(monsters.nameForms(0).instrumental.text()), "жабой");
@@ -112,7 +112,7 @@ TEST_F(MonsterNamesInTheCatalogue, FormsOfAnOverlongLineStopWhereTheLineIsCut) {
     // with it, and what lies beyond (here the feminine mark) is lost.
     const std::string line = std::string(200, 'N') + "|" + std::string(100, 'A') + "|ins|ж";
     dir.write("m.txt", "1 10 1 1 1 1");
-    dir.write("ms.txt", spriteFile({line}));
+    dir.write("ms.txt", spriteFileNamed({line}));
     MonsterCatalogue monsters(dir.file("ms.txt").c_str(), dir.file("m.txt").c_str());
     const MonsterName& name = monsters.nameForms(0);
     EXPECT_EQ(std::string(name.nominative.text()), std::string(200, 'N'));

@@ -20,14 +20,14 @@ namespace {
 // the file altogether, and with directory a directory takes its place.
 using Damage = std::function<std::optional<std::string>(const std::string&)>;
 
-struct Case {
+struct BadFile {
     std::string file;
     std::string what;
     Damage damage;
     bool directory = false;
 };
 
-void PrintTo(const Case& bad, std::ostream* out) {
+void PrintTo(const BadFile& bad, std::ostream* out) {
     *out << bad.file << ", " << bad.what;
 }
 
@@ -105,11 +105,11 @@ std::string garbage() {
     return bytes;
 }
 
-std::vector<Case> cases() {
+std::vector<BadFile> cases() {
     const std::vector<std::string> sprites = {"NPC.txt", "SpriteStuff.txt", "SpriteWeapon.txt",
                                               "SpriteMonster.txt"};
     const std::vector<std::string> numbers = {"DataWeapon.txt", "DataMonster.txt"};
-    std::vector<Case> all;
+    std::vector<BadFile> all;
     for (const char* file : {"Title.txt", "NPC.txt", "SpriteStuff.txt", "SpriteWeapon.txt",
                              "SpriteMonster.txt", "DataWeapon.txt", "DataMonster.txt"}) {
         all.push_back({file, "Missing", [](const std::string&) { return std::nullopt; }});
@@ -218,10 +218,10 @@ bool anyFrame(const GameResult& game, const std::function<bool(const RecordedFra
     return false;
 }
 
-class BadDataFile : public ::testing::TestWithParam<Case> {};
+class BadDataFile : public ::testing::TestWithParam<BadFile> {};
 
 TEST_P(BadDataFile, GameStartsReportsAndPlaysOn) {
-    const Case& bad = GetParam();
+    const BadFile& bad = GetParam();
     TempDir dir;
     dir.copyAssets();
     const auto damaged = bad.damage(readFile(dir.file(bad.file)));
@@ -269,7 +269,7 @@ TEST_P(BadDataFile, GameStartsReportsAndPlaysOn) {
     })) << "no blow was struck";
 }
 
-std::string caseName(const ::testing::TestParamInfo<Case>& info) {
+std::string caseName(const ::testing::TestParamInfo<BadFile>& info) {
     std::string name = info.param.file.substr(0, info.param.file.find('.')) + "_" + info.param.what;
     return name;
 }

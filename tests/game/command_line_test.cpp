@@ -15,8 +15,6 @@
 
 namespace {
 
-const std::string USAGE = std::string("; usage: ancient-evil ") + platformHelp().options + "\n";
-
 TEST(CommandLine, NoArgumentsPlays) {
     const CommandLineAnswer answer = answerTo({});
     EXPECT_TRUE(answer.play);

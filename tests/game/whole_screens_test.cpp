@@ -638,8 +638,6 @@ const ExpectedScreen DEATH{R"(
 77777777777777777777777777777777777777777777777777777777777777777777777777777777|
 )"};
 
-const Step toTown = [] { return TO_TOWN; };
-
 Grid titleScreen() {
     return playGame("").frames.front().grid;
 }

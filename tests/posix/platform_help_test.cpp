@@ -9,8 +9,6 @@
 
 namespace {
 
-const std::string USAGE = std::string("; usage: ancient-evil ") + platformHelp().options + "\n";
-
 TEST(CommandLine, OnPosixSlashQuestionMarkIsAnArgumentLikeAnyOther) {
     EXPECT_EQ(answerTo({"/?"}).err, "ancient-evil: unexpected argument '/?'" + USAGE);
 }

@@ -13,20 +13,19 @@
 #include <thread>
 #include <vector>
 
+#include "support/terminal_replies.h"
+
 namespace {
 
-const std::string SUPPORTED = "\x1b[?2026;2$y";
-const std::string DA1 = "\x1b[?62;22c";
-
 // A terminal on the far end of two pipes.
-class Terminal {
+class AskedTerminal {
   public:
-    Terminal() {
+    AskedTerminal() {
         EXPECT_EQ(pipe(toGame_), 0);
         EXPECT_EQ(pipe(fromGame_), 0);
         fcntl(fromGame_[0], F_SETFL, O_NONBLOCK);
     }
-    ~Terminal() {
+    ~AskedTerminal() {
         if (sender_.joinable()) {
             sender_.join();
         }
@@ -69,7 +68,7 @@ double secondsSince(std::chrono::steady_clock::time_point start) {
 }
 
 TEST(SyncUpdateQuery, AnAnswerEndsTheWaitAndTheKeysAroundItAreKept) {
-    Terminal terminal;
+    AskedTerminal terminal;
     terminal.send({"x", SUPPORTED.substr(0, 4), SUPPORTED.substr(4) + DA1 + "y"});
     std::string typed;
     const auto start = std::chrono::steady_clock::now();
@@ -80,7 +79,7 @@ TEST(SyncUpdateQuery, AnAnswerEndsTheWaitAndTheKeysAroundItAreKept) {
 }
 
 TEST(SyncUpdateQuery, ATerminalThatDoesNotKnowTheModeSaysSoAtOnce) {
-    Terminal terminal;
+    AskedTerminal terminal;
     terminal.send({DA1});
     std::string typed;
     const auto start = std::chrono::steady_clock::now();
@@ -90,7 +89,7 @@ TEST(SyncUpdateQuery, ATerminalThatDoesNotKnowTheModeSaysSoAtOnce) {
 }
 
 TEST(SyncUpdateQuery, NoAnswerMeansNoSupportAfterAShortWait) {
-    Terminal terminal;
+    AskedTerminal terminal;
     terminal.send({"k"});
     std::string typed;
     const auto start = std::chrono::steady_clock::now();
@@ -102,7 +101,7 @@ TEST(SyncUpdateQuery, NoAnswerMeansNoSupportAfterAShortWait) {
 }
 
 TEST(SyncUpdateQuery, InputThatEndsEndsTheWait) {
-    Terminal terminal;
+    AskedTerminal terminal;
     terminal.hangUp();
     std::string typed;
     const auto start = std::chrono::steady_clock::now();

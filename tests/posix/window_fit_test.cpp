@@ -23,9 +23,9 @@ constexpr int SHORT_WAIT_MS = 100;
 
 // A pseudo-terminal whose far end the test plays: it reads what the game
 // sends and, if it honours resizing, applies the first request it reads.
-class Terminal {
+class ResizableTerminal {
   public:
-    Terminal(int columns, int rows, bool honours) : honours_(honours) {
+    ResizableTerminal(int columns, int rows, bool honours) : honours_(honours) {
         master_ = posix_openpt(O_RDWR | O_NOCTTY);
         EXPECT_GE(master_, 0);
         EXPECT_EQ(grantpt(master_), 0);
@@ -34,7 +34,7 @@ class Terminal {
         EXPECT_GE(slave_, 0);
         resize(columns, rows);
     }
-    ~Terminal() {
+    ~ResizableTerminal() {
         giveBackWindowSize();  // the next test starts with nothing to give back
         stop();
         close(slave_);
@@ -109,7 +109,7 @@ class Terminal {
 };
 
 TEST(WindowFit, AHonouredRequestGrowsTheWindowAndTheSizeFoundComesBackOnce) {
-    Terminal terminal(80, 24, true);
+    ResizableTerminal terminal(80, 24, true);
     terminal.answer();
     EXPECT_TRUE(growWindowToFit(terminal.fd(), 80, 49, WAIT_MS));
     EXPECT_EQ(terminal.request(), "\x1b[8;49;80t");
@@ -131,7 +131,7 @@ TEST(WindowFit, TheWindowNeverGetsNarrowerOrLowerThanItIs) {
                           Case{70, 60, "\x1b[8;60;80t", "\x1b[8;60;70t"},
                           Case{79, 49, "\x1b[8;49;80t", "\x1b[8;49;79t"}}) {
         SCOPED_TRACE(std::to_string(c.columns) + "x" + std::to_string(c.rows));
-        Terminal terminal(c.columns, c.rows, true);
+        ResizableTerminal terminal(c.columns, c.rows, true);
         terminal.answer();
         EXPECT_TRUE(growWindowToFit(terminal.fd(), 80, 49, WAIT_MS));
         EXPECT_EQ(terminal.request(), c.request);
@@ -142,7 +142,7 @@ TEST(WindowFit, TheWindowNeverGetsNarrowerOrLowerThanItIs) {
 
 TEST(WindowFit, AWindowLargeEnoughOrNoTerminalGetsNothing) {
     for (const auto& size : {std::make_pair(80, 49), std::make_pair(200, 60)}) {
-        Terminal terminal(size.first, size.second, true);
+        ResizableTerminal terminal(size.first, size.second, true);
         EXPECT_FALSE(growWindowToFit(terminal.fd(), 80, 49, WAIT_MS));
         giveBackWindowSize();
         EXPECT_EQ(terminal.sent(), "");
@@ -158,7 +158,7 @@ TEST(WindowFit, AWindowLargeEnoughOrNoTerminalGetsNothing) {
 }
 
 TEST(WindowFit, AnIgnoredRequestCostsOneWaitAndNothingIsGivenBack) {
-    Terminal terminal(80, 24, false);
+    ResizableTerminal terminal(80, 24, false);
     terminal.answer();
     EXPECT_FALSE(growWindowToFit(terminal.fd(), 80, 49, SHORT_WAIT_MS));
     EXPECT_EQ(terminal.request(), "\x1b[8;49;80t");
@@ -168,7 +168,7 @@ TEST(WindowFit, AnIgnoredRequestCostsOneWaitAndNothingIsGivenBack) {
 }
 
 TEST(WindowFit, AWindowThatGrowsAfterTheWaitToTheSizeAskedForStillGetsItsSizeBack) {
-    Terminal terminal(80, 24, false);
+    ResizableTerminal terminal(80, 24, false);
     terminal.answer();
     EXPECT_FALSE(growWindowToFit(terminal.fd(), 80, 49, SHORT_WAIT_MS));
     terminal.request();
@@ -180,7 +180,7 @@ TEST(WindowFit, AWindowThatGrowsAfterTheWaitToTheSizeAskedForStillGetsItsSizeBac
 TEST(WindowFit, ASizeThePlayerChoseIsLeftAlone) {
     for (bool honours : {true, false}) {
         SCOPED_TRACE(honours ? "after the window grew" : "after the request was ignored");
-        Terminal terminal(80, 24, honours);
+        ResizableTerminal terminal(80, 24, honours);
         terminal.answer();
         EXPECT_EQ(growWindowToFit(terminal.fd(), 80, 49, honours ? WAIT_MS : SHORT_WAIT_MS),
                   honours);

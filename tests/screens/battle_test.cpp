@@ -13,7 +13,6 @@
 
 namespace {
 
-const Step toTown = [] { return TO_TOWN; };
 const Step toHunt = [] {
     g_hero->questTaken = 1;
     return repeat(DOWN, 2) + ENTER;

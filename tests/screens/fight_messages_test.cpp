@@ -36,7 +36,7 @@ void expectSentences(const MonsterName& forms, const Name& name) {
               "Джек убил " + name.accusative + ", получив 450 рублей");
 }
 
-MonsterName formsOf(const std::string& utf8Line) {
+MonsterName nameOf(const std::string& utf8Line) {
     return parseMonsterName(cp1251(utf8Line).c_str());
 }
 
@@ -81,7 +81,7 @@ TEST_F(FightMessages, MissingOrDamagedFormsAreTheNominativeAndAMissingMarkMascul
     };
     for (const auto& c : cases) {
         SCOPED_TRACE("name line \"" + c.line + "\"");
-        expectSentences(formsOf(c.line), c.reads);
+        expectSentences(nameOf(c.line), c.reads);
     }
 }
 
@@ -102,7 +102,7 @@ TEST_F(FightMessages, TheTitleSaysCoWhereRussianAsksForIt) {
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.line);
-        EXPECT_EQ(fromCp1251(battleTitle(formsOf(c.line)).text()), c.title);
+        EXPECT_EQ(fromCp1251(battleTitle(nameOf(c.line)).text()), c.title);
     }
 }
 
@@ -110,7 +110,7 @@ TEST_F(FightMessages, TheTitleSaysCoWhereRussianAsksForIt) {
 // characters, as every formatted text does.
 TEST_F(FightMessages, FormsOfAnOverlongLineAreCutOnlyInTheBlows) {
     const MonsterName forms =
-        formsOf(std::string(150, 'N') + "|" + std::string(250, 'A') + "|" + std::string(300, 'I'));
+        nameOf(std::string(150, 'N') + "|" + std::string(250, 'A') + "|" + std::string(300, 'I'));
     EXPECT_EQ(fromCp1251(battleTitle(forms).text()), "Идет битва с " + std::string(300, 'I'));
     EXPECT_EQ(fromCp1251(heroBlowMessage(forms, 9, false).text()),
               "Джек ранил " + std::string(244, 'A'));

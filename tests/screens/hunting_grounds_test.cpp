@@ -11,8 +11,6 @@
 
 namespace {
 
-const Step toTown = [] { return TO_TOWN; };
-
 Step toHuntAtStage(int stage, int trophy = 0) {
     return [=] {
         g_questStage = stage;

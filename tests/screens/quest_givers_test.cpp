@@ -12,9 +12,6 @@
 
 namespace {
 
-const Step toTown = [] { return TO_TOWN; };
-const Step enter = [] { return ENTER; };
-
 Step carrying(int trophy, std::string keys) {
     return [=] {
         g_hero->trophy = trophy;

@@ -7,9 +7,7 @@
 
 namespace {
 
-const Step toTown = [] { return TO_TOWN; };
 const Step toShop = [] { return DOWN + ENTER; };
-const Step enter = [] { return ENTER; };
 
 std::string weaponName(int index) {
     return fromCp1251(g_weapons->name(index).text());

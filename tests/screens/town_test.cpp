@@ -8,7 +8,6 @@
 namespace {
 
 const std::string REFUSAL = "Нужно сначала узнать, куда идти.";
-const Step toTown = [] { return TO_TOWN; };
 
 Step atStage(int stage, int questTaken, std::string keys) {
     return [=] {

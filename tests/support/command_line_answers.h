@@ -1,9 +1,11 @@
 #pragma once
 
 #include <initializer_list>
+#include <string>
 #include <vector>
 
 #include "game/command_line.h"
+#include "platform/platform_help.h"
 
 // The command line's answer to the program started with these arguments.
 inline CommandLineAnswer answerTo(std::initializer_list<const char*> arguments) {
@@ -12,3 +14,7 @@ inline CommandLineAnswer answerTo(std::initializer_list<const char*> arguments) 
     argv.push_back(nullptr);
     return readCommandLine(static_cast<int>(argv.size()) - 1, argv.data());
 }
+
+// What follows a refused argument's line on standard error.
+inline const std::string USAGE =
+    std::string("; usage: ancient-evil ") + platformHelp().options + "\n";

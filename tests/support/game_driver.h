@@ -80,6 +80,10 @@ GameResult playSteps(const std::vector<Step>& steps, std::uint32_t seed = 1,
 // Keys from the title to the town: the title, four story pages, the stranger.
 inline const std::string TO_TOWN = "t" + repeat(ENTER, 5);
 
+// The steps most screen tests take: to the town, and a plain Enter.
+inline const Step toTown = [] { return TO_TOWN; };
+inline const Step enter = [] { return ENTER; };
+
 std::string assetsDir();
 
 // Changes the working directory for its lifetime.

@@ -11,8 +11,6 @@
 
 namespace {
 
-const std::string USAGE = std::string("; usage: ancient-evil ") + platformHelp().options + "\n";
-
 TEST(CommandLine, OnWindowsSlashQuestionMarkIsHelpAboutTheWindowsGame) {
     const CommandLineAnswer help = answerTo({"/?"});
     EXPECT_FALSE(help.play);

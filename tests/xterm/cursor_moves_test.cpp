@@ -14,32 +14,30 @@
 
 namespace {
 
-constexpr int COLUMNS = VirtualConsole::COLUMNS;
-constexpr int ROWS = VirtualConsole::ROWS;
-
-struct Place {
+struct Spot {
     int column;
     int row;
 };
 
 // Places where the numbers change length, the edges, and random ones.
-std::vector<Place> places() {
-    std::vector<Place> all;
+std::vector<Spot> places() {
+    std::vector<Spot> all;
     for (int row : {0, 1, 2, 8, 9, 10, 11, 12, 47, 48}) {
         for (int column : {0, 1, 2, 3, 8, 9, 10, 11, 78, 79}) {
-            all.push_back(Place{column, row});
+            all.push_back(Spot{column, row});
         }
     }
     std::mt19937 random(7);
     for (int k = 0; k < 60; ++k) {
-        all.push_back(Place{int(random() % COLUMNS), int(random() % ROWS)});
+        all.push_back(
+            Spot{int(random() % VirtualConsole::COLUMNS), int(random() % VirtualConsole::ROWS)});
     }
     return all;
 }
 
 // A terminal with its cursor at the place, without knowing how it got there.
-TerminalModel terminalAt(const Place& place, TerminalModel::Options options) {
-    TerminalModel terminal(COLUMNS, ROWS, options);
+TerminalModel terminalAt(const Spot& place, TerminalModel::Options options) {
+    TerminalModel terminal(VirtualConsole::COLUMNS, VirtualConsole::ROWS, options);
     std::string cup =
         "\x1b[" + std::to_string(place.row + 1) + ";" + std::to_string(place.column + 1) + "H";
     EXPECT_TRUE(terminal.apply(cup));
@@ -50,9 +48,9 @@ TEST(CursorMoves, EveryMoveIsTheCheapestOfUpToThreeStepsAndLandsThere) {
     FloorMoves floor;
     TerminalModel::Options lineFeedReturns;
     lineFeedReturns.lineFeedReturns = true;
-    const std::vector<Place> all = places();
-    for (const Place& from : all) {
-        for (const Place& to : all) {
+    const std::vector<Spot> all = places();
+    for (const Spot& from : all) {
+        for (const Spot& to : all) {
             const int cost = cursor_moves::cost(from.column, from.row, to.column, to.row);
             ASSERT_EQ(cost, floor.cost(from.column, from.row, to.column, to.row))
                 << "from " << from.column << "," << from.row << " to " << to.column << ","

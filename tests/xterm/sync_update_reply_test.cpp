@@ -7,10 +7,9 @@
 
 #include <string>
 
-namespace {
+#include "support/terminal_replies.h"
 
-const std::string SUPPORTED = "\x1b[?2026;2$y";
-const std::string DA1 = "\x1b[?62;22c";
+namespace {
 
 struct Sorted {
     std::string keys;
