@@ -7,7 +7,7 @@
 # `make web` builds the game for the browser (build-web/site/ and its zip in
 # dist/), `make test-web` runs its tests under node and in headless Chromium,
 # `make serve-web` serves the page on 127.0.0.1:8000, `make bench-web`
-# measures it.
+# measures it (BENCH_BEFORE=another build's site/ measures that one beside it).
 BUILD_DIR ?= build
 # The build reports what it builds, not each folder it enters.
 MAKEFLAGS += --no-print-directory
@@ -172,7 +172,8 @@ web-screenshot: build web
 
 bench-web: build web
 	/usr/bin/python3 tools/web/page_bench.py --site $(WEB_BUILD_DIR)/site \
-		--playthrough $(BUILD_DIR)/tools/screenshot/ae-playthrough
+		--playthrough $(BUILD_DIR)/tools/screenshot/ae-playthrough \
+		$(if $(BENCH_BEFORE),--before $(BENCH_BEFORE))
 
 clean:
 	rm -rf build build-sanitize build-bench build-fuzz $(INSTALL_BUILD_DIR) $(WINDOWS_BUILD_DIR) $(WEB_BUILD_DIR) \

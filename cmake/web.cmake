@@ -20,24 +20,97 @@ set(AE_PAGE_FILES index.html game.css game.js)
 set(AE_FONT_NAME dejavu-sans-mono.woff2)
 
 # Programs that run under node: synchronous start (no fetch of the .wasm),
-# the real file system, the exit status passed on.
+# the real file system, their data files read from it, the exit status
+# passed on.
 function(ae_node_program target)
+  target_sources(${target} PRIVATE ${PROJECT_SOURCE_DIR}/src/platform/posix/regular_file.cpp)
   target_link_options(${target} PRIVATE -sENVIRONMENT=node -sWASM_ASYNC_COMPILATION=0
                       -sNODERAWFS=1 -sEXIT_RUNTIME=1 -sALLOW_MEMORY_GROWTH=1)
   set_target_properties(${target} PROPERTIES SUFFIX .js)
 endfunction()
 
-# The game: a module the page starts (createAncientEvil) as often as the
-# player starts a game; it waits for keys with Asyncify. The data files are
-# in its file system's working directory, where the game looks first.
-set_target_properties(ancient-evil PROPERTIES SUFFIX .js)
-target_link_options(ancient-evil PRIVATE -sENVIRONMENT=web -sMODULARIZE=1
-                    -sEXPORT_NAME=createAncientEvil -sSINGLE_FILE=1 -sASYNCIFY=1
-                    -sALLOW_MEMORY_GROWTH=1)
-foreach(name ${AE_DATA_FILES})
-  target_link_options(ancient-evil PRIVATE "SHELL:--embed-file ${AE_ASSETS}/${name}@/${name}")
-endforeach()
-set_property(TARGET ancient-evil APPEND PROPERTY LINK_DEPENDS ${AE_DATA_PATHS})
+# A library holding data files as bytes, each under its file name
+# (src/platform/web/built_in_files.h), written again when one changes.
+function(ae_built_in_files library)
+  set(arrays "")
+  set(entries "")
+  set(index 0)
+  foreach(path ${ARGN})
+    get_filename_component(name ${path} NAME)
+    file(READ ${path} hex HEX)
+    string(REGEX REPLACE "(..)" "0x\\1," bytes "${hex}")
+    # A zero after the bytes, so that an empty file is a valid array too.
+    string(APPEND arrays "const unsigned char FILE_${index}[] = {${bytes}0};\n")
+    string(APPEND entries "    {\"${name}\", FILE_${index}, sizeof FILE_${index} - 1},\n")
+    math(EXPR index "${index} + 1")
+  endforeach()
+  set(source ${CMAKE_BINARY_DIR}/${library}.cpp)
+  file(CONFIGURE OUTPUT ${source} CONTENT
+"// Written by cmake/web.cmake from the game's data files: do not edit.
+#include \"platform/web/built_in_files.h\"
+
+namespace {
+${arrays}}  // namespace
+
+const BuiltInFile BUILT_IN_FILES[] = {
+${entries}};
+const std::size_t BUILT_IN_FILE_COUNT = sizeof BUILT_IN_FILES / sizeof BUILT_IN_FILES[0];
+" @ONLY)
+  set_property(DIRECTORY APPEND PROPERTY CMAKE_CONFIGURE_DEPENDS ${ARGN})
+  add_library(${library} STATIC ${source})
+  target_link_libraries(${library} PUBLIC ae_backend)
+endfunction()
+
+# Asyncify lets the game wait for a key while the page goes on: every
+# function on the stack at that wait is instrumented to unwind and rewind.
+# The linker finds the wait's direct callers by itself (the page's nextKey);
+# the calls through the game's GameIo and the console's Page are indirect,
+# and it is told the rest of the way: main, into which the linker inlines
+# runGame and its frame loop, and the console's key read. Nothing else is
+# instrumented, as no other indirect call can reach a key wait. No report
+# of the linker's could check this list, as the calls it cannot follow are
+# the very ones listed; instead the module's tests play whole games with
+# ancient-evil-checked, which traps where a key wait would unwind through
+# a function not instrumented, and names it: add that function here.
+set(AE_KEY_WAIT_PATH main "PageConsole::readKey()")
+list(JOIN AE_KEY_WAIT_PATH "\n" key_wait_lines)
+set(AE_KEY_WAIT_FILE ${CMAKE_BINARY_DIR}/key-wait-path.txt)
+file(CONFIGURE OUTPUT ${AE_KEY_WAIT_FILE} CONTENT "${key_wait_lines}\n" @ONLY)
+
+# The game as a module that the page starts (createAncientEvil) as often as
+# the player starts a game, with no file system: it reads the data files
+# built into it (files_library, from ae_built_in_files). The game allocates
+# little, and emmalloc is the smaller allocator.
+function(ae_page_module target files_library)
+  target_sources(${target} PRIVATE ${PROJECT_SOURCE_DIR}/src/platform/web/regular_file.cpp)
+  target_link_libraries(${target} PRIVATE ${files_library})
+  target_link_options(${target} PRIVATE -sMODULARIZE=1 -sEXPORT_NAME=createAncientEvil
+                      -sFILESYSTEM=0 -sMALLOC=emmalloc -sALLOW_MEMORY_GROWTH=1 -sASYNCIFY=1
+                      -sASYNCIFY_IGNORE_INDIRECT=1 -sASYNCIFY_ADD=@${AE_KEY_WAIT_FILE})
+  set_property(TARGET ${target} APPEND PROPERTY LINK_DEPENDS ${AE_KEY_WAIT_FILE})
+  set_target_properties(${target} PROPERTIES SUFFIX .js)
+endfunction()
+
+# The page's module, every data file built in; its WebAssembly goes inside
+# its script when the site is put together.
+ae_built_in_files(ae_page_files ${AE_DATA_PATHS})
+ae_page_module(ancient-evil ae_page_files)
+target_link_options(ancient-evil PRIVATE -sENVIRONMENT=web)
+
+# The same module for its tests, run under node: Asyncify's assertions on
+# (a key wait that would unwind through a function not instrumented
+# traps), its functions named in the trap's stack, and Title.txt left out,
+# as a file missing from the module.
+if(AE_BUILD_TESTS)
+  add_executable(ancient-evil-checked src/main.cpp)
+  target_link_libraries(ancient-evil-checked PRIVATE ancient_evil_game)
+  set(checked_files ${AE_DATA_PATHS})
+  list(REMOVE_ITEM checked_files ${AE_ASSETS}/Title.txt)
+  ae_built_in_files(ae_checked_files ${checked_files})
+  ae_page_module(ancient-evil-checked ae_checked_files)
+  target_link_options(ancient-evil-checked PRIVATE -sENVIRONMENT=node -sWASM_ASYNC_COMPILATION=0
+                      -sASSERTIONS=1 --profiling-funcs)
+endif()
 
 # Every character the page can show for the game, for the font: a program
 # of the web backend's own, run under node.
@@ -70,14 +143,17 @@ set(AE_PAGE_SOURCES ${AE_PAGE_FILES})
 list(TRANSFORM AE_PAGE_SOURCES PREPEND ${PROJECT_SOURCE_DIR}/web/)
 set(AE_SITE_FILES ${AE_PAGE_FILES} ancient-evil.js README.txt icon.svg)
 list(TRANSFORM AE_SITE_FILES PREPEND ${AE_SITE}/)
+set(AE_EMBED_MODULE ${PROJECT_SOURCE_DIR}/tools/web/embed_module.py)
 add_custom_command(
   OUTPUT ${AE_SITE_FILES}
   COMMAND ${CMAKE_COMMAND} -E make_directory ${AE_SITE}
-  COMMAND ${CMAKE_COMMAND} -E copy ${AE_PAGE_SOURCES} $<TARGET_FILE:ancient-evil> ${AE_SITE}
+  COMMAND ${CMAKE_COMMAND} -E copy ${AE_PAGE_SOURCES} ${AE_SITE}
+  COMMAND ${AE_SYSTEM_PYTHON} ${AE_EMBED_MODULE} $<TARGET_FILE:ancient-evil>
+          $<TARGET_FILE_DIR:ancient-evil>/ancient-evil.wasm ${AE_SITE}/ancient-evil.js
   COMMAND ${CMAKE_COMMAND} -E copy ${CMAKE_BINARY_DIR}/how-to-play.txt ${AE_SITE}/README.txt
   COMMAND ${CMAKE_COMMAND} -E copy ${PROJECT_SOURCE_DIR}/packaging/ancient-evil.svg
           ${AE_SITE}/icon.svg
-  DEPENDS ${AE_PAGE_SOURCES} ancient-evil ${CMAKE_BINARY_DIR}/how-to-play.txt
+  DEPENDS ${AE_PAGE_SOURCES} ancient-evil ${AE_EMBED_MODULE} ${CMAKE_BINARY_DIR}/how-to-play.txt
           ${PROJECT_SOURCE_DIR}/packaging/ancient-evil.svg
   COMMENT "Putting the page together in ${AE_SITE}"
   VERBATIM)

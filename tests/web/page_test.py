@@ -156,7 +156,8 @@ class ThePage(unittest.TestCase):
               }
             });
             window.rowWatcher.observe(document.getElementById("console"),
-                                      {childList: true, subtree: true, characterData: true});""")
+                                      {childList: true, subtree: true, characterData: true,
+                                       attributeFilter: ["class"]});""")
         self.keys("ArrowDown")
         touched = self.browser.run("window.rowWatcher.disconnect(); "
                                    "return Array.from(window.touchedRows).sort((a, b) => a - b)")
@@ -229,8 +230,12 @@ class ThePage(unittest.TestCase):
             "return getComputedStyle(document.getElementById('console')).fontFamily"),
             '"Ancient Evil Mono", monospace')
         self.keys("Enter")  # a page with Cyrillic, boxes and the frame
-        text = self.browser.run("return document.getElementById('console').textContent")
-        self.assertEqual([len(line) for line in text.split("\n")], [COLUMNS] * ROWS)
+        # Selected and copied, the grid is its 49 lines of 80 characters.
+        copied = self.browser.run("""
+            getSelection().selectAllChildren(document.getElementById("console"));
+            return getSelection().toString();""").split("\n")
+        self.assertEqual(copied, [text for text, _ in self.browser.screen()])
+        self.assertEqual([len(line) for line in copied], [COLUMNS] * ROWS)
         shape = None
         for phone, width, height in [(False, 1280, 1024), (True, 390, 844), (True, 844, 390)]:
             if phone:

@@ -1,15 +1,19 @@
 // What the web backend gives the game through port.h besides the console:
-// the tick count that seeds the rolls, from the wall clock, and no program
-// file to look for data beside.
+// the tick count that seeds the rolls, from the wall clock, no program file
+// to look for data beside, and the data files built into the page's module.
 #include "platform/port.h"
 
 #include <gtest/gtest.h>
 
 #include <chrono>
 #include <cmath>
+#include <fstream>
+#include <iterator>
 #include <limits>
+#include <sstream>
 
 #include "data/data_folders.h"
+#include "platform/web/built_in_files.h"
 #include "platform/web/page_clock.h"
 
 namespace {
@@ -44,6 +48,29 @@ TEST(PagePort, TheTickCountIsTheWallClocksNotThePagesOwn) {
 TEST(PagePort, APageHasNoProgramFileSoTheDataIsInTheWorkingDirectory) {
     EXPECT_EQ(executablePath(), "");
     EXPECT_TRUE(dataFoldersBeside(executablePath(), dataPlacement()).empty());
+}
+
+TEST(BuiltInFiles, ThePagesModuleHoldsEveryDataFileByteForByte) {
+    std::istringstream names(AE_DATA_FILE_LIST);
+    std::size_t count = 0;
+    for (std::string name; std::getline(names >> std::ws, name, ',');) {
+        std::ifstream file(std::string(AE_ASSETS_DIR) + "/" + name, std::ios::binary);
+        const std::string expected{std::istreambuf_iterator<char>(file), {}};
+        std::string bytes;
+        EXPECT_TRUE(readBuiltInFile(BUILT_IN_FILES, BUILT_IN_FILE_COUNT, name, 1u << 20, bytes));
+        EXPECT_EQ(bytes, expected) << name;
+        ++count;
+    }
+    EXPECT_EQ(count, BUILT_IN_FILE_COUNT);
+}
+
+TEST(BuiltInFiles, AnotherNameIsMissingAndALongFileIsReadOnlyInPart) {
+    const unsigned char title[] = {'T', 'i', 't', 'l', 'e'};
+    const BuiltInFile files[] = {{"Title.txt", title, sizeof title}};
+    std::string bytes = "kept";
+    EXPECT_FALSE(readBuiltInFile(files, 1, "NPC.txt", 100, bytes));
+    EXPECT_TRUE(readBuiltInFile(files, 1, "Title.txt", 3, bytes));
+    EXPECT_EQ(bytes, "keptTit");
 }
 
 }  // namespace

@@ -67,6 +67,13 @@ class TheDownload(unittest.TestCase):
         total = sum(os.path.getsize(os.path.join(SITE, name)) for name in EXPECTED)
         self.assertLessEqual(total, PAGE_BUDGET)
 
+    def test_the_game_carries_no_file_system(self):
+        # Its data files are built into the WebAssembly instead.
+        with open(os.path.join(SITE, "ancient-evil.js"), encoding="utf-8") as script:
+            text = script.read()
+        for mark in ("MEMFS", "var FS="):
+            self.assertFalse(mark in text, "Emscripten's file system (%s) is in the script" % mark)
+
     def test_the_how_to_tells_a_player_what_to_open(self):
         with open(os.path.join(SITE, "README.txt"), encoding="utf-8") as readme:
             text = readme.read()

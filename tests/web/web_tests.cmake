@@ -7,6 +7,7 @@ find_package(Python3 REQUIRED COMPONENTS Interpreter)
 # Every suite but the one that needs a program file: a page has none
 # (port_test.cpp checks what the web backend says instead).
 ae_node_program(ae_tests)
+target_link_libraries(ae_tests PRIVATE ae_page_files)
 add_test(NAME web.unit COMMAND ${AE_NODE} $<TARGET_FILE:ae_tests>
                                --gtest_filter=-ExecutablePath.NamesTheRunningProgramsFile)
 set_tests_properties(web.unit PROPERTIES TIMEOUT 900)
@@ -20,6 +21,12 @@ add_test(NAME web.same_game_as_native
          COMMAND ${Python3_EXECUTABLE} ${CMAKE_CURRENT_LIST_DIR}/same_game_test.py ${AE_NODE}
                  $<TARGET_FILE:ae-playthrough> ${AE_NATIVE_PLAYTHROUGH} ${PROJECT_SOURCE_DIR}/assets)
 set_tests_properties(web.same_game_as_native PROPERTIES TIMEOUT 900)
+
+# The page's module with Asyncify's assertions, whole games under node.
+add_test(NAME web.checked_module
+         COMMAND ${AE_SYSTEM_PYTHON} ${CMAKE_CURRENT_LIST_DIR}/checked_module_test.py ${AE_NODE}
+                 $<TARGET_FILE:ancient-evil-checked> ${AE_NATIVE_PLAYTHROUGH}
+                 ${PROJECT_SOURCE_DIR}/assets)
 
 add_test(NAME web.site
          COMMAND ${AE_SYSTEM_PYTHON} ${CMAKE_CURRENT_LIST_DIR}/site_test.py ${AE_WEB_ZIP} ${AE_SITE}

@@ -1,49 +1,71 @@
 #!/usr/bin/python3
-"""Measures the game's page in headless Chromium (make bench-web):
+"""Measures the game's page in headless Chromium (make bench-web), and,
+side by side, another build of it to compare with (--before):
 
-- its size on disk, every file it loads, with the WebAssembly inside the
-  game's script, against the budget of 600 KB;
+- its weight: every file it loads, on disk, against the budget of 600 KB;
+  the WebAssembly inside the game's script, decoded; and every file of the
+  zip compressed with brotli at its highest quality, as a server or an
+  archive would send it;
 - the time from navigation to the title drawn;
 - the time from a key to the changed rows drawn (the DOM updated and laid
   out), median and p99 over a whole game of the careful automatic player,
-  with how many rows a frame redraws;
+  with how many rows a key redraws;
 - beside it, in the same browser and page, the time to draw a whole static
   80x49 grid through the same code.
 
-usage: page_bench.py [--site DIR] [--playthrough NATIVE_AE_PLAYTHROUGH]
-                     [--assets DIR] [--loads N]
-Run with /usr/bin/python3 (Debian's python3-selenium)."""
+The times are taken in rounds, the pages in turn, each round in a page
+loaded afresh from a local server that isolates it, so that its clock
+reads to 5 us rather than 100 us; a first game warms the page up before
+the one timed.
+
+usage: page_bench.py [--site DIR] [--before DIR] [--playthrough NATIVE_AE_PLAYTHROUGH]
+                     [--assets DIR] [--loads N] [--rounds N]
+Run with /usr/bin/python3 (Debian's python3-selenium and python3-brotli)."""
 
 import argparse
 import base64
+import codecs
 import os
 import re
 import statistics
 import sys
 
+import brotli
+
 sys.path.insert(0, os.path.dirname(os.path.abspath(__file__)))
-from page_driver import CLOCK_FOR_SEED_1, Chromium, Playthrough, site_url  # noqa: E402
+from page_driver import CLOCK_FOR_SEED_1, Chromium, Playthrough, StaticServer, site_url  # noqa: E402
 
 ROOT = os.path.dirname(os.path.dirname(os.path.dirname(os.path.abspath(__file__))))
 BUDGET = 600 * 1024
 
 # Plays the keys one after another, each once the game waits again, and
-# times each from the key to its rows drawn and laid out.
+# times each from the key to its rows drawn and laid out; counts the rows
+# each key changed.
 PLAY_AND_TIME = """
 const [keys, done] = arguments;
 const screen = document.getElementById("console");
 const times = [];
 const rows = [];
-let next = 0, framesBefore = 0, started = 0, touched = 0;
-const rowWatcher = new MutationObserver((changes) => { touched += changes.length; });
+let next = 0, framesBefore = 0, started = 0;
 const watcher = new MutationObserver(() => {
   const waiting = screen.getAttribute("aria-busy") === "false" || screen.dataset.state === "over";
   if (!waiting || Number(screen.dataset.frames) <= framesBefore) return;
   void screen.offsetHeight;  // lay the rows out: drawn as far as a script can see
   times.push(performance.now() - started);
-  rows.push(touched);
+  rows.push(rowsTouched(rowWatcher.takeRecords()));
   press();
 });
+// Read only once the key is timed, and so not timed with it.
+const rowWatcher = new MutationObserver(() => {});
+function rowsTouched(changes) {
+  const touched = new Set();
+  for (const change of changes) {
+    let node = change.target;
+    while (node !== null && node.parentNode !== screen) node = node.parentNode;
+    if (node !== null) touched.add(node);
+  }
+  return touched.size;
+}
 function press() {
   if (next === keys.length) {
     watcher.disconnect();
@@ -52,14 +74,14 @@ function press() {
     return;
   }
   framesBefore = Number(screen.dataset.frames);
-  touched = 0;
+  rowWatcher.takeRecords();
   const key = keys[next++];
   started = performance.now();
   document.dispatchEvent(new KeyboardEvent("keydown", {key, bubbles: true, cancelable: true}));
 }
 watcher.observe(screen, {attributes: true});
-rowWatcher.observe(screen, {childList: true});
-for (const row of screen.children) rowWatcher.observe(row, {childList: true});
+rowWatcher.observe(screen, {childList: true, subtree: true, characterData: true,
+                            attributeFilter: ["class"]});
 press();
 """
 
@@ -85,102 +107,151 @@ def kib(size):
     return "%.1f KB" % (size / 1024)
 
 
+def ms(value):
+    return "%.3f ms" % value
+
+
 def percentile(values, share):
     ordered = sorted(values)
     return ordered[min(len(ordered) - 1, int(round(share * (len(ordered) - 1))))]
 
 
-def sizes(site):
-    files = {}
-    for where, _, names in os.walk(site):
-        for name in names:
-            path = os.path.join(where, name)
-            files[os.path.relpath(path, site)] = os.path.getsize(path)
-    # Everything but the texts for people (the how-to, the font's licence).
-    loaded = {name: size for name, size in files.items() if not name.endswith(".txt")}
-    with open(os.path.join(site, "ancient-evil.js"), encoding="utf-8") as script:
-        embedded = re.search(r"data:application/octet-stream;base64,([A-Za-z0-9+/=]+)",
-                             script.read())
-    wasm = len(base64.b64decode(embedded.group(1))) if embedded else 0
-    total = sum(loaded.values())
-    print("Page size on disk (everything it loads): %s of %s (%s)"
-          % (kib(total), kib(BUDGET), "within" if total <= BUDGET else "OVER THE BUDGET"))
-    for name in sorted(loaded):
-        print("  %-32s %10s" % (name, kib(loaded[name])))
-    print("  %-32s %10s (inside ancient-evil.js as base64: %s)"
-          % ("the WebAssembly", kib(wasm), kib(len(embedded.group(1)) if embedded else 0)))
-    print("  %-32s %10s" % ("the script without it", kib(loaded["ancient-evil.js"] - (
-        len(embedded.group(1)) if embedded else 0))))
-    return total <= BUDGET
+def embedded_wasm(script):
+    """The WebAssembly inside the game's script, decoded, and the length of
+    its encoding there: base64 in a data URI, or a string of one character
+    a byte (tools/web/embed_module.py)."""
+    found = re.search(r"data:application/octet-stream;base64,([A-Za-z0-9+/=]+)", script)
+    if found:
+        return base64.b64decode(found.group(1)), len(found.group(1).encode())
+    found = re.search(r'\(createAncientEvil, "((?:[^"\\]|\\.)*)"\);\s*$', script, re.S)
+    if found:
+        text = codecs.decode(found.group(1).encode("latin-1"), "unicode_escape")
+        return text.encode("latin-1"), len(found.group(1).encode())
+    return b"", 0
 
 
-def to_title(browser, url, loads):
-    times, paints = [], []
+class Page:
+    """One build of the page (its site folder) and what was measured of it."""
+
+    def __init__(self, name, site):
+        self.name, self.site = name, site
+        self.files = {}
+        for where, _, names in os.walk(site):
+            for name_ in names:
+                path = os.path.join(where, name_)
+                self.files[os.path.relpath(path, site)] = path
+        # Everything but the texts for people (the how-to, the font's licence).
+        self.loaded = {name_: os.path.getsize(path) for name_, path in self.files.items()
+                       if not name_.endswith(".txt")}
+        self.total = sum(self.loaded.values())
+        self.brotli = 0
+        for path in self.files.values():
+            with open(path, "rb") as data:
+                self.brotli += len(brotli.compress(data.read(), quality=11))
+        with open(self.files["ancient-evil.js"], encoding="utf-8") as script:
+            wasm, self.encoded_wasm = embedded_wasm(script.read())
+        self.wasm = len(wasm)
+        self.title, self.paint, self.keys, self.rows, self.grid = [], [], [], [], []
+
+
+def row(label, pages, value):
+    print("%-44s" % label + "".join("%14s" % value(page) for page in pages))
+
+
+def report_weight(pages):
+    row("", pages, lambda page: page.name)
+    row("Page size on disk (everything it loads)", pages, lambda page: kib(page.total))
+    for name in sorted(set().union(*(page.loaded for page in pages))):
+        row("  " + name, pages, lambda page: kib(page.loaded.get(name, 0)))
+    row("  the WebAssembly inside ancient-evil.js", pages, lambda page: kib(page.encoded_wasm))
+    row("The WebAssembly, decoded", pages, lambda page: kib(page.wasm))
+    row("The zip's files with brotli at quality 11", pages, lambda page: kib(page.brotli))
+    after = pages[-1]
+    print("Within the budget of %s: %s" % (kib(BUDGET), "yes" if after.total <= BUDGET else
+                                          "NO, OVER THE BUDGET"))
+    return after.total <= BUDGET
+
+
+def to_title(browser, page, loads):
     for _ in range(loads):
-        browser.driver.get(url)
+        browser.driver.get(site_url(page.site))
         browser.wait_for_key_wait()
         mark, paint = browser.run("""
             const mark = performance.getEntriesByName("ancient-evil: first frame")[0];
             const paint = performance.getEntriesByName("first-contentful-paint")[0];
             return [mark.startTime, paint ? paint.startTime : null];""")
-        times.append(mark)
+        page.title.append(mark)
         if paint is not None:
-            paints.append(paint)
-    print("Navigation to the title drawn: median %.1f ms, slowest %.1f ms (%d loads)"
-          % (statistics.median(times), max(times), loads))
-    if paints:
-        print("  first contentful paint: median %.1f ms" % statistics.median(paints))
+            page.paint.append(paint)
 
 
-def key_to_rows(browser, game):
-    keys = [key for key, _ in game.page_keys()]
-    times, rows = browser.driver.execute_async_script(PLAY_AND_TIME, keys)
-    state = browser.state()[0]
-    print("Key to the changed rows drawn, over a whole game (%d keys, ended: %s):"
-          % (len(times), state))
-    print("  median %.3f ms, p99 %.3f ms, slowest %.3f ms"
-          % (statistics.median(times), percentile(times, 0.99), max(times)))
-    print("  rows redrawn per key: mean %.1f of 49, most %d"
-          % (statistics.mean(rows), max(rows)))
-    return statistics.median(times), percentile(times, 0.99)
+def time_a_round(browser, page, keys, grids):
+    server = StaticServer(page.site, isolated=True)
+    try:
+        browser.driver.get(server.url + "index.html")
+        browser.wait_for_key_wait()
+        browser.driver.execute_async_script(PLAY_AND_TIME, keys)  # the warm-up game
+        browser.driver.find_element("id", "again").click()
+        browser.wait_for(lambda d: browser.state()[:2] == ["playing", "false"], "a new game")
+        times, rows = browser.driver.execute_async_script(PLAY_AND_TIME, keys)
+        page.keys += times
+        page.rows += rows
+        page.grid += browser.run(DRAW_STATIC, grids, 400)
+    finally:
+        server.close()
 
 
-def static_grid(browser, game, count=400):
-    grids = []
-    for index in (0, len(game.frames) // 2):
-        texts, colours = game.frames[index]
-        grids.append([[text, [int(c, 16) for c in colour_row]]
-                      for text, colour_row in zip(texts, colours)])
-    times = browser.run(DRAW_STATIC, grids, count)
-    print("A whole static 80x49 grid drawn, same page: median %.3f ms, p99 %.3f ms (%d draws)"
-          % (statistics.median(times), percentile(times, 0.99), count))
-    return statistics.median(times)
+def report_times(pages, loads, rounds, key_count):
+    row("Navigation to the title drawn (%d loads)" % loads, pages, lambda page: "")
+    row("  median", pages, lambda page: ms(statistics.median(page.title)))
+    row("  slowest", pages, lambda page: ms(max(page.title)))
+    row("  first contentful paint, median", pages,
+        lambda page: ms(statistics.median(page.paint)) if page.paint else "-")
+    row("Key to the changed rows drawn (%d x %d keys)" % (rounds, key_count), pages, lambda p: "")
+    row("  median", pages, lambda page: ms(statistics.median(page.keys)))
+    row("  p99", pages, lambda page: ms(percentile(page.keys, 0.99)))
+    row("  rows redrawn per key, mean of 49", pages, lambda page: "%.1f" % statistics.mean(page.rows))
+    row("A whole static 80x49 grid drawn, median", pages,
+        lambda page: ms(statistics.median(page.grid)))
+    ratios = ["median %.2fx, p99 %.2fx" % (statistics.median(page.keys) / statistics.median(page.grid),
+                                          percentile(page.keys, 0.99) / statistics.median(page.grid))
+              for page in pages]
+    print("Key to rows against a static grid: %s%s"
+          % (ratios[-1], " (%s: %s)" % (pages[0].name, ratios[0]) if len(pages) > 1 else ""))
 
 
 def main():
     parser = argparse.ArgumentParser(description=__doc__.split("\n\n")[0])
     parser.add_argument("--site", default=os.path.join(ROOT, "build-web", "site"))
+    parser.add_argument("--before", help="the site of another build, measured beside it")
     parser.add_argument("--playthrough",
                         default=os.path.join(ROOT, "build", "tools", "screenshot", "ae-playthrough"))
     parser.add_argument("--assets", default=os.path.join(ROOT, "assets"))
     parser.add_argument("--loads", type=int, default=5)
+    parser.add_argument("--rounds", type=int, default=3)
     options = parser.parse_args()
 
-    within = sizes(options.site)
+    pages = ([Page("before", options.before)] if options.before else []) + [
+        Page("after" if options.before else "this page", options.site)]
+    within = report_weight(pages)
     game = Playthrough(options.playthrough, options.assets)
+    keys = [key for key, _ in game.page_keys()]
+    grids = []
+    for index in (0, len(game.frames) // 2):
+        texts, colours = game.frames[index]
+        grids.append([[text, [int(c, 16) for c in colour_row]]
+                      for text, colour_row in zip(texts, colours)])
     browser = Chromium()
     try:
         browser.fix_clock(CLOCK_FOR_SEED_1)
-        url = site_url(options.site)
-        to_title(browser, url, options.loads)
-        browser.driver.get(url)
-        browser.wait_for_key_wait()
-        median, p99 = key_to_rows(browser, game)
-        grid = static_grid(browser, game)
-        print("Key to rows against a static grid: median %.2fx, p99 %.2fx"
-              % (median / grid, p99 / grid))
+        for page in pages:
+            to_title(browser, page, options.loads)
+        for _ in range(options.rounds):
+            for page in pages:
+                time_a_round(browser, page, keys, grids)
     finally:
         browser.close()
+    report_times(pages, options.loads, options.rounds, len(keys))
     return 0 if within else 1
 
 

@@ -119,10 +119,13 @@ class Chromium:
 
 
 class StaticServer:
-    """Serves a folder on 127.0.0.1 on a port the system picks as free."""
+    """Serves a folder on 127.0.0.1 on a port the system picks as free.
+    Isolated, its pages are cross-origin isolated (COOP and COEP), which
+    lets their clock (performance.now) read to 5 us rather than 100 us."""
 
-    def __init__(self, folder):
-        handler = functools.partial(QuietHandler, directory=folder)
+    def __init__(self, folder, isolated=False):
+        handler = functools.partial(IsolatingHandler if isolated else QuietHandler,
+                                    directory=folder)
         self.server = http.server.ThreadingHTTPServer(("127.0.0.1", 0), handler)
         self.thread = threading.Thread(target=self.server.serve_forever, daemon=True)
         self.thread.start()
@@ -137,6 +140,13 @@ class StaticServer:
 class QuietHandler(http.server.SimpleHTTPRequestHandler):
     def log_message(self, *args):
         pass
+
+
+class IsolatingHandler(QuietHandler):
+    def end_headers(self):
+        self.send_header("Cross-Origin-Opener-Policy", "same-origin")
+        self.send_header("Cross-Origin-Embedder-Policy", "require-corp")
+        super().end_headers()
 
 
 class Playthrough:

@@ -1,7 +1,8 @@
 #include "platform/port.h"
 
-// A page has no program file: its data files are in the module's own file
-// system, in the working directory, where the game looks first.
+// A page has no program file, and so no data folders: the game asks for
+// its data files by their bare names, which are the names of the copies
+// built into the module.
 std::string executablePath() {
     return {};
 }

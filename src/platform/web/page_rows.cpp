@@ -26,10 +26,14 @@ char16_t pageGlyph(char32_t ch) {
 RowUpdate changedRows(const VirtualConsole::Grid* shown, const VirtualConsole::Grid& next) {
     RowUpdate update;
     for (int row = 0; row < VirtualConsole::ROWS; ++row) {
-        if (shown != nullptr && !rowDiffers(*shown, next, row)) {
-            continue;
+        if (shown == nullptr || rowDiffers(*shown, next, row)) {
+            update.rows.push_back(row);
         }
-        update.rows.push_back(row);
+    }
+    // Sized once: a frame comes with every key.
+    update.text.reserve(update.rows.size() * COLUMNS);
+    update.colours.reserve(update.rows.size() * COLUMNS);
+    for (const int row : update.rows) {
         for (int column = 0; column < COLUMNS; ++column) {
             const VirtualConsole::Cell& cell = next[row * COLUMNS + column];
             update.text.push_back(pageGlyph(cell.ch));
