@@ -104,11 +104,15 @@ TEST(CommandLine, AnAnswerThatCannotBeWrittenIsNoSuccess) {
     std::FILE* sink = std::fopen("/dev/null", "w");
     ASSERT_NE(sink, nullptr);
     for (const char* option : {"--help", "--version"}) {  // one line says why
-        testing::internal::CaptureStderr();
-        EXPECT_EQ(printCommandLineAnswer(answerTo({option}), full, stderr), 1);
-        EXPECT_EQ(testing::internal::GetCapturedStderr(),
-                  std::string("ancient-evil: cannot write the ") + (option + 2) + ": " +
-                      std::strerror(ENOSPC) + "\n");
+        std::FILE* err = std::tmpfile();
+        ASSERT_NE(err, nullptr);
+        EXPECT_EQ(printCommandLineAnswer(answerTo({option}), full, err), 1);
+        char said[200] = {};
+        std::rewind(err);
+        EXPECT_NE(std::fgets(said, sizeof said, err), nullptr);
+        EXPECT_EQ(std::string(said), std::string("ancient-evil: cannot write the ") + (option + 2) +
+                                         ": " + std::strerror(ENOSPC) + "\n");
+        std::fclose(err);
     }
     EXPECT_EQ(printCommandLineAnswer(answerTo({"--help"}), sink, sink), 0);
     EXPECT_EQ(printCommandLineAnswer(answerTo({"--what"}), sink, full), 2);

@@ -6,17 +6,29 @@
 // what the player pressed and the bytes the game's key read then gives.
 // Each backend's test turns a case into its own event.
 struct BackendKeyCase {
-    enum Kind { UP, DOWN, ENTER, ESCAPE, CHARACTER, SHIFT, CONTROL, LEFT, RIGHT, F1, HOME };
+    enum Kind {
+        UP_ARROW,
+        DOWN_ARROW,
+        ENTER_KEY,
+        ESCAPE_KEY,
+        CHARACTER,
+        SHIFT,
+        CONTROL,
+        LEFT_ARROW,
+        RIGHT_ARROW,
+        F1,
+        HOME
+    };
     Kind kind;
     char16_t character;  // for CHARACTER
     std::string bytes;
 };
 
 inline const BackendKeyCase BACKEND_KEY_CASES[] = {
-    {BackendKeyCase::UP, 0, "\xE0\x48"},
-    {BackendKeyCase::DOWN, 0, "\xE0\x50"},
-    {BackendKeyCase::ENTER, 0, "\r"},
-    {BackendKeyCase::ESCAPE, 0, "\x1B"},
+    {BackendKeyCase::UP_ARROW, 0, "\xE0\x48"},
+    {BackendKeyCase::DOWN_ARROW, 0, "\xE0\x50"},
+    {BackendKeyCase::ENTER_KEY, 0, "\r"},
+    {BackendKeyCase::ESCAPE_KEY, 0, "\x1B"},
     // Characters become their Windows-1251 bytes, or nothing without one.
     {BackendKeyCase::CHARACTER, u'x', "x"},
     {BackendKeyCase::CHARACTER, u' ', " "},
@@ -27,8 +39,8 @@ inline const BackendKeyCase BACKEND_KEY_CASES[] = {
     // Keys without a character mean nothing to the game.
     {BackendKeyCase::SHIFT, 0, ""},
     {BackendKeyCase::CONTROL, 0, ""},
-    {BackendKeyCase::LEFT, 0, ""},
-    {BackendKeyCase::RIGHT, 0, ""},
+    {BackendKeyCase::LEFT_ARROW, 0, ""},
+    {BackendKeyCase::RIGHT_ARROW, 0, ""},
     {BackendKeyCase::F1, 0, ""},
     {BackendKeyCase::HOME, 0, ""},
 };

@@ -5,8 +5,6 @@
 
 namespace {
 
-constexpr int COLUMNS = VirtualConsole::COLUMNS;
-constexpr int ROWS = VirtualConsole::ROWS;
 constexpr char HEX[] = "0123456789abcdef";
 
 using Rows = std::vector<std::u32string>;

@@ -10,6 +10,9 @@
 // Reading a console grid the way the player sees it. Expected texts in the
 // tests are UTF-8; the grid holds the Unicode characters the player reads.
 using Grid = VirtualConsole::Grid;
+// The console's size, for tests that walk its cells.
+inline constexpr int COLUMNS = VirtualConsole::COLUMNS;
+inline constexpr int ROWS = VirtualConsole::ROWS;
 
 std::u32string fromUtf8(const std::string& text);
 std::string toUtf8(const std::u32string& text);

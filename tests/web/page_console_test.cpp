@@ -18,9 +18,6 @@
 
 namespace {
 
-constexpr int COLUMNS = VirtualConsole::COLUMNS;
-constexpr int ROWS = VirtualConsole::ROWS;
-
 const std::string FIRST_LINE = " Джек Белибье уволился с работы в полиции,";
 const std::string STRANGER = " Найди его...[кашляет] И уничтожь Древнее ";
 

@@ -10,13 +10,13 @@ namespace {
 
 std::u16string keyName(const BackendKeyCase& c) {
     switch (c.kind) {
-        case BackendKeyCase::UP:
+        case BackendKeyCase::UP_ARROW:
             return u"ArrowUp";
-        case BackendKeyCase::DOWN:
+        case BackendKeyCase::DOWN_ARROW:
             return u"ArrowDown";
-        case BackendKeyCase::ENTER:
+        case BackendKeyCase::ENTER_KEY:
             return u"Enter";  // the keypad's has the same name
-        case BackendKeyCase::ESCAPE:
+        case BackendKeyCase::ESCAPE_KEY:
             return u"Escape";
         case BackendKeyCase::CHARACTER:
             return std::u16string(1, c.character);
@@ -24,9 +24,9 @@ std::u16string keyName(const BackendKeyCase& c) {
             return u"Shift";
         case BackendKeyCase::CONTROL:
             return u"Control";
-        case BackendKeyCase::LEFT:
+        case BackendKeyCase::LEFT_ARROW:
             return u"ArrowLeft";
-        case BackendKeyCase::RIGHT:
+        case BackendKeyCase::RIGHT_ARROW:
             return u"ArrowRight";
         case BackendKeyCase::F1:
             return u"F1";

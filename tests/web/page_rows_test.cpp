@@ -4,9 +4,9 @@
 
 #include <gtest/gtest.h>
 
-namespace {
+#include "support/screen_text.h"
 
-constexpr int COLUMNS = VirtualConsole::COLUMNS;
+namespace {
 
 VirtualConsole::Grid blank() {
     return VirtualConsole::Grid{};

@@ -9,11 +9,9 @@
 #include <string>
 
 #include "platform/windows/console_window.h"
+#include "support/screen_text.h"
 
 namespace {
-
-constexpr int COLUMNS = VirtualConsole::COLUMNS;
-constexpr int ROWS = VirtualConsole::ROWS;
 
 class ConsoleScreenOnAConsole : public ::testing::Test {
   protected:

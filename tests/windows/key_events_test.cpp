@@ -19,13 +19,13 @@ KEY_EVENT_RECORD press(WORD virtualKey, wchar_t ch = 0, WORD repeat = 1) {
 
 KEY_EVENT_RECORD pressOf(const BackendKeyCase& c) {
     switch (c.kind) {
-        case BackendKeyCase::UP:
+        case BackendKeyCase::UP_ARROW:
             return press(VK_UP);
-        case BackendKeyCase::DOWN:
+        case BackendKeyCase::DOWN_ARROW:
             return press(VK_DOWN);
-        case BackendKeyCase::ENTER:
+        case BackendKeyCase::ENTER_KEY:
             return press(VK_RETURN, L'\r');
-        case BackendKeyCase::ESCAPE:
+        case BackendKeyCase::ESCAPE_KEY:
             return press(VK_ESCAPE, 27);
         case BackendKeyCase::CHARACTER:
             return press(VK_OEM_1, static_cast<wchar_t>(c.character));
@@ -33,9 +33,9 @@ KEY_EVENT_RECORD pressOf(const BackendKeyCase& c) {
             return press(VK_SHIFT);
         case BackendKeyCase::CONTROL:
             return press(VK_CONTROL);
-        case BackendKeyCase::LEFT:
+        case BackendKeyCase::LEFT_ARROW:
             return press(VK_LEFT);
-        case BackendKeyCase::RIGHT:
+        case BackendKeyCase::RIGHT_ARROW:
             return press(VK_RIGHT);
         case BackendKeyCase::F1:
             return press(VK_F1);

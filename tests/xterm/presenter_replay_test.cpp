@@ -21,8 +21,6 @@
 
 namespace {
 
-constexpr int COLUMNS = VirtualConsole::COLUMNS;
-constexpr int ROWS = VirtualConsole::ROWS;
 const std::string BEGIN_UPDATE = "\x1b[?2026h";
 const std::string END_UPDATE = "\x1b[?2026l";
 
