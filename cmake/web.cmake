@@ -16,7 +16,9 @@ endif()
 set(AE_WEB_NAME ancient-evil-${PROJECT_VERSION}-web)
 set(AE_SITE ${CMAKE_BINARY_DIR}/site)
 set(AE_WEB_ZIP ${PROJECT_SOURCE_DIR}/dist/${AE_WEB_NAME}.zip)
-set(AE_PAGE_FILES index.html game.css game.js)
+# The page's script, game.js, is its parts in web/ joined in this order,
+# game.js last, which starts the game.
+set(AE_PAGE_SCRIPT_PARTS grid.js window-fit.js failures.js game.js)
 set(AE_FONT_NAME dejavu-sans-mono.woff2)
 
 # Programs that run under node: synchronous start (no fetch of the .wasm),
@@ -139,22 +141,28 @@ add_custom_command(
 # The page, the game, the game's icon for the browser's tab and a how-to
 # for players.
 configure_file(web/how-to-play.txt ${CMAKE_BINARY_DIR}/how-to-play.txt @ONLY)
-set(AE_PAGE_SOURCES ${AE_PAGE_FILES})
-list(TRANSFORM AE_PAGE_SOURCES PREPEND ${PROJECT_SOURCE_DIR}/web/)
-set(AE_SITE_FILES ${AE_PAGE_FILES} ancient-evil.js README.txt icon.svg)
+set(AE_WEB ${PROJECT_SOURCE_DIR}/web)
+set(AE_SCRIPT_SOURCES ${AE_PAGE_SCRIPT_PARTS})
+list(TRANSFORM AE_SCRIPT_SOURCES PREPEND ${AE_WEB}/)
+set(AE_PAGE_FILES index.html game.css game.js ancient-evil.js icon.svg)
+set(AE_SITE_FILES ${AE_PAGE_FILES} README.txt)
 list(TRANSFORM AE_SITE_FILES PREPEND ${AE_SITE}/)
 set(AE_EMBED_MODULE ${PROJECT_SOURCE_DIR}/tools/web/embed_module.py)
+set(AE_PAGE_TOOL ${PROJECT_SOURCE_DIR}/tools/web/page_files.py)
 add_custom_command(
   OUTPUT ${AE_SITE_FILES}
   COMMAND ${CMAKE_COMMAND} -E make_directory ${AE_SITE}
-  COMMAND ${CMAKE_COMMAND} -E copy ${AE_PAGE_SOURCES} ${AE_SITE}
+  COMMAND ${CMAKE_COMMAND} -E copy ${AE_WEB}/index.html ${AE_SITE}
+  COMMAND ${AE_SYSTEM_PYTHON} ${AE_PAGE_TOOL} join ${AE_SITE}/game.js ${AE_SCRIPT_SOURCES}
+  COMMAND ${AE_SYSTEM_PYTHON} ${AE_PAGE_TOOL} join ${AE_SITE}/game.css ${AE_WEB}/game.css
   COMMAND ${AE_SYSTEM_PYTHON} ${AE_EMBED_MODULE} $<TARGET_FILE:ancient-evil>
           $<TARGET_FILE_DIR:ancient-evil>/ancient-evil.wasm ${AE_SITE}/ancient-evil.js
   COMMAND ${CMAKE_COMMAND} -E copy ${CMAKE_BINARY_DIR}/how-to-play.txt ${AE_SITE}/README.txt
   COMMAND ${CMAKE_COMMAND} -E copy ${PROJECT_SOURCE_DIR}/packaging/ancient-evil.svg
           ${AE_SITE}/icon.svg
-  DEPENDS ${AE_PAGE_SOURCES} ancient-evil ${AE_EMBED_MODULE} ${CMAKE_BINARY_DIR}/how-to-play.txt
-          ${PROJECT_SOURCE_DIR}/packaging/ancient-evil.svg
+  DEPENDS ${AE_WEB}/index.html ${AE_WEB}/game.css
+          ${AE_SCRIPT_SOURCES} ancient-evil ${AE_EMBED_MODULE} ${AE_PAGE_TOOL}
+          ${CMAKE_BINARY_DIR}/how-to-play.txt ${PROJECT_SOURCE_DIR}/packaging/ancient-evil.svg
   COMMENT "Putting the page together in ${AE_SITE}"
   VERBATIM)
 

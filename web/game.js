@@ -1,8 +1,10 @@
 // The game's page: shows the console the game draws, hands the game the
-// player's keys, fits the grid to the window, and starts a new game when
-// one has ended. The game is the module of ancient-evil.js
+// player's keys (from the keyboard or the buttons), and starts a new
+// game when one has ended. The game is the module of ancient-evil.js
 // (createAncientEvil), which calls the page's showRows, nextKey and
-// gameOver (src/platform/web/browser_page.cpp).
+// gameOver (src/platform/web/browser_page.cpp). This script runs before
+// the module's, so that it hears if that one fails to load, and starts
+// the game once the page is read.
 //
 // For tests and tools, #console tells where the game is: data-state is
 // "loading", "playing", "over" or "failed"; aria-busy is "false" while the
@@ -10,112 +12,33 @@
 // frames drawn.
 "use strict";
 
-(function () {
-  const COLUMNS = 80;
-  const ROWS = 49;
+(function (parts) {
   // Keys the browser would act on itself (scroll, press a button).
   const GAME_KEYS = new Set(["ArrowUp", "ArrowDown", "Enter", " "]);
-  const SMALLEST_FONT_PX = 3;
+  // Keys that start a new game once one has ended: any that types or
+  // plays, not Tab, which goes to the button, nor the browser's own.
+  const startsAgain = (key) => key.length === 1 || GAME_KEYS.has(key);
+  // A second click closer than this to the one on "Играть снова" is the
+  // rest of a double click, not a key for the new game.
+  const DOUBLE_CLICK_MS = 500;
 
   const screen = document.getElementById("console");
   const controls = document.getElementById("controls");
   const keyButtons = Array.from(document.querySelectorAll("#controls .key"));
   const again = document.getElementById("again");
   const problem = document.getElementById("problem");
-
-  // The grid: a block per row, so that a key lays out only the rows it
-  // changed, and the grid still selects and copies as 49 lines of text. A
-  // row holds a span per run of one colour, and remembers its text and
-  // runs.
-  const rows = [];
-  for (let row = 0; row < ROWS; row++) {
-    const element = document.createElement("div");
-    element.textContent = " ".repeat(COLUMNS);
-    rows.push({ element, text: "", runs: [] });
-  }
-  screen.replaceChildren(...rows.map((row) => row.element));
-
-  // The fewest runs of one colour that show a row, as [first column,
-  // colour]. A blank shows no colour, so it joins the run it stands in.
-  function colourRuns(text, colours) {
-    const runs = [];
-    let colour = -1;
-    for (let column = 0; column < COLUMNS; column++) {
-      if (text[column] !== " " && colours[column] !== colour) {
-        runs.push([runs.length === 0 ? 0 : column, colours[column]]);
-        colour = colours[column];
-      }
-    }
-    return runs.length > 0 ? runs : [[0, colours[0]]];
-  }
-
-  // The runs a row shows, in the colours of its new text, if each still
-  // holds text of one colour; null if one would have to split, or if the
-  // row shows none yet.
-  function keptRuns(runs, text, colours) {
-    if (runs.length === 0) {
-      return null;
-    }
-    const kept = [];
-    for (let index = 0; index < runs.length; index++) {
-      const [start, shown] = runs[index];
-      const end = index + 1 < runs.length ? runs[index + 1][0] : COLUMNS;
-      let colour = -1;
-      for (let column = start; column < end; column++) {
-        if (text[column] === " " || colours[column] === colour) {
-          continue;
-        }
-        if (colour !== -1) {
-          return null;
-        }
-        colour = colours[column];
-      }
-      kept.push([start, colour === -1 ? shown : colour]);
-    }
-    return kept;
-  }
-
-  // The text of each run, from its first column to the next run's.
-  function runTexts(runs, text) {
-    return runs.map(([start], index) =>
-      text.slice(start, index + 1 < runs.length ? runs[index + 1][0] : COLUMNS));
-  }
-
-  // Redraws one row. It keeps its spans while each still holds text of one
-  // colour, and only the texts and colours that differ are written: the
-  // browser then lays out again only what changed, and a highlight that
-  // moves is only recoloured. Otherwise the row gets the fewest runs anew.
-  function drawRow(row, text, colours) {
-    const kept = keptRuns(row.runs, text, colours);
-    const runs = kept || colourRuns(text, colours);
-    const parts = runTexts(runs, text);
-    if (kept) {
-      const shownParts = runTexts(row.runs, row.text);
-      runs.forEach(([, colour], index) => {
-        const span = row.element.children[index];
-        if (colour !== row.runs[index][1]) {
-          span.className = "c" + colour;
-        }
-        if (parts[index] !== shownParts[index]) {
-          span.firstChild.data = parts[index];
-        }
-      });
-    } else {
-      row.element.replaceChildren(...runs.map(([, colour], index) => {
-        const span = document.createElement("span");
-        span.className = "c" + colour;
-        span.textContent = parts[index];
-        return span;
-      }));
-    }
-    row.runs = runs;
-    row.text = text;
-  }
+  const grid = parts.Grid(screen);
 
   let state = "loading";
-  let frames = 0;
+  let frames = 0; // drawn on the page
+  let gameFrames = 0; // of this game
   const keys = []; // pressed and not read yet
   let wake = null; // ends the game's wait for a key
+  let buttonsFrom = 0; // the time from which the buttons take presses
+  const held = new Set(); // keys down now
+  // Keys held when a game started or ended: they reach no game until
+  // released, so that a held Enter neither skips a title nor restarts.
+  let stale = new Set();
 
   function setState(next) {
     state = next;
@@ -124,10 +47,33 @@
     again.hidden = next !== "over";
     for (const button of keyButtons) {
       button.hidden = over;
+      button.disabled = next !== "playing";
     }
     if (over) {
       screen.setAttribute("aria-busy", "false");
     }
+  }
+
+  function fail(why, error) {
+    if (error !== undefined) {
+      console.error(error);
+    }
+    setState("failed");
+    problem.textContent = parts.failures.message(why);
+    problem.hidden = false;
+  }
+
+  // Runs a part of the page's own work; an error in it stops the game with
+  // a message rather than leaving a page that looks alive.
+  function guarded(why, work) {
+    return function (...args) {
+      try {
+        return work.apply(this, args);
+      } catch (error) {
+        fail(why, error);
+        return undefined;
+      }
+    };
   }
 
   function press(key) {
@@ -146,18 +92,23 @@
 
   // What the game's module calls.
   const page = {
-    showRows(updates) {
+    showRows: guarded("drawing", (updates) => {
+      if (state === "failed") {
+        return;
+      }
       if (state === "loading") {
         setState("playing");
         performance.mark("ancient-evil: first frame");
       }
-      for (const update of updates) {
-        drawRow(rows[update.row], update.text, update.colours);
-      }
+      grid.draw(updates);
       frames++;
+      gameFrames++;
       screen.dataset.frames = String(frames);
-    },
-    nextKey() {
+    }),
+    nextKey: guarded("drawing", () => {
+      if (state === "failed") {
+        return new Promise(() => {}); // the game waits for good
+      }
       if (keys.length > 0) {
         return Promise.resolve(keys.shift());
       }
@@ -165,95 +116,116 @@
       return new Promise((resolve) => {
         wake = resolve;
       });
-    },
-    gameOver() {
-      setState("over");
-    },
+    }),
+    gameOver: guarded("drawing", () => {
+      if (state !== "failed") {
+        setState("over");
+        stale = new Set(held);
+      }
+    }),
   };
-
-  function fail(reason) {
-    setState("failed");
-    problem.textContent = "Игра остановилась: " + reason +
-      ". Обновите страницу, чтобы начать заново.";
-    problem.hidden = false;
-  }
 
   function startGame() {
     keys.length = 0;
     wake = null;
+    gameFrames = 0;
+    stale = new Set(held);
     setState("loading");
     screen.setAttribute("aria-busy", "true");
     if (typeof createAncientEvil !== "function") {
-      fail("не загрузился файл ancient-evil.js");
+      // Not there, or there and broken.
+      fail(parts.failures.loaded("ancient-evil.js") ? "damaged" : "script");
+      return;
+    }
+    if (typeof WebAssembly !== "object") {
+      fail("webassembly");
       return;
     }
     createAncientEvil({
       page: page,
       print: () => {},
       printErr: (text) => console.warn(text),
-      onAbort: (what) => fail(String(what)),
-    }).catch((error) => fail(String(error)));
+      onAbort: (what) => fail(gameFrames === 0 ? "damaged" : "game", what),
+    }).catch((error) => {
+      if (state !== "failed") {
+        fail(gameFrames === 0 ? "damaged" : "game", error);
+      }
+    });
   }
 
-  document.addEventListener("keydown", (event) => {
+  function playAgain() {
+    if (state === "over") {
+      buttonsFrom = performance.now() + DOUBLE_CLICK_MS;
+      again.blur(); // the keys play on
+      startGame();
+    }
+  }
+
+  document.addEventListener("keydown", guarded("keys", (event) => {
     if (event.ctrlKey || event.altKey || event.metaKey || event.isComposing) {
       return; // the browser's own shortcuts
     }
-    if (state !== "loading" && state !== "playing") {
-      return; // the page's buttons take the keys then
+    const id = event.code || event.key;
+    held.add(id);
+    if (stale.has(id) && !event.repeat) {
+      stale.delete(id); // let go, though no keyup said so, and pressed again
+    }
+    if (state === "over") {
+      // The end's keys must be let go first; a key held down repeats.
+      if (stale.size === 0 && !event.repeat && startsAgain(event.key)) {
+        event.preventDefault();
+        playAgain();
+      }
+      return;
+    }
+    if (state === "failed") {
+      return;
     }
     if (GAME_KEYS.has(event.key) || event.key.length === 1) {
       event.preventDefault();
     }
+    if (stale.has(id)) {
+      return; // held down since before this game
+    }
     press(event.key);
+  }));
+  document.addEventListener("keyup", (event) => {
+    const id = event.code || event.key;
+    held.delete(id);
+    stale.delete(id);
+  });
+  // Keys let go while the page had no focus send no keyup.
+  window.addEventListener("blur", () => {
+    held.clear();
+    stale.clear();
   });
 
   for (const button of keyButtons) {
     // A tap or a click is a key; the button never takes the focus, so
     // that the keyboard keeps playing the game.
     button.addEventListener("mousedown", (event) => event.preventDefault());
-    button.addEventListener("click", () => press(button.dataset.key));
-  }
-  again.addEventListener("click", () => {
-    again.blur();
-    startGame();
-  });
-
-  // The largest font size at which the whole grid and the buttons fit the
-  // window, the grid keeping its shape. Rows are whole pixels at some
-  // sizes, so the size is searched for, each try measured.
-  function fit() {
-    const style = getComputedStyle(document.querySelector("main"));
-    const gap = parseFloat(style.rowGap) || 0;
-    const width = document.documentElement.clientWidth - parseFloat(style.paddingLeft) -
-      parseFloat(style.paddingRight);
-    const height = document.documentElement.clientHeight - parseFloat(style.paddingTop) -
-      parseFloat(style.paddingBottom) - gap - controls.offsetHeight -
-      (problem.hidden ? 0 : problem.offsetHeight + gap);
-    const fits = (size) => {
-      screen.style.fontSize = size + "px";
-      const box = screen.getBoundingClientRect();
-      return box.width <= width && box.height <= height;
-    };
-    let small = SMALLEST_FONT_PX;
-    let large = Math.max(small, Math.min(width / (COLUMNS * 0.5), height / ROWS));
-    while (large - small > 0.05) {
-      const middle = (small + large) / 2;
-      if (fits(middle)) {
-        small = middle;
-      } else {
-        large = middle;
+    button.addEventListener("click", guarded("keys", () => {
+      if (performance.now() >= buttonsFrom) {
+        press(button.dataset.key);
       }
-    }
-    screen.style.fontSize = small + "px";
+    }));
   }
+  again.addEventListener("click", playAgain);
 
-  window.addEventListener("resize", fit);
-  document.fonts.load('16px "Ancient Evil Mono"').then(fit, fit);
-  fit();
+  // The page's own note that the game did not start gives way to the game.
+  controls.hidden = false;
+  problem.hidden = true;
+  problem.textContent = "";
+  problem.classList.remove("unstarted");
+
+  parts.fitToWindow(screen, controls, document.getElementById("narrow"));
 
   // For tools that measure the page's drawing (tools/web/page_bench.py).
   window.ancientEvilPage = { showRows: page.showRows };
 
-  startGame();
-})();
+  if (document.readyState === "loading") {
+    document.addEventListener("DOMContentLoaded", startGame);
+  } else {
+    startGame();
+  }
+})(window.ancientEvil);

@@ -111,16 +111,6 @@ class ThePage(unittest.TestCase):
         self.browser.driver.get(self.url)
         self.browser.wait_for_key_wait()
 
-    def keys(self, *names):
-        """Real key presses, as the keyboard sends them, one frame each."""
-        from selenium.webdriver.common.action_chains import ActionChains
-        from selenium.webdriver.common.keys import Keys
-        named = {"Enter": Keys.ENTER, "ArrowDown": Keys.ARROW_DOWN, "ArrowUp": Keys.ARROW_UP}
-        for name in names:
-            frames = self.browser.state()[2]
-            ActionChains(self.browser.driver).send_keys(named.get(name, name)).perform()
-            self.browser.wait_for_key_wait(frames)
-
     def text_at(self, column, row, length):
         return self.browser.screen()[row][0][column:column + length]
 
@@ -137,10 +127,10 @@ class ThePage(unittest.TestCase):
         self.assert_frame(0)  # the title picture, in its colours
         self.assertIn("Нажмите любую клавишу", "\n".join(row for row, _ in self.browser.screen()))
 
-        self.keys(" ")
+        self.browser.press(" ")
         self.assertEqual(self.text_at(31, 32, len(FIRST_LINE)), FIRST_LINE)
         self.assertEqual(self.colour_at(32, 36), GREEN)  # "1 - Далее" highlighted
-        self.keys("Enter", "Enter", "Enter", "Enter")
+        self.browser.press("Enter", "Enter", "Enter", "Enter")
         self.assertEqual(self.text_at(31, 32, len(STRANGER)), STRANGER)
         self.assertEqual((self.colour_at(32, 36), self.colour_at(32, 38)), (GREEN, GREY))
 
@@ -158,12 +148,12 @@ class ThePage(unittest.TestCase):
             window.rowWatcher.observe(document.getElementById("console"),
                                       {childList: true, subtree: true, characterData: true,
                                        attributeFilter: ["class"]});""")
-        self.keys("ArrowDown")
+        self.browser.press("ArrowDown")
         touched = self.browser.run("window.rowWatcher.disconnect(); "
                                    "return Array.from(window.touchedRows).sort((a, b) => a - b)")
         self.assertEqual(touched, [36, 38])
         self.assertEqual((self.colour_at(32, 36), self.colour_at(32, 38)), (GREY, GREEN))
-        self.keys("ArrowUp")
+        self.browser.press("ArrowUp")
         self.assertEqual((self.colour_at(32, 36), self.colour_at(32, 38)), (GREEN, GREY))
 
     def test_a_whole_game_frame_for_frame_then_play_again(self):
@@ -185,16 +175,11 @@ class ThePage(unittest.TestCase):
                     Array.from(document.querySelectorAll("#controls .key")).some((b) => !b.hidden),
                     document.getElementById("again").textContent];""")
         self.assertEqual(state, ["over", True, False, "Играть снова"])
-        # Keys pressed after the end are for no game: the next one starts
-        # on its title all the same.
-        from selenium.webdriver.common.action_chains import ActionChains
-        from selenium.webdriver.common.keys import Keys
-        ActionChains(self.browser.driver).send_keys(Keys.ARROW_DOWN + Keys.ENTER + "x").perform()
         self.browser.driver.find_element("id", "again").click()
         self.browser.wait_for(lambda d: self.browser.state()[0] == "playing"
                               and self.browser.state()[1] == "false", "a new game")
         self.assert_frame(0)
-        self.keys("Enter")
+        self.browser.press("Enter")
         self.assertEqual(self.text_at(31, 32, len(FIRST_LINE)), FIRST_LINE)
 
     def test_the_touch_buttons_are_the_keys_and_never_take_the_focus(self):
@@ -219,7 +204,7 @@ class ThePage(unittest.TestCase):
         self.assertEqual((self.colour_at(32, 36), self.colour_at(32, 38)), (GREEN, GREY))
         self.assertEqual(self.browser.run("return document.activeElement.tagName"), "BODY")
         # The keyboard still plays after a tap.
-        self.keys("ArrowDown")
+        self.browser.press("ArrowDown")
         self.assertEqual(self.colour_at(32, 38), GREEN)
 
     def test_the_grid_lines_up_and_fits_a_desktop_and_a_phone(self):
@@ -229,7 +214,7 @@ class ThePage(unittest.TestCase):
         self.assertEqual(self.browser.run(
             "return getComputedStyle(document.getElementById('console')).fontFamily"),
             '"Ancient Evil Mono", monospace')
-        self.keys("Enter")  # a page with Cyrillic, boxes and the frame
+        self.browser.press("Enter")  # a page with Cyrillic, boxes and the frame
         # Selected and copied, the grid is its 49 lines of 80 characters.
         copied = self.browser.run("""
             getSelection().selectAllChildren(document.getElementById("console"));
@@ -259,6 +244,10 @@ class ThePage(unittest.TestCase):
             shape = shape or box["height"] / box["width"]
             self.assertAlmostEqual(box["height"] / box["width"], shape, delta=shape * 0.02,
                                    msg="the grid keeps its shape at %dx%d" % (width, height))
+            # A phone held sideways is told to turn, and plays on.
+            self.assertEqual(self.browser.run("return !document.getElementById('narrow').hidden"),
+                             width == 844, "the notice to turn at %dx%d" % (width, height))
+        self.browser.press("ArrowDown")
         self.browser.stop_emulation()
         self.browser.driver.set_window_size(1280, 1024)
 
@@ -292,7 +281,7 @@ class ThePage(unittest.TestCase):
     def test_arrows_do_not_scroll_and_nothing_comes_from_elsewhere(self):
         self.open()
         self.browser.run("document.body.style.height = '5000px'; window.scrollTo(0, 0);")
-        self.keys("ArrowDown", "ArrowDown", " ")
+        self.browser.press("ArrowDown", "ArrowDown", " ")
         self.assertEqual(self.browser.run("return window.scrollY"), 0)
         self.browser.run("document.body.style.height = '';")
         # What the page loads: its scripts and its style sheet, all beside

@@ -1,7 +1,8 @@
 # The web build's tests: the portable unit suite and the backend's own
 # under node; the same game as the native build, frame for frame; the
 # page's font; and the page itself in headless Chromium, opened from its
-# folder and from a local server.
+# folder and from a local server, clicked, read as a screen reader reads
+# it, and made to fail.
 find_package(Python3 REQUIRED COMPONENTS Interpreter)
 
 # Every suite but the one that needs a program file: a page has none
@@ -39,3 +40,10 @@ foreach(mode folder server)
                    ${AE_NATIVE_PLAYTHROUGH} ${PROJECT_SOURCE_DIR}/assets ${mode})
   set_tests_properties(web.page_from_a_${mode} PROPERTIES TIMEOUT 900 RESOURCE_LOCK chromium)
 endforeach()
+add_test(NAME web.page_for_players
+         COMMAND ${AE_SYSTEM_PYTHON} ${CMAKE_CURRENT_LIST_DIR}/page_player_test.py ${AE_SITE}
+                 ${AE_NATIVE_PLAYTHROUGH} ${PROJECT_SOURCE_DIR}/assets)
+add_test(NAME web.page_failures
+         COMMAND ${AE_SYSTEM_PYTHON} ${CMAKE_CURRENT_LIST_DIR}/page_failures_test.py ${AE_SITE})
+set_tests_properties(web.page_for_players web.page_failures
+                     PROPERTIES TIMEOUT 900 RESOURCE_LOCK chromium)

@@ -38,6 +38,30 @@ return rows.map((row) => {
 """
 
 
+# Plays keys one after another, each once the game waits for it, as fast
+# as the game takes them, until the last or the game's end.
+PLAY = """
+const [keys, done] = arguments;
+const screen = document.getElementById("console");
+let next = 0;
+const watcher = new MutationObserver(press);
+function press() {
+  const playing = screen.dataset.state === "playing";
+  if (playing && screen.getAttribute("aria-busy") !== "false") return;
+  if (next === keys.length || !playing) {
+    watcher.disconnect();
+    done();
+    return;
+  }
+  const key = keys[next++];
+  document.dispatchEvent(new KeyboardEvent("keydown", {key, bubbles: true}));
+  document.dispatchEvent(new KeyboardEvent("keyup", {key, bubbles: true}));
+}
+watcher.observe(screen, {attributes: true});
+press();
+"""
+
+
 class Chromium:
     """A headless Chromium of its own (fresh profile), closed with close()."""
 
@@ -112,6 +136,38 @@ class Chromium:
                 else False
         return self.wait_for(waiting, "the game to wait for a key")
 
+    def press(self, *names):
+        """Real key presses, as the keyboard sends them, one frame each."""
+        from selenium.webdriver.common.action_chains import ActionChains
+        from selenium.webdriver.common.keys import Keys
+        named = {"Enter": Keys.ENTER, "ArrowDown": Keys.ARROW_DOWN, "ArrowUp": Keys.ARROW_UP}
+        for name in names:
+            frames = self.state()[2]
+            ActionChains(self.driver).send_keys(named.get(name, name)).perform()
+            self.wait_for_key_wait(frames)
+
+    def hold_enter(self, while_held=lambda: None):
+        """Enter pressed and held: once the page has taken it, it repeats as
+        a held key does, then it is let go."""
+        from selenium.webdriver.common.action_chains import ActionChains
+        from selenium.webdriver.common.keys import Keys
+        ActionChains(self.driver).key_down(Keys.RETURN).perform()
+        self.wait_for(lambda d: self.state()[1] == "false", "Enter taken")
+        while_held()
+        self.run("""for (let i = 0; i < 3; i++) document.dispatchEvent(new KeyboardEvent(
+                      "keydown", {key: "Enter", code: "Enter", repeat: true}));""")
+        ActionChains(self.driver).key_up(Keys.RETURN).perform()
+
+    def play(self, keys):
+        """Key names typed one after another, each once the game waits."""
+        self.driver.execute_async_script(PLAY, list(keys))
+
+    # What only Chromium's DevTools protocol can do.
+
+    def disable_scripts(self, disabled=True):
+        """Pages loaded from now on run no script, as with JavaScript off."""
+        self.driver.execute_cdp_cmd("Emulation.setScriptExecutionDisabled", {"value": disabled})
+
     def errors(self):
         """What the page wrote to its console as errors or warnings."""
         return [entry["message"] for entry in self.driver.get_log("browser")
@@ -121,11 +177,16 @@ class Chromium:
 class StaticServer:
     """Serves a folder on 127.0.0.1 on a port the system picks as free.
     Isolated, its pages are cross-origin isolated (COOP and COEP), which
-    lets their clock (performance.now) read to 5 us rather than 100 us."""
+    lets their clock (performance.now) read to 5 us rather than 100 us.
+    The files named in refused go out as a server without their types
+    and with a common hardening header sends them, which browsers refuse
+    to run as scripts."""
 
-    def __init__(self, folder, isolated=False):
+    def __init__(self, folder, isolated=False, refused=()):
         handler = functools.partial(IsolatingHandler if isolated else QuietHandler,
                                     directory=folder)
+        if refused:
+            handler = functools.partial(RefusingHandler, refused=refused, directory=folder)
         self.server = http.server.ThreadingHTTPServer(("127.0.0.1", 0), handler)
         self.thread = threading.Thread(target=self.server.serve_forever, daemon=True)
         self.thread.start()
@@ -146,6 +207,20 @@ class IsolatingHandler(QuietHandler):
     def end_headers(self):
         self.send_header("Cross-Origin-Opener-Policy", "same-origin")
         self.send_header("Cross-Origin-Embedder-Policy", "require-corp")
+        super().end_headers()
+
+
+class RefusingHandler(QuietHandler):
+    def __init__(self, *args, refused, **kwargs):
+        self.refused = refused
+        super().__init__(*args, **kwargs)
+
+    def guess_type(self, path):
+        refused = os.path.basename(path) in self.refused
+        return "application/octet-stream" if refused else super().guess_type(path)
+
+    def end_headers(self):
+        self.send_header("X-Content-Type-Options", "nosniff")
         super().end_headers()
 
 
