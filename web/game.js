@@ -1,6 +1,7 @@
 // The game's page: shows the console the game draws, hands the game the
-// player's keys (from the keyboard or the buttons), and starts a new
-// game when one has ended. The game is the module of ancient-evil.js
+// player's keys (from the keyboard or the buttons),
+// tells what happens in words for screen readers, and starts a new game
+// when one has ended. The game is the module of ancient-evil.js
 // (createAncientEvil), which calls the page's showRows, nextKey and
 // gameOver (src/platform/web/browser_page.cpp). This script runs before
 // the module's, so that it hears if that one fails to load, and starts
@@ -22,12 +23,14 @@
   // rest of a double click, not a key for the new game.
   const DOUBLE_CLICK_MS = 500;
 
+  const main = document.querySelector("main");
   const screen = document.getElementById("console");
   const controls = document.getElementById("controls");
   const keyButtons = Array.from(document.querySelectorAll("#controls .key"));
   const again = document.getElementById("again");
   const problem = document.getElementById("problem");
   const grid = parts.Grid(screen);
+  const narration = parts.Narration(document.getElementById("narration"), grid);
 
   let state = "loading";
   let frames = 0; // drawn on the page
@@ -90,6 +93,24 @@
     }
   }
 
+  // The words for a screen reader come once the frame is drawn, off the
+  // way from a key to the screen; for a key that is already followed by
+  // another, none come.
+  let toSay = null;
+  const speak = guarded("drawing", () => {
+    const say = toSay;
+    toSay = null;
+    if (say !== null && (wake !== null || state === "over")) {
+      say();
+    }
+  });
+  function narrateSoon(say) {
+    if (toSay === null) {
+      setTimeout(speak, 0);
+    }
+    toSay = say;
+  }
+
   // What the game's module calls.
   const page = {
     showRows: guarded("drawing", (updates) => {
@@ -112,6 +133,7 @@
       if (keys.length > 0) {
         return Promise.resolve(keys.shift());
       }
+      narrateSoon(gameFrames === 1 ? narration.title : narration.afterKey);
       screen.setAttribute("aria-busy", "false");
       return new Promise((resolve) => {
         wake = resolve;
@@ -121,11 +143,13 @@
       if (state !== "failed") {
         setState("over");
         stale = new Set(held);
+        narrateSoon(narration.over);
       }
     }),
   };
 
   function startGame() {
+    toSay = null;
     keys.length = 0;
     wake = null;
     gameFrames = 0;
@@ -156,7 +180,7 @@
   function playAgain() {
     if (state === "over") {
       buttonsFrom = performance.now() + DOUBLE_CLICK_MS;
-      again.blur(); // the keys play on
+      main.focus(); // not the button about to hide: the keys play on
       startGame();
     }
   }
@@ -186,6 +210,11 @@
     }
     if (stale.has(id)) {
       return; // held down since before this game
+    }
+    // H (Р on a Russian keyboard) reads the hero's status where it is on
+    // view; elsewhere, as on the title, it is a key like any other.
+    if ((event.key === "h" || event.key === "р") && state === "playing" && narration.status()) {
+      return;
     }
     press(event.key);
   }));
@@ -223,9 +252,13 @@
   // For tools that measure the page's drawing (tools/web/page_bench.py).
   window.ancientEvilPage = { showRows: page.showRows };
 
-  if (document.readyState === "loading") {
-    document.addEventListener("DOMContentLoaded", startGame);
-  } else {
+  function start() {
+    main.focus();
     startGame();
+  }
+  if (document.readyState === "loading") {
+    document.addEventListener("DOMContentLoaded", start);
+  } else {
+    start();
   }
 })(window.ancientEvil);

@@ -1,6 +1,6 @@
 #!/usr/bin/python3
-"""The game's page as players meet it beyond the keys: a new game from the
-keyboard and from one double click. Plain WebDriver and the page's own script, so that
+"""The game's page as players meet it beyond the keys: the words a screen
+reader hears, a new game from the keyboard and from one double click. Plain WebDriver and the page's own script, so that
 another engine can run the same tests; what needs Chromium's DevTools is in
 page_driver's helpers.
 
@@ -42,10 +42,32 @@ class ThePlayer(unittest.TestCase):
     def assert_title(self):
         self.assertEqual(self.state()[:2], ["playing", "false"])
         self.assertFalse(same_screen(self.browser.screen(), self.game.frames[0]))
+        self.assertEqual(self.browser.said(), "Древнее Зло. Приключения Джека Белибье. "
+                         "Нажмите любую клавишу...")
+
+    def test_the_live_region_says_what_changed_and_the_status_on_request(self):
+        from selenium.webdriver.common.action_chains import ActionChains
+        self.open(TO_TOWN)
+        self.assertEqual(self.browser.said(), "Что будем делать? 1 из 5: Хм, а что я сейчас делаю-то?")
+        self.browser.press("ArrowDown")
+        self.assertEqual(self.browser.said(), "2 из 5: Пойду в магазин")
+        ActionChains(self.browser.driver).send_keys("h").perform()
+        self.assertEqual(self.browser.said(), "Здоровье 50 из 50. Деньги: 500 рублей. "
+                         "Лечебных зелий: 1. Оружие: Полицейская дубинка.")
+        heard = self.browser.accessible_texts()
+        self.assertIn(self.browser.said(), heard)
+        self.assertFalse([text for text in heard if "ATK" in text], "the grid is not read")
+        # The first fight's first round: both blows.
+        keys = self.game.page_keys()
+        fight = next(index for index, screen in enumerate(self.game.screens) if screen == 4)
+        self.open(key for key, frame in keys if frame <= fight)
+        self.browser.press("Enter")
+        blows = [self.game.frames[fight + 1][0][row][28:].strip(" |") for row in (27, 28)]
+        self.assertIn(" ".join(blows), self.browser.said())
 
     def test_after_the_end_a_key_let_go_and_pressed_starts_a_new_game(self):
         self.open(TO_TOWN + ["ArrowUp", "Enter"])  # to the exit confirmation
-        self.browser.hold_enter()  # on "Угу"
+        self.browser.hold_enter(lambda: self.assertIn("Игра окончена", self.browser.said()))  # Угу
         self.assertEqual(self.state()[0], "over")
         self.browser.press("x")
         self.assert_title()

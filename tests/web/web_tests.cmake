@@ -40,6 +40,7 @@ foreach(mode folder server)
                    ${AE_NATIVE_PLAYTHROUGH} ${PROJECT_SOURCE_DIR}/assets ${mode})
   set_tests_properties(web.page_from_a_${mode} PROPERTIES TIMEOUT 900 RESOURCE_LOCK chromium)
 endforeach()
+add_test(NAME web.page_reading COMMAND ${AE_NODE} ${CMAKE_CURRENT_LIST_DIR}/reading_test.js)
 add_test(NAME web.page_for_players
          COMMAND ${AE_SYSTEM_PYTHON} ${CMAKE_CURRENT_LIST_DIR}/page_player_test.py ${AE_SITE}
                  ${AE_NATIVE_PLAYTHROUGH} ${PROJECT_SOURCE_DIR}/assets)

@@ -162,7 +162,20 @@ class Chromium:
         """Key names typed one after another, each once the game waits."""
         self.driver.execute_async_script(PLAY, list(keys))
 
+    def said(self):
+        """What the page's live region says once the page has had its turn
+        to speak."""
+        return self.driver.execute_async_script("""const done = arguments[0];
+            setTimeout(() => done(document.querySelector("[aria-live]").textContent), 0);""").strip()
+
     # What only Chromium's DevTools protocol can do.
+
+    def accessible_texts(self):
+        """The texts a screen reader finds on the page: its accessibility
+        tree's text nodes."""
+        tree = self.driver.execute_cdp_cmd("Accessibility.getFullAXTree", {})["nodes"]
+        return [node["name"]["value"] for node in tree
+                if not node.get("ignored") and node.get("role", {}).get("value") == "StaticText"]
 
     def disable_scripts(self, disabled=True):
         """Pages loaded from now on run no script, as with JavaScript off."""
