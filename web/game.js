@@ -1,5 +1,5 @@
 // The game's page: shows the console the game draws, hands the game the
-// player's keys (from the keyboard or the buttons),
+// player's keys (from the keyboard, the buttons, or a click on a choice),
 // tells what happens in words for screen readers, and starts a new game
 // when one has ended. The game is the module of ancient-evil.js
 // (createAncientEvil), which calls the page's showRows, nextKey and
@@ -37,6 +37,7 @@
   let gameFrames = 0; // of this game
   const keys = []; // pressed and not read yet
   let wake = null; // ends the game's wait for a key
+  let choice = null; // {row, text}: Enter once the highlight stands there
   let buttonsFrom = 0; // the time from which the buttons take presses
   const held = new Set(); // keys down now
   // Keys held when a game started or ended: they reach no game until
@@ -93,6 +94,19 @@
     }
   }
 
+  // Enter, if the highlight has come to the choice clicked.
+  function chosen() {
+    const wanted = choice;
+    choice = null;
+    if (wanted === null) {
+      return false;
+    }
+    const shown = parts.reading.menu(grid);
+    return shown !== null && shown.highlighted >= 0 &&
+      shown.rows[shown.highlighted] === wanted.row &&
+      shown.choices[shown.highlighted] === wanted.text;
+  }
+
   // The words for a screen reader come once the frame is drawn, off the
   // way from a key to the screen; for a key that is already followed by
   // another, none come.
@@ -133,6 +147,9 @@
       if (keys.length > 0) {
         return Promise.resolve(keys.shift());
       }
+      if (chosen()) {
+        return Promise.resolve("Enter");
+      }
       narrateSoon(gameFrames === 1 ? narration.title : narration.afterKey);
       screen.setAttribute("aria-busy", "false");
       return new Promise((resolve) => {
@@ -152,6 +169,7 @@
     toSay = null;
     keys.length = 0;
     wake = null;
+    choice = null;
     gameFrames = 0;
     stale = new Set(held);
     setState("loading");
@@ -247,6 +265,20 @@
   problem.textContent = "";
   problem.classList.remove("unstarted");
 
+  parts.Pointer(screen, grid, {
+    waiting: () => state === "playing" && wake !== null,
+    onTitle: () => state === "playing" && gameFrames === 1,
+    press: guarded("keys", press),
+    choose: guarded("keys", (moves, row, text) => {
+      choice = { row, text };
+      for (const move of moves) {
+        press(move);
+      }
+      if (moves.length === 0 && chosen()) {
+        press("Enter");
+      }
+    }),
+  });
   parts.fitToWindow(screen, controls, document.getElementById("narrow"));
 
   // For tools that measure the page's drawing (tools/web/page_bench.py).

@@ -1,6 +1,7 @@
 #!/usr/bin/python3
-"""The game's page as players meet it beyond the keys: the words a screen
-reader hears, a new game from the keyboard and from one double click. Plain WebDriver and the page's own script, so that
+"""The game's page as players meet it beyond the keys: a click or a tap on a
+choice, the words a screen reader hears, a new game from the keyboard and
+from one double click. Plain WebDriver and the page's own script, so that
 another engine can run the same tests; what needs Chromium's DevTools is in
 page_driver's helpers.
 
@@ -44,6 +45,25 @@ class ThePlayer(unittest.TestCase):
         self.assertFalse(same_screen(self.browser.screen(), self.game.frames[0]))
         self.assertEqual(self.browser.said(), "Древнее Зло. Приключения Джека Белибье. "
                          "Нажмите любую клавишу...")
+
+    def test_a_click_or_a_tap_on_a_choice_is_the_keys_that_choose_it(self):
+        self.open(TO_TOWN)
+        self.browser.press("ArrowDown", "ArrowDown", "Enter")
+        by_keys = self.browser.screen()
+        for touch in (False, True):
+            self.open()
+            self.browser.click_cell(40, 0, touch)  # the title: any key
+            self.browser.wait_for_key_wait(1)
+            self.browser.play(TO_TOWN[1:])
+            before = self.state()
+            # Nothing on a line that is not a choice: the message, the
+            # status column, the box under the last choice.
+            for column, row in [(40, 32), (10, 40), (40, 46)]:
+                self.browser.click_cell(column, row, touch)
+                self.assertEqual(self.state(), before)
+            self.browser.click_cell(60, 40, touch)  # "3 - Пойду мочить врагов"
+            self.browser.wait_for_key_wait(before[2])
+            self.assertEqual(self.browser.screen(), by_keys, "touch" if touch else "click")
 
     def test_the_live_region_says_what_changed_and_the_status_on_request(self):
         from selenium.webdriver.common.action_chains import ActionChains

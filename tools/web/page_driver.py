@@ -162,6 +162,21 @@ class Chromium:
         """Key names typed one after another, each once the game waits."""
         self.driver.execute_async_script(PLAY, list(keys))
 
+    def click_cell(self, column, row, touch=False):
+        """A click, or a finger's tap, in the middle of a cell of the grid."""
+        from selenium.webdriver.common.actions import interaction
+        from selenium.webdriver.common.actions.action_builder import ActionBuilder
+        from selenium.webdriver.common.actions.pointer_input import PointerInput
+        grid = self.driver.find_element("id", "console")
+        box = grid.rect
+        pointer = PointerInput(interaction.POINTER_TOUCH if touch else interaction.POINTER_MOUSE,
+                               "finger" if touch else "mouse")
+        actions = ActionBuilder(self.driver, mouse=pointer)
+        actions.pointer_action.move_to(grid, int(box["width"] * ((column + 0.5) / COLUMNS - 0.5)),
+                                       int(box["height"] * ((row + 0.5) / ROWS - 0.5)))
+        actions.pointer_action.pointer_down().pointer_up()
+        actions.perform()
+
     def said(self):
         """What the page's live region says once the page has had its turn
         to speak."""
