@@ -19,7 +19,7 @@ set(AE_WEB_ZIP ${PROJECT_SOURCE_DIR}/dist/${AE_WEB_NAME}.zip)
 # The page's script, game.js, is its parts in web/ joined in this order,
 # game.js last, which starts the game.
 set(AE_PAGE_SCRIPT_PARTS grid.js reading.js narration.js pointer.js window-fit.js failures.js
-    game.js)
+    offline.js game.js)
 set(AE_FONT_NAME dejavu-sans-mono.woff2)
 
 # Programs that run under node: synchronous start (no fetch of the .wasm),
@@ -139,13 +139,14 @@ add_custom_command(
   COMMENT "Making the page's font"
   VERBATIM)
 
-# The page, the game, the game's icon for the browser's tab and a how-to
-# for players.
+# The page, the game, the game's icon for the browser's tab and the home
+# screen, the manifest that installs the page, the worker that keeps it
+# for offline play, and a how-to for players.
 configure_file(web/how-to-play.txt ${CMAKE_BINARY_DIR}/how-to-play.txt @ONLY)
 set(AE_WEB ${PROJECT_SOURCE_DIR}/web)
 set(AE_SCRIPT_SOURCES ${AE_PAGE_SCRIPT_PARTS})
 list(TRANSFORM AE_SCRIPT_SOURCES PREPEND ${AE_WEB}/)
-set(AE_PAGE_FILES index.html game.css game.js ancient-evil.js icon.svg)
+set(AE_PAGE_FILES index.html game.css game.js ancient-evil.js icon.svg manifest.webmanifest)
 set(AE_SITE_FILES ${AE_PAGE_FILES} README.txt)
 list(TRANSFORM AE_SITE_FILES PREPEND ${AE_SITE}/)
 set(AE_EMBED_MODULE ${PROJECT_SOURCE_DIR}/tools/web/embed_module.py)
@@ -153,7 +154,7 @@ set(AE_PAGE_TOOL ${PROJECT_SOURCE_DIR}/tools/web/page_files.py)
 add_custom_command(
   OUTPUT ${AE_SITE_FILES}
   COMMAND ${CMAKE_COMMAND} -E make_directory ${AE_SITE}
-  COMMAND ${CMAKE_COMMAND} -E copy ${AE_WEB}/index.html ${AE_SITE}
+  COMMAND ${CMAKE_COMMAND} -E copy ${AE_WEB}/index.html ${AE_WEB}/manifest.webmanifest ${AE_SITE}
   COMMAND ${AE_SYSTEM_PYTHON} ${AE_PAGE_TOOL} join ${AE_SITE}/game.js ${AE_SCRIPT_SOURCES}
   COMMAND ${AE_SYSTEM_PYTHON} ${AE_PAGE_TOOL} join ${AE_SITE}/game.css ${AE_WEB}/game.css
   COMMAND ${AE_SYSTEM_PYTHON} ${AE_EMBED_MODULE} $<TARGET_FILE:ancient-evil>
@@ -161,10 +162,21 @@ add_custom_command(
   COMMAND ${CMAKE_COMMAND} -E copy ${CMAKE_BINARY_DIR}/how-to-play.txt ${AE_SITE}/README.txt
   COMMAND ${CMAKE_COMMAND} -E copy ${PROJECT_SOURCE_DIR}/packaging/ancient-evil.svg
           ${AE_SITE}/icon.svg
-  DEPENDS ${AE_WEB}/index.html ${AE_WEB}/game.css
+  DEPENDS ${AE_WEB}/index.html ${AE_WEB}/manifest.webmanifest ${AE_WEB}/game.css
           ${AE_SCRIPT_SOURCES} ancient-evil ${AE_EMBED_MODULE} ${AE_PAGE_TOOL}
           ${CMAKE_BINARY_DIR}/how-to-play.txt ${PROJECT_SOURCE_DIR}/packaging/ancient-evil.svg
   COMMENT "Putting the page together in ${AE_SITE}"
+  VERBATIM)
+
+set(AE_OFFLINE_FILES ${AE_PAGE_FILES} fonts/${AE_FONT_NAME})
+set(AE_OFFLINE_PATHS ${AE_OFFLINE_FILES})
+list(TRANSFORM AE_OFFLINE_PATHS PREPEND ${AE_SITE}/)
+add_custom_command(
+  OUTPUT ${AE_SITE}/service-worker.js
+  COMMAND ${AE_SYSTEM_PYTHON} ${AE_PAGE_TOOL} worker ${AE_WEB}/service-worker.js
+          ${AE_SITE}/service-worker.js ${AE_SITE} ${AE_OFFLINE_FILES}
+  DEPENDS ${AE_WEB}/service-worker.js ${AE_PAGE_TOOL} ${AE_OFFLINE_PATHS}
+  COMMENT "Writing the page's service worker"
   VERBATIM)
 
 add_custom_command(
@@ -176,6 +188,7 @@ add_custom_command(
   COMMAND ${CMAKE_COMMAND} -E chdir ${CMAKE_BINARY_DIR}/zip
           ${CMAKE_COMMAND} -E tar cf ${AE_WEB_ZIP} --format=zip ${AE_WEB_NAME}
   DEPENDS ${AE_SITE_FILES} ${AE_SITE}/fonts/${AE_FONT_NAME} ${AE_SITE}/fonts/LICENSE-DejaVu.txt
+          ${AE_SITE}/service-worker.js
   COMMENT "Packing ${AE_WEB_NAME}.zip"
   VERBATIM)
 add_custom_target(web-zip ALL DEPENDS ${AE_WEB_ZIP})

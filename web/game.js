@@ -285,6 +285,7 @@
   window.ancientEvilPage = { showRows: page.showRows };
 
   function start() {
+    parts.keepForOffline();
     main.focus();
     startGame();
   }

@@ -3,7 +3,7 @@
 its folder (file://) or from a static server on 127.0.0.1, typed at with
 the keyboard and the touch buttons, and read back from #console as text
 and colours. A whole seeded game is checked frame for frame against the
-native build's.
+native build's. Served, the page installs and then plays offline.
 
 usage: page_test.py SITE_FOLDER NATIVE_AE_PLAYTHROUGH ASSETS (folder|server)
 Run with /usr/bin/python3, which has Debian's python3-selenium."""
@@ -298,6 +298,30 @@ class ThePage(unittest.TestCase):
         self.assertEqual(self.browser.run(
             "return Array.from(document.fonts, (font) => font.status)"), ["loaded"])
         self.assertEqual(self.browser.errors(), [])
+
+    def test_served_it_installs_and_plays_offline_and_from_a_folder_needs_neither(self):
+        if MODE == "folder":
+            self.open()
+            self.assertEqual(self.browser.run("""return [document.querySelector("link[rel=manifest]"),
+                navigator.serviceWorker && navigator.serviceWorker.controller]"""), [None, None])
+            return
+        server = StaticServer(SITE)  # its own, to be shut down
+        try:
+            self.browser.driver.get(server.url + "index.html")
+            self.browser.wait_for(lambda d: self.browser.run(
+                "return navigator.serviceWorker.controller !== null"), "the page kept offline")
+            self.assertEqual(self.browser.run("return document.querySelector('link[rel=manifest]').href"),
+                             server.url + "manifest.webmanifest")
+            self.assertEqual(self.browser.installability_errors(), [])
+        finally:
+            server.close()
+        self.browser.go_offline()
+        try:
+            self.browser.driver.refresh()
+            self.browser.wait_for_key_wait()
+            self.assert_frame(0)
+        finally:
+            self.browser.go_offline(False)
 
 
 if __name__ == "__main__":

@@ -7,6 +7,7 @@ usage: site_test.py ZIP SITE_FOLDER PAGE_GLYPHS
 Run with /usr/bin/python3, which has Debian's python3-fonttools."""
 
 import html.parser
+import json
 import os
 import re
 import sys
@@ -21,7 +22,7 @@ del sys.argv[1:4]
 PAGE_BUDGET = 600 * 1024
 FONT = "fonts/dejavu-sans-mono.woff2"
 EXPECTED = {"index.html", "game.css", "game.js", "ancient-evil.js", "icon.svg", "README.txt",
-            FONT, "fonts/LICENSE-DejaVu.txt"}
+            FONT, "fonts/LICENSE-DejaVu.txt", "manifest.webmanifest", "service-worker.js"}
 
 
 class References(html.parser.HTMLParser):
@@ -62,6 +63,16 @@ class TheDownload(unittest.TestCase):
         for reference in parser.found:
             self.assertNotRegex(reference, r"^[a-z]+:|^//", "a relative path")
             self.assertTrue(os.path.isfile(os.path.join(SITE, reference)), reference)
+
+    def test_the_manifest_and_the_worker_name_what_is_there(self):
+        with open(os.path.join(SITE, "manifest.webmanifest"), encoding="utf-8") as text:
+            manifest = json.load(text)
+        self.assertEqual((manifest["name"], manifest["display"]), ("Древнее Зло", "standalone"))
+        with open(os.path.join(SITE, "service-worker.js"), encoding="utf-8") as text:
+            kept = json.loads(re.search(r"FILES = (\[.*?\]);", text.read()).group(1))
+        self.assertLessEqual({"index.html", "game.js", "ancient-evil.js", FONT}, set(kept))
+        for name in kept + [icon["src"] for icon in manifest["icons"]]:
+            self.assertTrue(os.path.isfile(os.path.join(SITE, name)), name)
 
     def test_everything_together_stays_within_the_budget(self):
         total = sum(os.path.getsize(os.path.join(SITE, name)) for name in EXPECTED)

@@ -192,6 +192,16 @@ class Chromium:
         return [node["name"]["value"] for node in tree
                 if not node.get("ignored") and node.get("role", {}).get("value") == "StaticText"]
 
+    def installability_errors(self):
+        """Why Chromium would not install the page as an app, if it would not."""
+        return self.driver.execute_cdp_cmd("Page.getInstallabilityErrors", {})[
+            "installabilityErrors"]
+
+    def go_offline(self, offline=True):
+        self.driver.execute_cdp_cmd("Network.enable", {})
+        self.driver.execute_cdp_cmd("Network.emulateNetworkConditions", {
+            "offline": offline, "latency": 0, "downloadThroughput": -1, "uploadThroughput": -1})
+
     def disable_scripts(self, disabled=True):
         """Pages loaded from now on run no script, as with JavaScript off."""
         self.driver.execute_cdp_cmd("Emulation.setScriptExecutionDisabled", {"value": disabled})

@@ -6,8 +6,17 @@ join OUTPUT SOURCE...
     web/, in order, without the comments that stand on lines of their own
     (/* */ in a style sheet) and without indentation: a player downloads
     what runs, the sources keep what explains. The parts hold no text
-    that spans lines, which alone could change."""
+    that spans lines, which alone could change.
 
+worker TEMPLATE OUTPUT SITE FILE...
+    The service worker from its template, joined as above: the FILEs of
+    the site it keeps offline, and a digest of their contents that names
+    its cache, so that every build that changes one of them is kept
+    anew."""
+
+import hashlib
+import json
+import os
 import re
 import sys
 
@@ -23,11 +32,24 @@ def joined(sources):
     return "".join(line + "\n" for line in lines if line and not line.startswith("//"))
 
 
+def worker(template, site, files):
+    digest = hashlib.sha256()
+    for name in files:
+        with open(os.path.join(site, name), "rb") as data:
+            digest.update(name.encode() + b"\0" + data.read())
+    return joined([template]).replace("@DIGEST@", digest.hexdigest()[:16]).replace("@FILES@", json.dumps(files))
+
+
 def main(argv):
-    if len(argv) < 4 or argv[1] != "join":
+    if len(argv) >= 4 and argv[1] == "join":
+        text = joined(argv[3:])
+    elif len(argv) >= 6 and argv[1] == "worker":
+        text = worker(argv[2], argv[4], argv[5:])
+    else:
         sys.exit(__doc__)
-    with open(argv[2], "w", encoding="utf-8", newline="\n") as output:
-        output.write(joined(argv[3:]))
+    with open(argv[2] if argv[1] == "join" else argv[3], "w", encoding="utf-8",
+              newline="\n") as output:
+        output.write(text)
 
 
 if __name__ == "__main__":
