@@ -68,7 +68,8 @@ class ThePlayer(unittest.TestCase):
     def test_the_live_region_says_what_changed_and_the_status_on_request(self):
         from selenium.webdriver.common.action_chains import ActionChains
         self.open(TO_TOWN)
-        self.assertEqual(self.browser.said(), "Что будем делать? 1 из 5: Хм, а что я сейчас делаю-то?")
+        self.assertEqual(self.browser.said(),
+                         "Что будем делать? 1 из 5: Хм, а что я сейчас делаю-то?")
         self.browser.press("ArrowDown")
         self.assertEqual(self.browser.said(), "2 из 5: Пойду в магазин")
         ActionChains(self.browser.driver).send_keys("h").perform()

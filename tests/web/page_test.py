@@ -302,7 +302,8 @@ class ThePage(unittest.TestCase):
     def test_served_it_installs_and_plays_offline_and_from_a_folder_needs_neither(self):
         if MODE == "folder":
             self.open()
-            self.assertEqual(self.browser.run("""return [document.querySelector("link[rel=manifest]"),
+            self.assertEqual(self.browser.run("""return [
+                document.querySelector("link[rel=manifest]"),
                 navigator.serviceWorker && navigator.serviceWorker.controller]"""), [None, None])
             return
         server = StaticServer(SITE)  # its own, to be shut down
@@ -310,8 +311,9 @@ class ThePage(unittest.TestCase):
             self.browser.driver.get(server.url + "index.html")
             self.browser.wait_for(lambda d: self.browser.run(
                 "return navigator.serviceWorker.controller !== null"), "the page kept offline")
-            self.assertEqual(self.browser.run("return document.querySelector('link[rel=manifest]').href"),
-                             server.url + "manifest.webmanifest")
+            self.assertEqual(self.browser.run(
+                "return document.querySelector('link[rel=manifest]').href"),
+                server.url + "manifest.webmanifest")
             self.assertEqual(self.browser.installability_errors(), [])
         finally:
             server.close()

@@ -1,5 +1,4 @@
-// The page's reading of the grid in words (web/reading.js) on screens
-// made up here, under node: where menus end, what is said without a
+// web/reading.js on screens made up here, under node: where menus end, no
 // highlight, the title's words without its pictures, the status column's
 // numbers, a trophy and an enemy. usage: node reading_test.js
 "use strict";
@@ -25,12 +24,14 @@ assert.deepStrictEqual(reading.menu(grid(menu, [36])),
 assert.strictEqual(reading.choiceSaid(reading.menu(grid(menu))), "");
 assert.strictEqual(reading.choiceSaid(reading.menu(grid({ 36: [[31, "1 - Далее"]] }))), "");
 
-const title = { 23: [[22, "-=~  Приключения Джека Белибье  ~=-"]], 29: [[4, "|  ЗДЕСЬ  |  R.I.P. \\\\ /"]],
-  44: [[28, "Нажмите любую клавишу..."]] };
-assert.strictEqual(reading.words(grid(title)), "Приключения Джека Белибье. Нажмите любую клавишу...");
+const title = { 23: [[22, "-=~  Приключения Джека Белибье  ~=-"]],
+  29: [[4, "|  ЗДЕСЬ  |  R.I.P. \\\\ /"]], 44: [[28, "Нажмите любую клавишу..."]] };
+assert.strictEqual(reading.words(grid(title)),
+  "Приключения Джека Белибье. Нажмите любую клавишу...");
 
-const panel = { 17: [[6, "Джек Белибье"]], 18: [[8, "-3 / 50 HP"]], 19: [[3, "\\"], [8, "1 рубль"], [25, "/|"]],
-  24: [[4, "Бензопила"]], 45: [[3, "\\"], [9, "12"], [12, "/|"]] };
+const panel = { 17: [[6, "Джек Белибье"]], 18: [[8, "-3 / 50 HP"]],
+  19: [[3, "\\"], [8, "1 рубль"], [25, "/|"]], 24: [[4, "Бензопила"]],
+  45: [[3, "\\"], [9, "12"], [12, "/|"]] };
 assert.strictEqual(reading.heroStatus(grid(panel)),
   "Здоровье -3 из 50. Деньги: 1 рубль. Лечебных зелий: 12. Оружие: Бензопила.");
 assert.strictEqual(reading.heroStatus(grid({ ...panel, 40: [[18, "/\\/\\"]], 9: [[42, "16 HP"]] })),

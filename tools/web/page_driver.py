@@ -181,7 +181,7 @@ class Chromium:
         """What the page's live region says once the page has had its turn
         to speak."""
         return self.driver.execute_async_script("""const done = arguments[0];
-            setTimeout(() => done(document.querySelector("[aria-live]").textContent), 0);""").strip()
+            setTimeout(() => done(document.querySelector("[aria-live]").textContent));""").strip()
 
     # What only Chromium's DevTools protocol can do.
 

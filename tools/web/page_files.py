@@ -37,7 +37,8 @@ def worker(template, site, files):
     for name in files:
         with open(os.path.join(site, name), "rb") as data:
             digest.update(name.encode() + b"\0" + data.read())
-    return joined([template]).replace("@DIGEST@", digest.hexdigest()[:16]).replace("@FILES@", json.dumps(files))
+    return joined([template]).replace("@DIGEST@", digest.hexdigest()[:16]).replace(
+        "@FILES@", json.dumps(files))
 
 
 def main(argv):
