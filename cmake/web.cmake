@@ -16,7 +16,7 @@ endif()
 set(AE_WEB_NAME ancient-evil-${PROJECT_VERSION}-web)
 set(AE_SITE ${CMAKE_BINARY_DIR}/site)
 set(AE_WEB_ZIP ${PROJECT_SOURCE_DIR}/dist/${AE_WEB_NAME}.zip)
-set(AE_PAGE_FILES index.html game.css game.js)
+set(AE_PAGE_FILES index.html game.css browser-check.js game.js)
 set(AE_FONT_NAME dejavu-sans-mono.woff2)
 
 # Programs that run under node: synchronous start (no fetch of the .wasm),

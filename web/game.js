@@ -11,6 +11,10 @@
 "use strict";
 
 (function () {
+  // A browser that cannot run the game has been told so (browser-check.js).
+  if (document.documentElement.hasAttribute("data-unsupported")) {
+    return;
+  }
   const COLUMNS = 80;
   const ROWS = 49;
   // Keys the browser would act on itself (scroll, press a button).
@@ -256,7 +260,8 @@
   document.fonts.load('16px "Ancient Evil Mono"').then(fit, fit);
   fit();
 
-  // For tools that measure the page's drawing (tools/web/page_bench.py).
+  // For tools that measure the page's drawing (tools/web/page_bench.py),
+  // and the sign for browser-check.js that this script has set up.
   window.ancientEvilPage = { showRows: page.showRows };
 
   startGame();

@@ -44,4 +44,9 @@ foreach(engine chromium webkit firefox)
     set_tests_properties(web.page_in_${engine}_from_a_${mode} PROPERTIES TIMEOUT 900
                          RESOURCE_LOCK browser)
   endforeach()
+  # What older versions of the engine lack, taken away.
+  add_test(NAME web.older_${engine}
+           COMMAND ${AE_SYSTEM_PYTHON} ${CMAKE_CURRENT_LIST_DIR}/old_engine_test.py ${AE_SITE}
+                   ${engine})
+  set_tests_properties(web.older_${engine} PROPERTIES TIMEOUT 900 RESOURCE_LOCK browser)
 endforeach()
