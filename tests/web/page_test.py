@@ -16,12 +16,12 @@ import unittest
 
 ROOT = os.path.dirname(os.path.dirname(os.path.dirname(os.path.abspath(__file__))))
 sys.path.insert(0, os.path.join(ROOT, "tools", "web"))
-from page_driver import (CLOCK_FOR_SEED_1, COLUMNS, ROWS, Playthrough,  # noqa: E402
+from page_driver import (CLOCK_FOR_SEED_1, COLUMNS, ENGINES, ROWS, Playthrough,  # noqa: E402
                          StaticServer, open_browser, same_screen, site_url)
 
 SITE, PLAYTHROUGH, ASSETS, MODE = sys.argv[1:5]
-ENGINE = sys.argv[5] if len(sys.argv) > 5 else "chromium"
-del sys.argv[1:6]
+del sys.argv[1:5]
+ENGINE = sys.argv.pop(1) if sys.argv[1:2] and sys.argv[1] in ENGINES else "chromium"
 
 FIRST_LINE = " Джек Белибье уволился с работы в полиции,"
 STRANGER = " Найди его...[кашляет] И уничтожь Древнее "
@@ -204,7 +204,7 @@ class ThePage(unittest.TestCase):
         def tap(key, times=1):
             for _ in range(times):
                 frames = self.browser.state()[2]
-                self.browser.click('#controls .key[data-key="%s"]' % key)
+                self.browser.click('#controls .key[data-key="%s"]' % key, touch=True)
                 self.browser.wait_for_key_wait(frames)
 
         tap("Enter")

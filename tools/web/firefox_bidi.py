@@ -129,12 +129,13 @@ class Firefox(Browser):
                 presses += [{"type": "keyDown", "value": key}, {"type": "keyUp", "value": key}]
         self.perform({"type": "key", "id": "keyboard", "actions": presses})
 
-    def click(self, selector):
+    def click(self, selector, touch=False):
         element = self.call("function (selector) { return document.querySelector(selector); }",
                             [selector], False)
         if not isinstance(element, dict) or "sharedId" not in element:
             raise AssertionError("no element %s to click" % selector)
-        self.perform({"type": "pointer", "id": "mouse", "parameters": {"pointerType": "mouse"},
+        pointer = "touch" if touch else "mouse"
+        self.perform({"type": "pointer", "id": pointer, "parameters": {"pointerType": pointer},
                       "actions": [{"type": "pointerMove", "x": 0, "y": 0, "origin": {
                           "type": "element", "element": {"sharedId": element["sharedId"]}}},
                                   {"type": "pointerDown", "button": 0},

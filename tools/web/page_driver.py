@@ -21,6 +21,9 @@ import unittest
 from selenium import webdriver
 from selenium.webdriver.chrome.service import Service
 from selenium.webdriver.common.action_chains import ActionChains
+from selenium.webdriver.common.actions import interaction
+from selenium.webdriver.common.actions.action_builder import ActionBuilder
+from selenium.webdriver.common.actions.pointer_input import PointerInput
 from selenium.webdriver.webkitgtk.options import Options as WebKitGTKOptions
 
 COLUMNS = 80
@@ -176,8 +179,17 @@ class SeleniumBrowser(Browser):
         ActionChains(self.driver).send_keys(
             "".join(WEBDRIVER_KEYS.get(name, name) for name in names)).perform()
 
-    def click(self, selector):
-        self.driver.find_element("css selector", selector).click()
+    def click(self, selector, touch=False):
+        """A click, or a finger's tap, in the middle of the element: a
+        choice's line, a button. WebKitGTK's driver taps as a mouse."""
+        element = self.driver.find_element("css selector", selector)
+        if not touch:
+            element.click()
+            return
+        finger = PointerInput(interaction.POINTER_TOUCH, "finger")
+        actions = ActionBuilder(self.driver, mouse=finger)
+        actions.pointer_action.move_to(element).pointer_down().pointer_up()
+        actions.perform()
 
     def set_window_size(self, width, height):
         self.driver.set_window_size(width, height)
