@@ -11,6 +11,10 @@
 "use strict";
 
 (function () {
+  // A browser that cannot run the game has been told so (browser-check.js).
+  if (document.documentElement.hasAttribute("data-unsupported")) {
+    return;
+  }
   const COLUMNS = 80;
   const ROWS = 49;
   // Keys the browser would act on itself (scroll, press a button).
@@ -223,6 +227,10 @@
   // window, the grid keeping its shape. Rows are whole pixels at some
   // sizes, so the size is searched for, each try measured.
   function fit() {
+    // The grid drawn for a larger window may overflow this one, and the
+    // scroll bar it brings would narrow the window measured; it goes
+    // once the grid fits, so the grid is first made small.
+    screen.style.fontSize = SMALLEST_FONT_PX + "px";
     const style = getComputedStyle(document.querySelector("main"));
     const gap = parseFloat(style.rowGap) || 0;
     const width = document.documentElement.clientWidth - parseFloat(style.paddingLeft) -
@@ -252,7 +260,8 @@
   document.fonts.load('16px "Ancient Evil Mono"').then(fit, fit);
   fit();
 
-  // For tools that measure the page's drawing (tools/web/page_bench.py).
+  // For tools that measure the page's drawing (tools/web/page_bench.py),
+  // and the sign for browser-check.js that this script has set up.
   window.ancientEvilPage = { showRows: page.showRows };
 
   startGame();

@@ -20,7 +20,7 @@ del sys.argv[1:4]
 
 PAGE_BUDGET = 600 * 1024
 FONT = "fonts/dejavu-sans-mono.woff2"
-EXPECTED = {"index.html", "game.css", "game.js", "ancient-evil.js", "icon.svg", "README.txt",
+EXPECTED = {"index.html", "game.css", "browser-check.js", "game.js", "ancient-evil.js", "icon.svg", "README.txt",
             FONT, "fonts/LICENSE-DejaVu.txt"}
 
 
@@ -58,7 +58,8 @@ class TheDownload(unittest.TestCase):
         with open(os.path.join(SITE, "game.css"), encoding="utf-8") as css:
             parser.found += re.findall(r'url\("?([^")]+)"?\)', css.read())
         self.assertEqual(sorted(parser.found),
-                         sorted(["icon.svg", "game.css", "ancient-evil.js", "game.js", FONT]))
+                         sorted(["icon.svg", "game.css", "browser-check.js", "ancient-evil.js", "game.js",
+                                 FONT]))
         for reference in parser.found:
             self.assertNotRegex(reference, r"^[a-z]+:|^//", "a relative path")
             self.assertTrue(os.path.isfile(os.path.join(SITE, reference)), reference)
