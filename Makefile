@@ -5,9 +5,10 @@
 # `make windows` cross-builds the Windows game and its zip in dist/;
 # `make test-windows` runs the Windows build's tests under wine64.
 # `make web` builds the game for the browser (build-web/site/ and its zip in
-# dist/), `make test-web` runs its tests under node and in headless Chromium,
-# `make serve-web` serves the page on 127.0.0.1:8000, `make bench-web`
-# measures it (BENCH_BEFORE=another build's site/ measures that one beside it).
+# dist/), `make test-web` runs its tests under node and in Chromium,
+# WebKitGTK and Firefox, `make serve-web` serves the page on 127.0.0.1:8000,
+# `make bench-web` measures it (BENCH_BEFORE=another build's site/ measures
+# that one beside it).
 BUILD_DIR ?= build
 # The build reports what it builds, not each folder it enters.
 MAKEFLAGS += --no-print-directory
@@ -149,8 +150,9 @@ test-windows: windows-configure
 	cd $(WINDOWS_BUILD_DIR) && ctest --output-on-failure --no-tests=error -j $(JOBS)
 
 # Debian's emscripten; the page's tests and benchmark run Debian's chromium
-# through python3-selenium, which only the system's python3 has. The web
-# build's tests compare its frames with the native build's.
+# and WebKitGTK through python3-selenium and Firefox through
+# python3-websocket, which only the system's python3 has. The web build's
+# tests compare its frames with the native build's.
 web-configure:
 	emcmake cmake -S . -B $(WEB_BUILD_DIR) -DCMAKE_BUILD_TYPE=Release \
 		-DAE_NATIVE_BUILD_DIR=$(CURDIR)/$(BUILD_DIR) >/dev/null

@@ -98,7 +98,11 @@ endfunction()
 # its script when the site is put together.
 ae_built_in_files(ae_page_files ${AE_DATA_PATHS})
 ae_page_module(ancient-evil ae_page_files)
-target_link_options(ancient-evil PRIVATE -sENVIRONMENT=web)
+# The oldest browsers its script is written for, those the README names
+# and web/browser-check.js tells a player of: pinned, so that a newer
+# Emscripten does not leave them behind unnoticed.
+target_link_options(ancient-evil PRIVATE -sENVIRONMENT=web -sMIN_CHROME_VERSION=75
+                    -sMIN_FIREFOX_VERSION=65 -sMIN_SAFARI_VERSION=120000)
 
 # The same module for its tests, run under node: Asyncify's assertions on
 # (a key wait that would unwind through a function not instrumented
@@ -139,14 +143,16 @@ add_custom_command(
   COMMENT "Making the page's font"
   VERBATIM)
 
-# The page, the game, the game's icon for the browser's tab and the home
+# The page, the script that runs first and tells a browser too old for the
+# game so, the game, the game's icon for the browser's tab and the home
 # screen, the manifest that installs the page, the worker that keeps it
 # for offline play, and a how-to for players.
 configure_file(web/how-to-play.txt ${CMAKE_BINARY_DIR}/how-to-play.txt @ONLY)
 set(AE_WEB ${PROJECT_SOURCE_DIR}/web)
 set(AE_SCRIPT_SOURCES ${AE_PAGE_SCRIPT_PARTS})
 list(TRANSFORM AE_SCRIPT_SOURCES PREPEND ${AE_WEB}/)
-set(AE_PAGE_FILES index.html game.css game.js ancient-evil.js icon.svg manifest.webmanifest)
+set(AE_PAGE_FILES index.html game.css browser-check.js game.js ancient-evil.js icon.svg
+    manifest.webmanifest)
 set(AE_SITE_FILES ${AE_PAGE_FILES} README.txt)
 list(TRANSFORM AE_SITE_FILES PREPEND ${AE_SITE}/)
 set(AE_EMBED_MODULE ${PROJECT_SOURCE_DIR}/tools/web/embed_module.py)
@@ -157,14 +163,17 @@ add_custom_command(
   COMMAND ${CMAKE_COMMAND} -E copy ${AE_WEB}/index.html ${AE_WEB}/manifest.webmanifest ${AE_SITE}
   COMMAND ${AE_SYSTEM_PYTHON} ${AE_PAGE_TOOL} join ${AE_SITE}/game.js ${AE_SCRIPT_SOURCES}
   COMMAND ${AE_SYSTEM_PYTHON} ${AE_PAGE_TOOL} join ${AE_SITE}/game.css ${AE_WEB}/game.css
+  COMMAND ${AE_SYSTEM_PYTHON} ${AE_PAGE_TOOL} join ${AE_SITE}/browser-check.js
+          ${AE_WEB}/browser-check.js
   COMMAND ${AE_SYSTEM_PYTHON} ${AE_EMBED_MODULE} $<TARGET_FILE:ancient-evil>
           $<TARGET_FILE_DIR:ancient-evil>/ancient-evil.wasm ${AE_SITE}/ancient-evil.js
   COMMAND ${CMAKE_COMMAND} -E copy ${CMAKE_BINARY_DIR}/how-to-play.txt ${AE_SITE}/README.txt
   COMMAND ${CMAKE_COMMAND} -E copy ${PROJECT_SOURCE_DIR}/packaging/ancient-evil.svg
           ${AE_SITE}/icon.svg
   DEPENDS ${AE_WEB}/index.html ${AE_WEB}/manifest.webmanifest ${AE_WEB}/game.css
-          ${AE_SCRIPT_SOURCES} ancient-evil ${AE_EMBED_MODULE} ${AE_PAGE_TOOL}
-          ${CMAKE_BINARY_DIR}/how-to-play.txt ${PROJECT_SOURCE_DIR}/packaging/ancient-evil.svg
+          ${AE_WEB}/browser-check.js ${AE_SCRIPT_SOURCES} ancient-evil ${AE_EMBED_MODULE}
+          ${AE_PAGE_TOOL} ${CMAKE_BINARY_DIR}/how-to-play.txt
+          ${PROJECT_SOURCE_DIR}/packaging/ancient-evil.svg
   COMMENT "Putting the page together in ${AE_SITE}"
   VERBATIM)
 

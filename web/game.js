@@ -14,6 +14,10 @@
 "use strict";
 
 (function (parts) {
+  // A browser that cannot run the game has been told so (browser-check.js).
+  if (document.documentElement.hasAttribute("data-unsupported")) {
+    return;
+  }
   // Keys the browser would act on itself (scroll, press a button).
   const GAME_KEYS = new Set(["ArrowUp", "ArrowDown", "Enter", " "]);
   // Keys that start a new game once one has ended: any that types or
@@ -281,7 +285,8 @@
   });
   parts.fitToWindow(screen, controls, document.getElementById("narrow"));
 
-  // For tools that measure the page's drawing (tools/web/page_bench.py).
+  // For tools that measure the page's drawing (tools/web/page_bench.py),
+  // and the sign for browser-check.js that this script has set up.
   window.ancientEvilPage = { showRows: page.showRows };
 
   function start() {

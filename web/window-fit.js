@@ -14,6 +14,10 @@
     // the window, the grid keeping its shape. Rows are whole pixels at
     // some sizes, so the size is searched for, each try measured.
     function fit() {
+      // The grid drawn for a larger window may overflow this one, and the
+      // scroll bar it brings would narrow the window measured; it goes
+      // once the grid fits, so the grid is first made small.
+      screen.style.fontSize = SMALLEST_FONT_PX + "px";
       const style = getComputedStyle(main);
       const gap = parseFloat(style.rowGap) || 0;
       const width = document.documentElement.clientWidth - parseFloat(style.paddingLeft) -

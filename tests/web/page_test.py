@@ -1,12 +1,14 @@
 #!/usr/bin/python3
-"""The game's page in headless Chromium, as a player meets it: opened from
+"""The game's page in a browser of each engine (Chromium, WebKitGTK,
+Firefox), as a player meets it: opened from
 its folder (file://) or from a static server on 127.0.0.1, typed at with
 the keyboard and the touch buttons, and read back from #console as text
 and colours. A whole seeded game is checked frame for frame against the
 native build's. Served, the page installs and then plays offline.
 
-usage: page_test.py SITE_FOLDER NATIVE_AE_PLAYTHROUGH ASSETS (folder|server)
-Run with /usr/bin/python3, which has Debian's python3-selenium."""
+usage: page_test.py SITE_FOLDER NATIVE_AE_PLAYTHROUGH ASSETS (folder|server) [ENGINE]
+ENGINE is chromium (the default), webkit or firefox. Run with
+/usr/bin/python3, which has Debian's python3-selenium."""
 
 import os
 import sys
@@ -14,11 +16,12 @@ import unittest
 
 ROOT = os.path.dirname(os.path.dirname(os.path.dirname(os.path.abspath(__file__))))
 sys.path.insert(0, os.path.join(ROOT, "tools", "web"))
-from page_driver import (CLOCK_FOR_SEED_1, COLUMNS, ROWS, Chromium, Playthrough,  # noqa: E402
-                         StaticServer, same_screen, site_url)
+from page_driver import (CLOCK_FOR_SEED_1, COLUMNS, ENGINES, ROWS, Playthrough,  # noqa: E402
+                         StaticServer, open_browser, same_screen, site_url)
 
 SITE, PLAYTHROUGH, ASSETS, MODE = sys.argv[1:5]
 del sys.argv[1:5]
+ENGINE = sys.argv.pop(1) if sys.argv[1:2] and sys.argv[1] in ENGINES else "chromium"
 
 FIRST_LINE = " Джек Белибье уволился с работы в полиции,"
 STRANGER = " Найди его...[кашляет] И уничтожь Древнее "
@@ -96,10 +99,11 @@ class ThePage(unittest.TestCase):
     @classmethod
     def setUpClass(cls):
         cls.game = Playthrough(PLAYTHROUGH, ASSETS)
-        cls.server = StaticServer(SITE) if MODE == "server" else None
-        cls.url = cls.server.url + "index.html" if cls.server else site_url(SITE)
-        cls.browser = Chromium()
+        cls.browser = open_browser(ENGINE)
         cls.browser.fix_clock(CLOCK_FOR_SEED_1)
+        site = cls.browser.page_folder(SITE)
+        cls.server = StaticServer(site) if MODE == "server" else None
+        cls.url = cls.server.url + "index.html" if cls.server else site_url(site)
 
     @classmethod
     def tearDownClass(cls):
@@ -108,7 +112,7 @@ class ThePage(unittest.TestCase):
             cls.server.close()
 
     def open(self):
-        self.browser.driver.get(self.url)
+        self.browser.open(self.url)
         self.browser.wait_for_key_wait()
 
     def text_at(self, column, row, length):
@@ -160,8 +164,7 @@ class ThePage(unittest.TestCase):
         self.open()
         keys = self.game.page_keys()
         expected = [digest(self.game.frames[frame]) for _, frame in keys]
-        mismatch = self.browser.driver.execute_async_script(
-            PLAY_AND_CHECK, [key for key, _ in keys], expected)
+        mismatch = self.browser.run_async(PLAY_AND_CHECK, [key for key, _ in keys], expected)
         if mismatch is not None:
             index = mismatch[0]
             self.assert_frame(keys[index][1])
@@ -175,7 +178,7 @@ class ThePage(unittest.TestCase):
                     Array.from(document.querySelectorAll("#controls .key")).some((b) => !b.hidden),
                     document.getElementById("again").textContent];""")
         self.assertEqual(state, ["over", True, False, "Играть снова"])
-        self.browser.driver.find_element("id", "again").click()
+        self.browser.click("#again")
         self.browser.wait_for(lambda d: self.browser.state()[0] == "playing"
                               and self.browser.state()[1] == "false", "a new game")
         self.assert_frame(0)
@@ -184,14 +187,14 @@ class ThePage(unittest.TestCase):
 
     def test_the_touch_buttons_are_the_keys_and_never_take_the_focus(self):
         self.open()
-        buttons = {b.get_attribute("data-key"): b
-                   for b in self.browser.driver.find_elements("css selector", "#controls .key")}
-        self.assertEqual([b.text for b in buttons.values()], ["▲", "▼", "Enter"])
+        self.assertEqual(self.browser.run(
+            "return Array.from(document.querySelectorAll('#controls .key'), (b) => b.textContent)"),
+            ["▲", "▼", "Enter"])
 
         def tap(key, times=1):
             for _ in range(times):
                 frames = self.browser.state()[2]
-                buttons[key].click()
+                self.browser.click('#controls .key[data-key="%s"]' % key, touch=True)
                 self.browser.wait_for_key_wait(frames)
 
         tap("Enter")
@@ -215,10 +218,12 @@ class ThePage(unittest.TestCase):
             "return getComputedStyle(document.getElementById('console')).fontFamily"),
             '"Ancient Evil Mono", monospace')
         self.browser.press("Enter")  # a page with Cyrillic, boxes and the frame
-        # Selected and copied, the grid is its 49 lines of 80 characters.
+        # Selected and copied, the grid is its 49 lines of 80 characters
+        # (WebKit ends the last with a line end).
         copied = self.browser.run("""
             getSelection().selectAllChildren(document.getElementById("console"));
-            return getSelection().toString();""").split("\n")
+            return getSelection().toString();""")
+        copied = copied[:-1].split("\n") if copied.endswith("\n") else copied.split("\n")
         self.assertEqual(copied, [text for text, _ in self.browser.screen()])
         self.assertEqual([len(line) for line in copied], [COLUMNS] * ROWS)
         shape = None
@@ -226,7 +231,7 @@ class ThePage(unittest.TestCase):
             if phone:
                 self.browser.emulate_phone(width, height)
             else:
-                self.browser.driver.set_window_size(width, height)
+                self.browser.set_window_size(width, height)
             self.browser.wait_for(lambda d: self.grid_fits() and self.no_room_for_more(),
                                   "the largest grid that fits %dx%d" % (width, height))
             box = self.grid_box()
@@ -249,7 +254,7 @@ class ThePage(unittest.TestCase):
                              width == 844, "the notice to turn at %dx%d" % (width, height))
         self.browser.press("ArrowDown")
         self.browser.stop_emulation()
-        self.browser.driver.set_window_size(1280, 1024)
+        self.browser.set_window_size(1280, 1024)
 
     def no_room_for_more(self):
         """A grid a little larger would not fit."""

@@ -1,8 +1,8 @@
 #!/usr/bin/env python3
 """The web build shows the player the same game as the native one: every
 frame of the careful automatic player's seeded games, text and colours,
-is the same when the game's code is built for the browser (its texts
-stored in Windows-1251 through the source copies) and run under node.
+is the same when the game's code is built for the browser by
+Emscripten's clang and run under node.
 
 usage: same_game_test.py NODE WEB_AE_PLAYTHROUGH_JS NATIVE_AE_PLAYTHROUGH ASSETS"""
 

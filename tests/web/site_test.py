@@ -21,8 +21,9 @@ del sys.argv[1:4]
 
 PAGE_BUDGET = 600 * 1024
 FONT = "fonts/dejavu-sans-mono.woff2"
-EXPECTED = {"index.html", "game.css", "game.js", "ancient-evil.js", "icon.svg", "README.txt",
-            FONT, "fonts/LICENSE-DejaVu.txt", "manifest.webmanifest", "service-worker.js"}
+EXPECTED = {"index.html", "game.css", "browser-check.js", "game.js", "ancient-evil.js", "icon.svg",
+            "README.txt", FONT, "fonts/LICENSE-DejaVu.txt", "manifest.webmanifest",
+            "service-worker.js"}
 
 
 class References(html.parser.HTMLParser):
@@ -59,7 +60,8 @@ class TheDownload(unittest.TestCase):
         with open(os.path.join(SITE, "game.css"), encoding="utf-8") as css:
             parser.found += re.findall(r'url\("?([^")]+)"?\)', css.read())
         self.assertEqual(sorted(parser.found),
-                         sorted(["icon.svg", "game.css", "ancient-evil.js", "game.js", FONT]))
+                         sorted(["icon.svg", "game.css", "browser-check.js", "ancient-evil.js",
+                                 "game.js", FONT]))
         for reference in parser.found:
             self.assertNotRegex(reference, r"^[a-z]+:|^//", "a relative path")
             self.assertTrue(os.path.isfile(os.path.join(SITE, reference)), reference)

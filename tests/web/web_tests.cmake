@@ -1,8 +1,8 @@
 # The web build's tests: the portable unit suite and the backend's own
 # under node; the same game as the native build, frame for frame; the
-# page's font; and the page itself in headless Chromium, opened from its
-# folder and from a local server, clicked, read as a screen reader reads
-# it, and made to fail.
+# page's font; and the page itself in Chromium, WebKitGTK and Firefox,
+# opened from its folder and from a local server, clicked, read as a
+# screen reader reads it, and made to fail.
 find_package(Python3 REQUIRED COMPONENTS Interpreter)
 
 # Every suite but the one that needs a program file: a page has none
@@ -33,12 +33,23 @@ add_test(NAME web.site
          COMMAND ${AE_SYSTEM_PYTHON} ${CMAKE_CURRENT_LIST_DIR}/site_test.py ${AE_WEB_ZIP} ${AE_SITE}
                  ${CMAKE_BINARY_DIR}/page-glyphs.txt)
 
-# One browser at a time: each is heavy for a small machine.
-foreach(mode folder server)
-  add_test(NAME web.page_from_a_${mode}
-           COMMAND ${AE_SYSTEM_PYTHON} ${CMAKE_CURRENT_LIST_DIR}/page_test.py ${AE_SITE}
-                   ${AE_NATIVE_PLAYTHROUGH} ${PROJECT_SOURCE_DIR}/assets ${mode})
-  set_tests_properties(web.page_from_a_${mode} PROPERTIES TIMEOUT 900 RESOURCE_LOCK chromium)
+# The page in each engine players meet: Chromium (Chrome, Edge, most
+# Android browsers), WebKit (Safari, every browser on an iPhone) as
+# WebKitGTK, and Gecko (Firefox); one browser at a time, each is heavy for
+# a small machine.
+foreach(engine chromium webkit firefox)
+  foreach(mode folder server)
+    add_test(NAME web.page_in_${engine}_from_a_${mode}
+             COMMAND ${AE_SYSTEM_PYTHON} ${CMAKE_CURRENT_LIST_DIR}/page_test.py ${AE_SITE}
+                     ${AE_NATIVE_PLAYTHROUGH} ${PROJECT_SOURCE_DIR}/assets ${mode} ${engine})
+    set_tests_properties(web.page_in_${engine}_from_a_${mode} PROPERTIES TIMEOUT 900
+                         RESOURCE_LOCK browser)
+  endforeach()
+  # What older versions of the engine lack, taken away.
+  add_test(NAME web.older_${engine}
+           COMMAND ${AE_SYSTEM_PYTHON} ${CMAKE_CURRENT_LIST_DIR}/old_engine_test.py ${AE_SITE}
+                   ${engine})
+  set_tests_properties(web.older_${engine} PROPERTIES TIMEOUT 900 RESOURCE_LOCK browser)
 endforeach()
 add_test(NAME web.page_reading COMMAND ${AE_NODE} ${CMAKE_CURRENT_LIST_DIR}/reading_test.js)
 add_test(NAME web.page_for_players
@@ -47,4 +58,4 @@ add_test(NAME web.page_for_players
 add_test(NAME web.page_failures
          COMMAND ${AE_SYSTEM_PYTHON} ${CMAKE_CURRENT_LIST_DIR}/page_failures_test.py ${AE_SITE})
 set_tests_properties(web.page_for_players web.page_failures
-                     PROPERTIES TIMEOUT 900 RESOURCE_LOCK chromium)
+                     PROPERTIES TIMEOUT 900 RESOURCE_LOCK browser)

@@ -1,0 +1,68 @@
+#!/usr/bin/python3
+"""The page in a browser lacking what older engines lack: it plays on where
+the page fills the gap in, and otherwise says in Russian which browsers
+play the game, with no grid that looks as if the game were loading. Each
+case takes the feature away in a copy of the page, before its scripts.
+
+usage: old_engine_test.py SITE_FOLDER [ENGINE]"""
+
+import os
+import shutil
+import sys
+import unittest
+
+ROOT = os.path.dirname(os.path.dirname(os.path.dirname(os.path.abspath(__file__))))
+sys.path.insert(0, os.path.join(ROOT, "tools", "web"))
+from page_driver import ENGINES, open_browser, page_copy, site_url  # noqa: E402
+
+SITE = sys.argv.pop(1)
+ENGINE = sys.argv.pop(1) if sys.argv[1:2] and sys.argv[1] in ENGINES else "chromium"
+
+# What is taken away, and the reason the page gives (None: it plays).
+CASES = [
+    ("delete Element.prototype.replaceChildren;", None),  # as in Safari 13
+    ("delete window.WebAssembly;", "WebAssembly"),
+    ("delete Document.prototype.fonts;", "слишком старый"),
+    # Anything else the game's module trips over as it loads.
+    ("Object.defineProperty(window, 'createAncientEvil', "
+     "{set() { throw new TypeError('too new'); }, configurable: true});", "слишком старый"),
+]
+
+SHOWN = """
+const shown = (element) => !element.hidden && element.getClientRects().length > 0;
+const screen = document.getElementById("console");
+return [screen.dataset.state, screen.children.length, document.body.innerText,
+        Array.from(document.querySelectorAll("#controls button")).some(shown)];"""
+
+
+class AnOlderEngine(unittest.TestCase):
+    def test_plays_with_the_page_s_fallback_or_is_told_in_words(self):
+        browser = open_browser(ENGINE)
+        try:
+            for prelude, reason in CASES:
+                with self.subTest(prelude):
+                    copy = page_copy(SITE, prelude)
+                    try:
+                        browser.open(site_url(copy))
+                        if reason is None:
+                            browser.wait_for_key_wait()
+                            browser.send_keys("Enter")
+                            browser.wait_for(lambda d: "Джек Белибье уволился" in "".join(
+                                text for text, _ in browser.screen()), "the story")
+                            continue
+                        browser.wait_for(lambda d: browser.state()[0] == "failed",
+                                         "the refusal")
+                        state, rows, text, buttons = browser.run(SHOWN)
+                        self.assertEqual((rows, buttons), (0, False), "no grid, no buttons")
+                        self.assertIn("не может запустить игру: ", text)
+                        self.assertIn(reason, text)
+                        self.assertIn("Chrome 75, Firefox 65, Safari 12", text)
+                        self.assertNotRegex(text, "RuntimeError|Aborted|ASSERTIONS|TypeError")
+                    finally:
+                        shutil.rmtree(os.path.dirname(copy))
+        finally:
+            browser.close()
+
+
+if __name__ == "__main__":
+    unittest.main(verbosity=2)
