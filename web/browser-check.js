@@ -2,7 +2,9 @@
 // it: where this browser lacks something the page needs, it fills it in
 // if it can, or says in words which browsers play the game, rather than
 // leave a black grid that looks as if the game were loading. game.js does
-// not start once it has said so (data-unsupported on <html>).
+// not start once it has said so (data-unsupported on <html>). It says so
+// in the page's note over the grid, in place of the note that the scripts
+// did not run, and at once.
 (function () {
   "use strict";
 
@@ -43,11 +45,12 @@
     var screen = document.getElementById("console");
     screen.setAttribute("data-state", "failed");
     screen.setAttribute("aria-busy", "false");
-    var buttons = document.querySelectorAll("#controls button");
-    for (var i = 0; i < buttons.length; i++) {
-      buttons[i].hidden = true;
-    }
+    screen.textContent = "";
+    // Nor buttons to play, nor a note that the grid is too small.
+    document.getElementById("controls").hidden = true;
+    document.getElementById("narrow").hidden = true;
     var problem = document.getElementById("problem");
+    problem.classList.remove("unstarted");
     problem.textContent = "Этот браузер не может запустить игру: " + reason +
       ". Игра работает в Chrome 75, Firefox 65, Safari 12 (на iPhone и iPad — iOS 12) " +
       "и в их более новых версиях.";
@@ -60,10 +63,10 @@
     return;
   }
   // Whatever else this browser lacks, its syntax included, stops the
-  // game's scripts as they start, before game.js is ready.
+  // game's scripts as they load, before the page has been read; once it
+  // has, game.js starts the game and tells of its failures itself.
   window.addEventListener("error", function () {
-    var screen = document.getElementById("console");
-    if (screen.getAttribute("data-state") === "loading" && !window.ancientEvilPage) {
+    if (document.readyState === "loading") {
       refuse(TOO_OLD);
     }
   });

@@ -15,7 +15,8 @@
 
 (function (parts) {
   // A browser that cannot run the game has been told so (browser-check.js).
-  if (document.documentElement.hasAttribute("data-unsupported")) {
+  const unsupported = () => document.documentElement.hasAttribute("data-unsupported");
+  if (unsupported()) {
     return;
   }
   // Keys the browser would act on itself (scroll, press a button).
@@ -183,10 +184,6 @@
       fail(parts.failures.loaded("ancient-evil.js") ? "damaged" : "script");
       return;
     }
-    if (typeof WebAssembly !== "object") {
-      fail("webassembly");
-      return;
-    }
     createAncientEvil({
       page: page,
       print: () => {},
@@ -285,11 +282,15 @@
   });
   parts.fitToWindow(screen, controls, document.getElementById("narrow"));
 
-  // For tools that measure the page's drawing (tools/web/page_bench.py),
-  // and the sign for browser-check.js that this script has set up.
+  // For tools that measure the page's drawing (tools/web/page_bench.py).
   window.ancientEvilPage = { showRows: page.showRows };
 
   function start() {
+    // The module's script may have stopped as it ran, in a browser too
+    // old for it, and browser-check.js has said so.
+    if (unsupported()) {
+      return;
+    }
     parts.keepForOffline();
     main.focus();
     startGame();

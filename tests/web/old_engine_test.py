@@ -28,11 +28,17 @@ CASES = [
      "{set() { throw new TypeError('too new'); }, configurable: true});", "слишком старый"),
 ]
 
+# innerText leaves out what is not visible: the page's own note that its
+# scripts did not run shows only after a while.
 SHOWN = """
 const shown = (element) => !element.hidden && element.getClientRects().length > 0;
 const screen = document.getElementById("console");
+const note = document.getElementById("problem").getBoundingClientRect();
+const view = document.documentElement;
 return [screen.dataset.state, screen.children.length, document.body.innerText,
-        Array.from(document.querySelectorAll("#controls button")).some(shown)];"""
+        Array.from(document.querySelectorAll("#controls button")).some(shown),
+        [note.left + note.right - view.clientWidth, note.top + note.bottom - view.clientHeight],
+        note.left >= 0 && note.right <= view.clientWidth];"""
 
 
 class AnOlderEngine(unittest.TestCase):
@@ -52,8 +58,11 @@ class AnOlderEngine(unittest.TestCase):
                             continue
                         browser.wait_for(lambda d: browser.state()[0] == "failed",
                                          "the refusal")
-                        state, rows, text, buttons = browser.run(SHOWN)
+                        state, rows, text, buttons, off_middle, inside = browser.run(SHOWN)
                         self.assertEqual((rows, buttons), (0, False), "no grid, no buttons")
+                        # In the middle of the window, where the grid would be.
+                        self.assertLessEqual(max(map(abs, off_middle)), 4, off_middle)
+                        self.assertTrue(inside)
                         self.assertIn("не может запустить игру: ", text)
                         self.assertIn(reason, text)
                         self.assertIn("Chrome 75, Firefox 65, Safari 12", text)

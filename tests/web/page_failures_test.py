@@ -1,7 +1,7 @@
 #!/usr/bin/python3
 """The game's page where it cannot play: its files missing, damaged or
-refused by a server, a browser without WebAssembly or without JavaScript,
-a fault in the page's own drawing. Each time the player reads, in Russian
+refused by a server, a browser without JavaScript, a fault in the page's
+own drawing (old_engine_test.py: a browser without WebAssembly). Each time the player reads, in Russian
 and over the grid, what to do, and no English internals.
 
 usage: page_failures_test.py SITE_FOLDER
@@ -58,14 +58,11 @@ class TheFailures(unittest.TestCase):
             self.assertAlmostEqual(at_note, at_grid, delta=2)
         self.assertEqual(buttons, 0)
 
-    def test_files_missing_damaged_or_no_webassembly(self):
+    def test_files_missing_or_damaged(self):
         for name, change, words in [
                 ("ancient-evil.js", lambda text: None, "Распакуйте архив игры целиком"),
                 ("ancient-evil.js", lambda text: text.replace("\0asm\x01", "\0asm\x02", 1),
-                 "Файлы игры повреждены"),  # the WebAssembly's version
-                ("index.html", lambda text: text.replace(
-                    "<head>", "<head><script>delete window.WebAssembly;</script>"),
-                 "в нём нет WebAssembly")]:
+                 "Файлы игры повреждены")]:  # the WebAssembly's version
             with self.subTest(words), tempfile.TemporaryDirectory() as folder:
                 site = os.path.join(folder, "site")
                 shutil.copytree(SITE, site)
