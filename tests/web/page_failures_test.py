@@ -1,11 +1,13 @@
 #!/usr/bin/python3
-"""The game's page where it cannot play: its files missing, damaged or
-refused by a server, a browser without JavaScript, a fault in the page's
-own drawing (old_engine_test.py: a browser without WebAssembly). Each time the player reads, in Russian
-and over the grid, what to do, and no English internals.
+"""The game's page where it cannot play, in a browser of each engine: its
+files missing, damaged or refused by a server, a fault in the page's own
+drawing, and in Chromium, which can switch it off, JavaScript. Each time
+the player reads, in Russian and over the grid, what to do, and no English
+internals. A browser without WebAssembly is old_engine_test.py's.
 
-usage: page_failures_test.py SITE_FOLDER
-Run with /usr/bin/python3, which has Debian's python3-selenium."""
+usage: page_failures_test.py SITE_FOLDER [ENGINE]
+ENGINE is chromium (the default), webkit or firefox. Run with
+/usr/bin/python3, which has Debian's python3-selenium."""
 
 import os
 import shutil
@@ -15,10 +17,10 @@ import unittest
 
 sys.path.insert(0, os.path.join(os.path.dirname(os.path.abspath(__file__)), "..", "..",
                                 "tools", "web"))
-from page_driver import Chromium, StaticServer, site_url  # noqa: E402
+from page_driver import ENGINES, StaticServer, open_browser, site_url  # noqa: E402
 
-SITE = sys.argv[1]
-del sys.argv[1]
+SITE = sys.argv.pop(1)
+ENGINE = sys.argv.pop(1) if sys.argv[1:2] and sys.argv[1] in ENGINES else "chromium"
 
 
 def spoil(site, name, change):
@@ -35,7 +37,7 @@ def spoil(site, name, change):
 class TheFailures(unittest.TestCase):
     @classmethod
     def setUpClass(cls):
-        cls.browser = Chromium()
+        cls.browser = open_browser(ENGINE)
 
     @classmethod
     def tearDownClass(cls):
@@ -67,11 +69,11 @@ class TheFailures(unittest.TestCase):
                 site = os.path.join(folder, "site")
                 shutil.copytree(SITE, site)
                 spoil(site, name, change)
-                self.browser.driver.get(site_url(site))
+                self.browser.open(site_url(site))
                 self.assert_told(words)
 
     def test_a_fault_in_the_pages_drawing(self):
-        self.browser.driver.get(site_url(SITE))
+        self.browser.open(site_url(SITE))
         self.browser.wait_for_key_wait()
         self.browser.run("""
             Object.defineProperty(CharacterData.prototype, "data", {set() { throw Error(); }});
@@ -83,7 +85,7 @@ class TheFailures(unittest.TestCase):
                                ({"ancient-evil.js", "game.js"}, "не выполнил её скрипты")]:
             server = StaticServer(SITE, refused=refused)
             try:
-                self.browser.driver.get(server.url + "index.html")
+                self.browser.open(server.url + "index.html")
                 self.browser.wait_for(lambda d: words in self.browser.run(
                     "return document.body.innerText"), "the note: " + words)
             finally:
@@ -92,7 +94,7 @@ class TheFailures(unittest.TestCase):
     def test_without_javascript_only_the_note_that_it_is_needed(self):
         self.browser.disable_scripts()
         try:
-            self.browser.driver.get(site_url(SITE))
+            self.browser.open(site_url(SITE))
             shown = [element.text for element in
                      self.browser.driver.find_elements("css selector", "p, button")
                      if element.is_displayed()]

@@ -45,17 +45,19 @@ foreach(engine chromium webkit firefox)
     set_tests_properties(web.page_in_${engine}_from_a_${mode} PROPERTIES TIMEOUT 900
                          RESOURCE_LOCK browser)
   endforeach()
+  # A click or a tap on a choice, the live region, playing again.
+  add_test(NAME web.page_for_players_in_${engine}
+           COMMAND ${AE_SYSTEM_PYTHON} ${CMAKE_CURRENT_LIST_DIR}/page_player_test.py ${AE_SITE}
+                   ${AE_NATIVE_PLAYTHROUGH} ${PROJECT_SOURCE_DIR}/assets ${engine})
+  # The page's files missing, damaged or refused, and its own faults.
+  add_test(NAME web.page_failures_in_${engine}
+           COMMAND ${AE_SYSTEM_PYTHON} ${CMAKE_CURRENT_LIST_DIR}/page_failures_test.py ${AE_SITE}
+                   ${engine})
   # What older versions of the engine lack, taken away.
   add_test(NAME web.older_${engine}
            COMMAND ${AE_SYSTEM_PYTHON} ${CMAKE_CURRENT_LIST_DIR}/old_engine_test.py ${AE_SITE}
                    ${engine})
-  set_tests_properties(web.older_${engine} PROPERTIES TIMEOUT 900 RESOURCE_LOCK browser)
+  set_tests_properties(web.page_for_players_in_${engine} web.page_failures_in_${engine}
+                       web.older_${engine} PROPERTIES TIMEOUT 900 RESOURCE_LOCK browser)
 endforeach()
 add_test(NAME web.page_reading COMMAND ${AE_NODE} ${CMAKE_CURRENT_LIST_DIR}/reading_test.js)
-add_test(NAME web.page_for_players
-         COMMAND ${AE_SYSTEM_PYTHON} ${CMAKE_CURRENT_LIST_DIR}/page_player_test.py ${AE_SITE}
-                 ${AE_NATIVE_PLAYTHROUGH} ${PROJECT_SOURCE_DIR}/assets)
-add_test(NAME web.page_failures
-         COMMAND ${AE_SYSTEM_PYTHON} ${CMAKE_CURRENT_LIST_DIR}/page_failures_test.py ${AE_SITE})
-set_tests_properties(web.page_for_players web.page_failures
-                     PROPERTIES TIMEOUT 900 RESOURCE_LOCK browser)

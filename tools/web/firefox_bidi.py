@@ -129,17 +129,25 @@ class Firefox(Browser):
                 presses += [{"type": "keyDown", "value": key}, {"type": "keyUp", "value": key}]
         self.perform({"type": "key", "id": "keyboard", "actions": presses})
 
-    def click(self, selector, touch=False):
+    def key_down(self, name):
+        self.perform({"type": "key", "id": "keyboard", "actions": [
+            {"type": "keyDown", "value": WEBDRIVER_KEYS.get(name, name)}]})
+
+    def key_up(self, name):
+        self.perform({"type": "key", "id": "keyboard", "actions": [
+            {"type": "keyUp", "value": WEBDRIVER_KEYS.get(name, name)}]})
+
+    def click(self, selector, touch=False, at=(0, 0), times=1):
         element = self.call("function (selector) { return document.querySelector(selector); }",
                             [selector], False)
         if not isinstance(element, dict) or "sharedId" not in element:
             raise AssertionError("no element %s to click" % selector)
         pointer = "touch" if touch else "mouse"
         self.perform({"type": "pointer", "id": pointer, "parameters": {"pointerType": pointer},
-                      "actions": [{"type": "pointerMove", "x": 0, "y": 0, "origin": {
-                          "type": "element", "element": {"sharedId": element["sharedId"]}}},
-                                  {"type": "pointerDown", "button": 0},
-                                  {"type": "pointerUp", "button": 0}]})
+                      "actions": [{"type": "pointerMove", "x": at[0], "y": at[1], "origin": {
+                          "type": "element", "element": {"sharedId": element["sharedId"]}}}] +
+                      [{"type": "pointer" + what, "button": 0} for _ in range(times)
+                       for what in ("Down", "Up")]})
 
     def perform(self, source):
         self.command("input.performActions", {"context": self.context, "actions": [source]})

@@ -120,6 +120,7 @@ class Browser:
     run_async(script, *args) (whose last argument is the callback)."""
 
     engine = None
+    taps = True  # a touch pointer's tap is a finger's, not a mouse's click
     prelude = ""  # run before the page's own scripts in every page opened
     copies = ()
 
@@ -234,8 +235,9 @@ class Browser:
                                 % self.engine)
 
     def go_offline(self, offline=True):
-        """Every request from now on fails as with the network off."""
-        raise unittest.SkipTest("%s here cannot take the network away" % self.engine)
+        """Every request from now on fails as with the network off, in
+        Chromium; elsewhere nothing changes, and a test goes offline by
+        closing its server."""
 
     def disable_scripts(self, disabled=True):
         """Pages loaded from now on run no script, as with JavaScript off."""
@@ -360,6 +362,7 @@ class WebKit(SeleniumBrowser):
     site that runs the prelude (page_folder) and keeps its errors."""
 
     engine = "WebKitGTK"
+    taps = False
     MINIBROWSER = "/usr/lib/%s-linux-gnu/webkit2gtk-4.1/MiniBrowser" % os.uname().machine
 
     def __init__(self, width=1280, height=1024):
@@ -446,10 +449,12 @@ class StaticServer:
     lets their clock (performance.now) read to 5 us rather than 100 us.
     The files named in refused go out as a server without their types
     and with a common hardening header sends them, which browsers refuse
-    to run as scripts."""
+    to run as scripts. Uncached, the browser's own cache keeps none of its
+    files, so that only the page's service worker can play it offline."""
 
-    def __init__(self, folder, isolated=False, refused=()):
-        handler = functools.partial(IsolatingHandler if isolated else QuietHandler,
+    def __init__(self, folder, isolated=False, refused=(), uncached=False):
+        handler = functools.partial(IsolatingHandler if isolated else
+                                    UncachedHandler if uncached else QuietHandler,
                                     directory=folder)
         if refused:
             handler = functools.partial(RefusingHandler, refused=refused, directory=folder)
@@ -473,6 +478,12 @@ class IsolatingHandler(QuietHandler):
     def end_headers(self):
         self.send_header("Cross-Origin-Opener-Policy", "same-origin")
         self.send_header("Cross-Origin-Embedder-Policy", "require-corp")
+        super().end_headers()
+
+
+class UncachedHandler(QuietHandler):
+    def end_headers(self):
+        self.send_header("Cache-Control", "no-store")
         super().end_headers()
 
 
