@@ -103,6 +103,12 @@ ae_page_module(ancient-evil ae_page_files)
 # Emscripten does not leave them behind unnoticed.
 target_link_options(ancient-evil PRIVATE -sENVIRONMENT=web -sMIN_CHROME_VERSION=75
                     -sMIN_FIREFOX_VERSION=65 -sMIN_SAFARI_VERSION=120000)
+# Of the options a module can be started with, only those game.js and the
+# WebAssembly's wrapper pass, and text decoded by the browser's own
+# TextDecoder, which every one of those browsers has: the script then
+# carries no code for the rest.
+target_link_options(ancient-evil PRIVATE -sTEXTDECODER=2
+                    "-sINCOMING_MODULE_JS_API=[wasmBinary,print,printErr,onAbort]")
 
 # The same module for its tests, run under node: Asyncify's assertions on
 # (a key wait that would unwind through a function not instrumented

@@ -15,8 +15,9 @@ import sys
 # The characters a double-quoted string cannot hold as they are.
 ESCAPES = {ord("\\"): "\\\\", ord('"'): '\\"', ord("\n"): "\\n", ord("\r"): "\\r"}
 
+# The game's WebAssembly, one character a byte, handed to the glue; the
+# script carries no comment, which no player needs.
 WRAPPER = """
-// The game's WebAssembly, one character a byte (tools/web/embed_module.py).
 createAncientEvil = (function (create, wasm) {
   return function (options) {
     const bytes = new Uint8Array(wasm.length);

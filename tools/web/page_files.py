@@ -4,9 +4,10 @@
 join OUTPUT SOURCE...
     The page's script (or style sheet) as one file from its parts in
     web/, in order, without the comments that stand on lines of their own
-    (/* */ in a style sheet) and without indentation: a player downloads
-    what runs, the sources keep what explains. The parts hold no text
-    that spans lines, which alone could change.
+    (/* */ in a style sheet), without indentation, and with one "use
+    strict" where the first part's, at the top, holds for all: a player
+    downloads what runs, the sources keep what explains. The parts hold
+    no text that spans lines, which alone could change.
 
 worker TEMPLATE OUTPUT SITE FILE...
     The service worker from its template, joined as above: the FILEs of
@@ -20,6 +21,8 @@ import os
 import re
 import sys
 
+STRICT = '"use strict";'
+
 
 def joined(sources):
     lines = []
@@ -29,7 +32,10 @@ def joined(sources):
         if source.endswith(".css"):
             text = re.sub(r"/\*.*?\*/", "", text, flags=re.S)
         lines += [line.strip() for line in text.split("\n")]
-    return "".join(line + "\n" for line in lines if line and not line.startswith("//"))
+    lines = [line for line in lines if line and not line.startswith("//")]
+    strict = lines[:1] == [STRICT]
+    return "".join(line + "\n" for at, line in enumerate(lines)
+                   if not (strict and at > 0 and line == STRICT))
 
 
 def worker(template, site, files):
