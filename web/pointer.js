@@ -28,6 +28,16 @@
       return shown.rows.findIndex((choiceRow) => Math.abs(row - choiceRow - 0.5) <= 1);
     }
 
+    // A click soon after another on a choice, or on the title, is one of
+    // its own, as a second key would be; a browser would take the two for
+    // a double click and select a word, which is for copying.
+    element.addEventListener("mousedown", (event) => {
+      const onChoice = () => choiceAt(reading.menu(grid), cellAt(event)) >= 0;
+      if (event.detail > 1 && (game.onTitle() || onChoice())) {
+        event.preventDefault();
+      }
+    });
+
     element.addEventListener("click", (event) => {
       // A click that ends a selection is for copying, not for the game.
       if (!game.waiting() || !getSelection().isCollapsed) {
