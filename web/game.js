@@ -269,6 +269,7 @@
   parts.Pointer(screen, grid, {
     waiting: () => state === "playing" && wake !== null,
     onTitle: () => state === "playing" && gameFrames === 1,
+    drawn: () => frames,
     press: guarded("keys", press),
     choose: guarded("keys", (moves, row, text) => {
       choice = { row, text };

@@ -8,10 +8,11 @@
   const reading = parts.reading;
   const BOX = [28, 78]; // the message box's columns, where the menu stands
 
-  // game: waiting() (for a key, with none left), onTitle(), press(key)
-  // and choose(moves, row, text) (the moves, then Enter if the highlight
-  // has come to that choice).
+  // game: waiting() (for a key, with none left), onTitle(), drawn() (the
+  // frames drawn so far), press(key) and choose(moves, row, text) (the
+  // moves, then Enter if the highlight has come to that choice).
   function Pointer(element, grid, game) {
+    let drawnAtClick = -1;
     // Where a point stands on the grid, in cells, fractions kept.
     function cellAt(event) {
       const box = element.getBoundingClientRect();
@@ -28,9 +29,8 @@
       return shown.rows.findIndex((choiceRow) => Math.abs(row - choiceRow - 0.5) <= 1);
     }
 
-    // A click soon after another on a choice, or on the title, is one of
-    // its own, as a second key would be; a browser would take the two for
-    // a double click and select a word, which is for copying.
+    // A double click on a choice, or on the title, selects no word, which
+    // is for copying.
     element.addEventListener("mousedown", (event) => {
       const onChoice = () => choiceAt(reading.menu(grid), cellAt(event)) >= 0;
       if (event.detail > 1 && (game.onTitle() || onChoice())) {
@@ -43,6 +43,14 @@
       if (!game.waiting() || !getSelection().isCollapsed) {
         return;
       }
+      // The second click of a double click means what the first meant:
+      // once the first has chosen (a frame was drawn since), it chooses
+      // nothing, so that a habit of double-clicking never buys in the shop
+      // it opened nor skips a page unread.
+      if (event.detail > 1 && game.drawn() !== drawnAtClick) {
+        return;
+      }
+      drawnAtClick = game.drawn();
       if (game.onTitle()) {
         game.press("Enter");
         return;
