@@ -1,5 +1,7 @@
 #include "platform/code_pages.h"
 
+#include "platform/utf8.h"
+
 namespace {
 
 // The upper half (bytes 0x80 to 0xFF) of code page 866; the lower half is
@@ -22,4 +24,12 @@ constexpr char16_t CP866_HIGH[128] = {
 
 char32_t decodeCp866(unsigned char byte) {
     return byte < 0x80 ? char32_t(byte) : char32_t(CP866_HIGH[byte - 0x80]);
+}
+
+std::string utf8FromCp1251(const char* text) {
+    std::string out;
+    for (; *text != '\0'; ++text) {
+        appendUtf8(decodeCp1251(static_cast<unsigned char>(*text)), out);
+    }
+    return out;
 }
