@@ -65,6 +65,7 @@ BrowserPage g_page;
 
 }  // namespace
 
-std::unique_ptr<GameIo> openPlayerConsole() {
+// The page both shows the picture and says the record's sentences.
+std::unique_ptr<GameIo> openPlayerConsole(ConsoleMode) {
     return std::make_unique<PageConsole>(g_page);
 }
