@@ -18,7 +18,7 @@ set(AE_SITE ${CMAKE_BINARY_DIR}/site)
 set(AE_WEB_ZIP ${PROJECT_SOURCE_DIR}/dist/${AE_WEB_NAME}.zip)
 # The page's script, game.js, is its parts in web/ joined in this order,
 # game.js last, which starts the game.
-set(AE_PAGE_SCRIPT_PARTS grid.js reading.js narration.js pointer.js window-fit.js failures.js
+set(AE_PAGE_SCRIPT_PARTS grid.js narration.js pointer.js window-fit.js failures.js
     offline.js game.js)
 set(AE_FONT_NAME dejavu-sans-mono.woff2)
 

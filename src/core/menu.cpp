@@ -33,6 +33,8 @@ void Menu::draw(std::int32_t column, std::int32_t row) {
     MenuRecord& shown = frameRecord().menu;
     shown = MenuRecord{};
     shown.column = column;
+    shown.left = column;
+    shown.right = column;
     for (std::int32_t i = 0; i < count; ++i) {
         setColour(items[i].selected ? COLOUR_GREEN : COLOUR_GREY);
         TextString label = formatText("%i", i + 1);
@@ -41,7 +43,6 @@ void Menu::draw(std::int32_t column, std::int32_t row) {
         printAt(static_cast<std::int16_t>(column), static_cast<std::int16_t>(itemRow), label);
         shown.choices.push_back(utf8FromCp1251(items[i].text.text()));
         shown.rows.push_back(itemRow);
-        shown.widths.push_back(label.length());
         if (items[i].selected && shown.highlighted < 0) {
             shown.highlighted = i;
         }

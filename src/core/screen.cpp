@@ -22,6 +22,9 @@ void Screen::printLines() const {
 void Screen::drawMenu() {
     handleKey();
     draw(layout::MENU.column, layout::MENU.row);
+    MenuRecord& menu = frameRecord().menu;
+    menu.left = layout::MESSAGE_BOX.left + 1;
+    menu.right = layout::MESSAGE_BOX.right + 1;
 }
 
 void Screen::drawPortrait(std::int32_t sprite) {

@@ -28,12 +28,15 @@ enum class ScreenKind : std::uint8_t {
 };
 
 // The menu on view: its choices as numbered, the row each stands on, and
-// which one is highlighted (-1 for none).
+// which one is highlighted (-1 for none). A choice owns its row from
+// column `left` up to `right`, not included: the inside of the box it
+// stands in, whatever the length of its text.
 struct MenuRecord {
-    int column = 0;
+    int column = 0;  // where the choices' numbers stand
+    int left = 0;
+    int right = 0;
     std::vector<std::string> choices;  // without their "1 - " numbers
     std::vector<int> rows;
-    std::vector<int> widths;  // of each choice as drawn, number included
     int highlighted = -1;
 
     bool shown() const { return !choices.empty(); }

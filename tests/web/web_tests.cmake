@@ -60,4 +60,4 @@ foreach(engine chromium webkit firefox)
   set_tests_properties(web.page_for_players_in_${engine} web.page_failures_in_${engine}
                        web.older_${engine} PROPERTIES TIMEOUT 900 RESOURCE_LOCK browser)
 endforeach()
-add_test(NAME web.page_reading COMMAND ${AE_NODE} ${CMAKE_CURRENT_LIST_DIR}/reading_test.js)
+
