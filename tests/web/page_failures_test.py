@@ -78,7 +78,7 @@ class TheFailures(unittest.TestCase):
         self.browser.run("""
             Object.defineProperty(CharacterData.prototype, "data", {set() { throw Error(); }});
             document.dispatchEvent(new KeyboardEvent("keydown", {key: "Enter"}));""")
-        self.assert_told("Страница игры дала сбой, рисуя экран")
+        self.assert_told("Страница игры дала сбой при отрисовке экрана")
 
     def test_scripts_refused_by_the_server(self):
         for refused, words in [({"ancient-evil.js"}, "отдавать файлы .js как JavaScript"),
