@@ -286,7 +286,8 @@
   // For tools that measure the page's drawing (tools/web/page_bench.py).
   window.ancientEvilPage = { showRows: page.showRows };
 
-  function start() {
+  // Whatever stops the start is told, not left as a grid that looks alive.
+  const start = guarded("start", () => {
     // The module's script may have stopped as it ran, in a browser too
     // old for it, and browser-check.js has said so.
     if (unsupported()) {
@@ -295,7 +296,7 @@
     parts.keepForOffline();
     main.focus();
     startGame();
-  }
+  });
   if (document.readyState === "loading") {
     document.addEventListener("DOMContentLoaded", start);
   } else {

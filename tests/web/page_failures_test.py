@@ -1,7 +1,7 @@
 #!/usr/bin/python3
 """The game's page where it cannot play, in a browser of each engine: its
 files missing, damaged or refused by a server, a fault in the page's own
-drawing, and in Chromium, which can switch it off, JavaScript. Each time
+start or drawing, and in Chromium, which can switch it off, JavaScript. Each time
 the player reads, in Russian and over the grid, what to do, and no English
 internals. A browser without WebAssembly is old_engine_test.py's.
 
@@ -17,7 +17,7 @@ import unittest
 
 sys.path.insert(0, os.path.join(os.path.dirname(os.path.abspath(__file__)), "..", "..",
                                 "tools", "web"))
-from page_driver import ENGINES, StaticServer, open_browser, site_url  # noqa: E402
+from page_driver import ENGINES, StaticServer, open_browser, page_copy, site_url  # noqa: E402
 
 SITE = sys.argv.pop(1)
 ENGINE = sys.argv.pop(1) if sys.argv[1:2] and sys.argv[1] in ENGINES else "chromium"
@@ -71,6 +71,14 @@ class TheFailures(unittest.TestCase):
                 spoil(site, name, change)
                 self.browser.open(site_url(site))
                 self.assert_told(words)
+
+    def test_a_fault_as_the_page_starts(self):
+        copy = page_copy(SITE, "HTMLElement.prototype.focus = () => { throw Error(); };")
+        try:
+            self.browser.open(site_url(copy))
+            self.assert_told("Страница игры дала сбой при запуске")
+        finally:
+            shutil.rmtree(os.path.dirname(copy))
 
     def test_a_fault_in_the_pages_drawing(self):
         self.browser.open(site_url(SITE))
