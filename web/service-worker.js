@@ -1,15 +1,22 @@
 // Keeps the page's files in the browser, so that the game, once opened
 // from a server, plays offline. The build fills in the files and a digest
-// of their contents (tools/web/join_page.py): a new build is a new cache,
+// of their contents (tools/web/page_files.py): a new build is a new cache,
 // which replaces the old one whole, never a mix of two builds.
 "use strict";
 
 const CACHE = "ancient-evil-@DIGEST@";
 const FILES = @FILES@;
 
+// Each file from the server itself, never from the browser's HTTP cache,
+// which may still hold the build this one replaces.
 self.addEventListener("install", (event) => {
-  event.waitUntil(caches.open(CACHE).then((cache) => cache.addAll(FILES))
-    .then(() => self.skipWaiting()));
+  event.waitUntil(caches.open(CACHE).then((cache) => Promise.all(FILES.map((name) =>
+    fetch(new Request(name, { cache: "reload" })).then((response) => {
+      if (!response.ok) {
+        throw new Error(name + ": " + response.status);
+      }
+      return cache.put(name, response);
+    })))).then(() => self.skipWaiting()));
 });
 
 self.addEventListener("activate", (event) => {

@@ -1,12 +1,17 @@
 #!/usr/bin/python3
 """The page served as sites serve it, in a browser of each engine: in a
-frame sandboxed without allow-same-origin it plays, without offline play.
+frame sandboxed without allow-same-origin it plays, without offline play;
+and behind a server that lets the browser cache its files, a new build
+replaces the one kept offline whole, by the first reload after its worker
+has come.
 
 usage: page_hosting_test.py SITE_FOLDER [ENGINE]
 ENGINE is chromium (the default), webkit or firefox. Run with
 /usr/bin/python3, which has Debian's python3-selenium."""
 
+import json
 import os
+import re
 import shutil
 import sys
 import tempfile
@@ -14,11 +19,31 @@ import unittest
 
 ROOT = os.path.dirname(os.path.dirname(os.path.dirname(os.path.abspath(__file__))))
 sys.path.insert(0, os.path.join(ROOT, "tools", "web"))
+import page_files  # noqa: E402
 from page_driver import ENGINES, StaticServer, open_browser  # noqa: E402
 
 SITE = sys.argv.pop(1)
 ENGINE = sys.argv.pop(1) if sys.argv[1:2] and sys.argv[1] in ENGINES else "chromium"
 STORY = "Джек Белибье уволился"
+
+
+def another_build(folder):
+    """The site as a later build, in folder: its page and script marked
+    "B", its worker written anew for them, as the build writes it."""
+    shutil.copytree(SITE, folder)
+    edits = {"index.html": lambda text: text.replace('<html lang="ru">',
+                                                     '<html lang="ru" data-build="B">'),
+             "game.js": lambda text: text + 'window.ancientEvilBuild = "B";\n'}
+    for name, edit in edits.items():
+        with open(os.path.join(folder, name), encoding="utf-8") as file:
+            text = edit(file.read())
+        with open(os.path.join(folder, name), "w", encoding="utf-8") as file:
+            file.write(text)
+    worker = os.path.join(folder, "service-worker.js")
+    with open(worker, encoding="utf-8") as file:
+        files = json.loads(re.search(r"const FILES = (\[.*\]);", file.read()).group(1))
+    with open(worker, "w", encoding="utf-8") as file:
+        file.write(page_files.worker(os.path.join(ROOT, "web", "service-worker.js"), folder, files))
 
 
 class AsSitesServeIt(unittest.TestCase):
@@ -38,6 +63,11 @@ class AsSitesServeIt(unittest.TestCase):
         server = StaticServer(folder, **options)
         self.addCleanup(server.close)
         return server
+
+    def kept_offline(self, url):
+        self.browser.open(url)
+        self.browser.wait_for(lambda d: self.browser.run(
+            "return navigator.serviceWorker.controller !== null"), "the page kept offline")
 
     def plays(self):
         self.browser.wait_for_key_wait()
@@ -65,6 +95,26 @@ class AsSitesServeIt(unittest.TestCase):
                 self.browser.context = top
             else:
                 self.browser.driver.switch_to.default_content()
+
+    def test_a_new_build_behind_a_caching_server_arrives_whole(self):
+        served = os.path.join(self.folder, "site")
+        shutil.copytree(SITE, served)
+        url = self.serve(served, headers={"Cache-Control": "max-age=600"}).url + "index.html"
+        self.kept_offline(url)
+        shutil.rmtree(served)
+        another_build(served)
+        self.browser.open(url)  # the old build's page; the new worker comes
+        with open(os.path.join(served, "service-worker.js"), encoding="utf-8") as worker:
+            cache = re.search(r'"(ancient-evil-\w+)', worker.read()).group(1)
+        self.browser.run("navigator.serviceWorker.getRegistration().then((r) => r.update())")
+        self.browser.wait_for(lambda d: self.browser.run_async("""const [cache, done] = arguments;
+            caches.keys().then((names) => done(names.length === 1 && names[0].startsWith(cache)));""",
+                                                               cache), "the new build's worker")
+        self.browser.open(url)
+        self.assertEqual(self.browser.run(
+            "return [document.documentElement.dataset.build, window.ancientEvilBuild]"),
+            ["B", "B"])
+        self.plays()
 
 
 if __name__ == "__main__":
