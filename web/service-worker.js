@@ -4,7 +4,9 @@
 // which replaces the old one whole, never a mix of two builds.
 "use strict";
 
-const CACHE = "ancient-evil-@DIGEST@";
+// One cache a build and a copy: two copies of the game on one site, in
+// folders of their own, each keep theirs.
+const CACHE = "ancient-evil-@DIGEST@ " + self.registration.scope;
 const FILES = @FILES@;
 
 // Each file from the server itself, never from the browser's HTTP cache,
@@ -19,10 +21,13 @@ self.addEventListener("install", (event) => {
     })))).then(() => self.skipWaiting()));
 });
 
+// The older builds of this copy go: the caches that hold its page.
 self.addEventListener("activate", (event) => {
+  const page = new URL("index.html", self.registration.scope).href;
   event.waitUntil(caches.keys().then((names) => Promise.all(names
     .filter((name) => name.startsWith("ancient-evil-") && name !== CACHE)
-    .map((name) => caches.delete(name))))
+    .map((name) => caches.open(name).then((cache) => cache.match(page))
+      .then((kept) => kept && caches.delete(name)))))
     .then(() => self.clients.claim()));
 });
 

@@ -1,9 +1,9 @@
 #!/usr/bin/python3
 """The page served as sites serve it, in a browser of each engine: in a
 frame sandboxed without allow-same-origin it plays, without offline play;
-and behind a server that lets the browser cache its files, a new build
-replaces the one kept offline whole, by the first reload after its worker
-has come.
+behind a server that lets the browser cache its files, a new build replaces
+the one kept offline whole, by the first reload after its worker has come;
+and two copies in two folders of one site each keep their own offline.
 
 usage: page_hosting_test.py SITE_FOLDER [ENGINE]
 ENGINE is chromium (the default), webkit or firefox. Run with
@@ -115,6 +115,22 @@ class AsSitesServeIt(unittest.TestCase):
             "return [document.documentElement.dataset.build, window.ancientEvilBuild]"),
             ["B", "B"])
         self.plays()
+
+    def test_two_copies_on_one_site_each_keep_their_own(self):
+        shutil.copytree(SITE, os.path.join(self.folder, "a"))
+        another_build(os.path.join(self.folder, "b"))
+        server = StaticServer(self.folder, uncached=True)
+        try:
+            for copy in ("a", "b"):
+                self.kept_offline(server.url + copy + "/index.html")
+        finally:
+            server.close()
+        self.browser.go_offline()
+        try:
+            self.browser.open(server.url + "a/index.html")
+            self.plays()
+        finally:
+            self.browser.go_offline(False)
 
 
 if __name__ == "__main__":

@@ -54,7 +54,7 @@ foreach(engine chromium webkit firefox)
            COMMAND ${AE_SYSTEM_PYTHON} ${CMAKE_CURRENT_LIST_DIR}/page_failures_test.py ${AE_SITE}
                    ${engine})
   # Served as sites serve it: a sandboxed frame, a caching server across an
-  # update.
+  # update, two copies on one site.
   add_test(NAME web.page_hosting_in_${engine}
            COMMAND ${AE_SYSTEM_PYTHON} ${CMAKE_CURRENT_LIST_DIR}/page_hosting_test.py ${AE_SITE}
                    ${engine})
