@@ -8,7 +8,7 @@
 #       [-DCOMPONENT=<name>] -DRECORD=<file> -P install_recorded.cmake
 #
 # The record's first line is "DESTDIR=" and the DESTDIR (nothing for none),
-# then one file a line, each named as it lies on disk. The program is
+# then one file a line, each named as it lies on disk, in UTF-8. The program is
 # installed stripped of its debugging information.
 foreach(needed BUILD_DIR PREFIX RECORD)
   if(NOT ${needed})
@@ -31,7 +31,7 @@ execute_process(COMMAND ${install} RESULT_VARIABLE failed)
 if(failed)
   message(FATAL_ERROR "cmake --install failed; nothing was recorded for make uninstall.")
 endif()
-file(STRINGS "${manifest}" installed)
+file(STRINGS "${manifest}" installed ENCODING UTF-8)
 list(TRANSFORM installed PREPEND "${DESTDIR}")
 list(PREPEND installed "DESTDIR=${DESTDIR}")
 list(JOIN installed "\n" lines)

@@ -2,7 +2,8 @@
 into a fresh prefix, it has its files in place, answers its command line,
 and plays from / (a folder with no data) with the data it installed, while
 a data file of the player's own in the working directory still wins; `make
-uninstall` takes back a DESTDIR install, and `make install` leaves this tree."""
+uninstall` takes back a DESTDIR install, paths with spaces and Cyrillic
+included; `make install` leaves this tree."""
 
 import filecmp
 import gzip
@@ -84,20 +85,34 @@ def make(*arguments):
 
 
 class StagedInstall(unittest.TestCase):
-    def test_make_uninstall_takes_back_an_install_into_a_destdir(self):
+    def install(self, prefix, destdir=""):
+        """make install's last step, as the tests' tree's own component,
+        recorded in a scratch folder: its status, and that folder."""
         scratch = tempfile.TemporaryDirectory(prefix="ae-stage-")
         self.addCleanup(scratch.cleanup)
-        stage = scratch.name + "/stage"
-        # make install's last step, as the tests' tree's own component.
-        subprocess.run(["cmake", "-DBUILD_DIR=" + BUILD_DIR, "-DPREFIX=/usr/local", "-DDESTDIR=" + stage,
-                        "-DCOMPONENT=game", "-DRECORD=%s/installed_files.txt" % scratch.name,
-                        "-P", ROOT + "/cmake/install_recorded.cmake"], check=True, capture_output=True)
-        uninstall = ("uninstall", "INSTALL_BUILD_DIR=" + scratch.name)
-        self.assertNotEqual(make(*uninstall, "DESTDIR=" + scratch.name).returncode, 0)
+        done = subprocess.run(["cmake", "-DBUILD_DIR=" + BUILD_DIR, "-DPREFIX=" + prefix.format(scratch.name),
+                               "-DDESTDIR=" + destdir.format(scratch.name), "-DCOMPONENT=game",
+                               "-DRECORD=%s/installed_files.txt" % scratch.name,
+                               "-P", ROOT + "/cmake/install_recorded.cmake"], capture_output=True)
+        return done.returncode, scratch.name
+
+    def test_make_uninstall_takes_back_an_install_into_a_destdir(self):
+        # A space and Cyrillic in the path, read back from the record whole.
+        status, scratch = self.install("/usr/local", "{}/этап два")
+        self.assertEqual(status, 0)
+        stage = scratch + "/этап два"
+        uninstall = ("uninstall", "INSTALL_BUILD_DIR=" + scratch)
+        self.assertNotEqual(make(*uninstall, "DESTDIR=" + scratch).returncode, 0)
         self.assertTrue(os.path.isfile(stage + "/usr/local/bin/ancient-evil"), "a wrong DESTDIR")
         self.assertEqual(make(*uninstall, "DESTDIR=" + stage).returncode, 0)
         self.assertEqual([files for _, _, files in os.walk(stage) if files], [])
         self.assertRegex(make(*uninstall).stderr, r"^make uninstall: nothing to remove.*\nmake: \*\*\*[^\n]*\n$")
+
+    def test_make_install_refuses_at_once_what_its_record_cannot_hold(self):
+        scratch = tempfile.TemporaryDirectory(prefix="ae-refused-")
+        self.addCleanup(scratch.cleanup)
+        refused = make("install", "PREFIX=%s/[games]" % scratch.name)
+        self.assertRegex(refused.stderr, r"^make install: PREFIX and DESTDIR cannot hold [^\n]*\nmake: \*\*\*")
 
     def test_make_install_never_sets_up_the_tests_tree(self):
         planned = make("-n", "install", "BUILD_DIR=" + BUILD_DIR, "BINDIR=games", "DESTDIR=/stage")
