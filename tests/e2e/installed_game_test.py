@@ -3,12 +3,14 @@ into a fresh prefix, it has its files in place, answers its command line,
 and plays from / (a folder with no data) with the data it installed, while
 a data file of the player's own in the working directory still wins; `make
 uninstall` takes back a DESTDIR install, paths with spaces and Cyrillic
-included; `make install` leaves this tree."""
+included, and an install that failed part way; `make install` leaves this
+tree."""
 
 import filecmp
 import gzip
 import os
 import re
+import shutil
 import subprocess
 import sys
 import tempfile
@@ -107,6 +109,18 @@ class StagedInstall(unittest.TestCase):
         self.assertEqual(make(*uninstall, "DESTDIR=" + stage).returncode, 0)
         self.assertEqual([files for _, _, files in os.walk(stage) if files], [])
         self.assertRegex(make(*uninstall).stderr, r"^make uninstall: nothing to remove.*\nmake: \*\*\*[^\n]*\n$")
+
+    def test_an_install_that_fails_part_way_is_undone_by_make_uninstall(self):
+        # share/ a file, not a folder: even root cannot install there.
+        prefix = tempfile.mkdtemp(prefix="ae-half-")
+        self.addCleanup(shutil.rmtree, prefix)
+        os.mkdir(prefix + "/bin")
+        open(prefix + "/share", "w").close()
+        status, scratch = self.install(prefix)
+        self.assertNotEqual(status, 0)
+        self.assertEqual(os.listdir(prefix + "/bin"), ["ancient-evil"])
+        self.assertEqual(make("uninstall", "INSTALL_BUILD_DIR=" + scratch).returncode, 0)
+        self.assertEqual(os.listdir(prefix + "/bin"), [])
 
     def test_make_install_refuses_at_once_what_its_record_cannot_hold(self):
         scratch = tempfile.TemporaryDirectory(prefix="ae-refused-")
