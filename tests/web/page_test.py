@@ -25,7 +25,7 @@ del sys.argv[1:5]
 ENGINE = sys.argv.pop(1) if sys.argv[1:2] and sys.argv[1] in ENGINES else "chromium"
 
 FIRST_LINE = " Джек Белибье уволился с работы в полиции,"
-STRANGER = " Найди его...[кашляет] И уничтожь Древнее "
+STRANGER = " Найди его... [кашляет] И уничтожь Древнее "
 GREY, GREEN = "7", "2"
 
 # Plays keys one after another, each once the game waits again, and stops
