@@ -1,5 +1,7 @@
 #include "platform/code_pages.h"
 
+#include <cstring>
+
 #include "platform/utf8.h"
 
 namespace {
@@ -28,8 +30,15 @@ char32_t decodeCp866(unsigned char byte) {
 
 std::string utf8FromCp1251(const char* text) {
     std::string out;
+    // Every frame notes its texts so: sized once, at most three bytes a letter.
+    out.reserve(std::strlen(text) * 3);
     for (; *text != '\0'; ++text) {
-        appendUtf8(decodeCp1251(static_cast<unsigned char>(*text)), out);
+        const auto byte = static_cast<unsigned char>(*text);
+        if (byte < 0x80) {
+            out += char(byte);
+        } else {
+            appendUtf8(decodeCp1251(byte), out);
+        }
     }
     return out;
 }
