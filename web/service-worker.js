@@ -1,6 +1,6 @@
 // Keeps the page's files in the browser, so that the game, once opened
 // from a server, plays offline. The build fills in the files and a digest
-// of their contents (tools/web/join_page.py): a new build is a new cache,
+// of their contents (tools/web/page_files.py): a new build is a new cache,
 // which replaces the old one whole, never a mix of two builds.
 "use strict";
 
