@@ -82,14 +82,20 @@ bench:
 # The program is installed stripped of its debugging information. The
 # install has a build tree of its own, for the game alone, so that its
 # PREFIX and BINDIR never reach the tests' tree; it records what it put
-# where, DESTDIR included, for `make uninstall`.
+# where, DESTDIR included, for `make uninstall`. PREFIX and DESTDIR reach
+# the commands through the environment, whole, spaces included; CMake's
+# lists, which the record is read into, cannot hold ; [ ] or \.
 INSTALL_BUILD_DIR ?= build-install
 INSTALL_RECORD = $(INSTALL_BUILD_DIR)/installed_files.txt
+install: export AE_PREFIX = $(PREFIX)
+install uninstall: export AE_DESTDIR = $(DESTDIR)
 install:
+	@case "$$AE_PREFIX$$AE_DESTDIR" in *\;*|*\[*|*\]*|*\\*) echo "make install: PREFIX and" \
+		"DESTDIR cannot hold ; [ ] or \\, and nothing was installed" >&2; exit 1;; esac
 	cmake -S . -B $(INSTALL_BUILD_DIR) -DCMAKE_BUILD_TYPE=RelWithDebInfo -DAE_BUILD_TESTS=OFF \
 		-DCMAKE_INSTALL_BINDIR=$(BINDIR) $(CMAKE_FLAGS) >/dev/null
 	cmake --build $(INSTALL_BUILD_DIR) -j $(JOBS) --target ancient-evil ancient-evil-docs
-	cmake -DBUILD_DIR=$(INSTALL_BUILD_DIR) -DPREFIX=$(PREFIX) -DDESTDIR=$(abspath $(DESTDIR)) \
+	cmake -DBUILD_DIR=$(INSTALL_BUILD_DIR) "-DPREFIX=$$AE_PREFIX" "-DDESTDIR=$$AE_DESTDIR" \
 		-DRECORD=$(abspath $(INSTALL_RECORD)) -P cmake/install_recorded.cmake
 
 # Removes what the last `make install` put in place, where it put it: a
@@ -97,7 +103,7 @@ install:
 uninstall:
 	@test -f $(INSTALL_RECORD) || { echo "make uninstall: nothing to remove, no make install" \
 		"is recorded in $(INSTALL_BUILD_DIR)/" >&2; exit 1; }
-	cmake -DRECORD=$(abspath $(INSTALL_RECORD)) -DDESTDIR=$(abspath $(DESTDIR)) -P cmake/uninstall.cmake
+	cmake -DRECORD=$(abspath $(INSTALL_RECORD)) "-DDESTDIR=$$AE_DESTDIR" -P cmake/uninstall.cmake
 
 # $(DIST_DIR)/ancient-evil_<version>_amd64.deb, the program in /usr/games, and
 # a relocatable ancient-evil-<version>-linux-<machine>.tar.gz with it in bin/

@@ -8,7 +8,8 @@
 #       [-DCOMPONENT=<name>] -DRECORD=<file> -P install_recorded.cmake
 #
 # The record's first line is "DESTDIR=" and the DESTDIR (nothing for none),
-# then one file a line, each named as it lies on disk. The program is
+# then one file a line, each named as it lies on disk, in UTF-8. An install
+# that fails part way records what it did put in place. The program is
 # installed stripped of its debugging information.
 foreach(needed BUILD_DIR PREFIX RECORD)
   if(NOT ${needed})
@@ -25,14 +26,20 @@ if(COMPONENT)
   list(APPEND install --component ${COMPONENT})
   set(manifest ${BUILD_DIR}/install_manifest_${COMPONENT}.txt)
 endif()
-# An earlier record goes first: a failed install leaves none to mislead.
+# An earlier record goes first: this install's, even a failed one, replaces it.
 file(REMOVE "${RECORD}")
-execute_process(COMMAND ${install} RESULT_VARIABLE failed)
+execute_process(COMMAND ${install} RESULT_VARIABLE failed ECHO_OUTPUT_VARIABLE OUTPUT_VARIABLE said)
 if(failed)
-  message(FATAL_ERROR "cmake --install failed; nothing was recorded for make uninstall.")
+  # What it put in place before it failed, as it said so, DESTDIR included.
+  string(REGEX MATCHALL "-- (Installing|Up-to-date): [^\n]*" installed "${said}")
+  list(TRANSFORM installed REPLACE "^-- [^:]*: " "")
+else()
+  file(STRINGS "${manifest}" installed ENCODING UTF-8)
+  list(TRANSFORM installed PREPEND "${DESTDIR}")
 endif()
-file(STRINGS "${manifest}" installed)
-list(TRANSFORM installed PREPEND "${DESTDIR}")
 list(PREPEND installed "DESTDIR=${DESTDIR}")
 list(JOIN installed "\n" lines)
 file(WRITE "${RECORD}" "${lines}\n")
+if(failed)
+  message(FATAL_ERROR "cmake --install failed part way; make uninstall removes what it put in place.")
+endif()

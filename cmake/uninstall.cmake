@@ -8,7 +8,7 @@
 if(NOT EXISTS "${RECORD}")
   message(FATAL_ERROR "Nothing to uninstall: ${RECORD} is missing (run make install first).")
 endif()
-file(STRINGS "${RECORD}" installed)
+file(STRINGS "${RECORD}" installed ENCODING UTF-8)
 list(POP_FRONT installed first)
 if(NOT first MATCHES "^DESTDIR=")
   message(FATAL_ERROR "${RECORD} is no record of make install; nothing was removed.")

@@ -27,7 +27,7 @@
   function lacking() {
     if (typeof WebAssembly !== "object" || typeof WebAssembly.instantiate !== "function") {
       // Also where it is switched off, as in an iPhone's Lockdown Mode.
-      return "в нём нет WebAssembly или она выключена";
+      return "в нём нет поддержки WebAssembly или она отключена";
     }
     // What the game's scripts need only once the grid is on view.
     if (typeof Promise !== "function" || !Object.assign || !document.fonts) {
@@ -52,7 +52,7 @@
     var problem = document.getElementById("problem");
     problem.classList.remove("unstarted");
     problem.textContent = "Этот браузер не может запустить игру: " + reason +
-      ". Игра работает в Chrome 75, Firefox 65, Safari 12 (на iPhone и iPad — iOS 12) " +
+      ". Игра работает в Chrome 75, Edge 79, Firefox 65, Safari 12 (на iPhone и iPad — iOS 12) " +
       "и в их более новых версиях.";
     problem.hidden = false;
   }

@@ -186,16 +186,26 @@
       fail(parts.failures.loaded("ancient-evil.js") ? "damaged" : "script");
       return;
     }
+    // A module that stops before its first frame did not start: its
+    // files are damaged, or the site forbids compiling WebAssembly.
+    let stopped = false;
+    const stop = (error) => {
+      if (stopped || state === "failed") {
+        return;
+      }
+      stopped = true;
+      if (gameFrames > 0) {
+        fail("game", error);
+      } else {
+        parts.failures.unstarted().then((why) => fail(why, error));
+      }
+    };
     createAncientEvil({
       page: page,
       print: () => {},
       printErr: (text) => console.warn(text),
-      onAbort: (what) => fail(gameFrames === 0 ? "damaged" : "game", what),
-    }).catch((error) => {
-      if (state !== "failed") {
-        fail(gameFrames === 0 ? "damaged" : "game", error);
-      }
-    });
+      onAbort: stop,
+    }).catch(stop);
   }
 
   function playAgain() {
@@ -288,7 +298,8 @@
   // For tools that measure the page's drawing (tools/web/page_bench.py).
   window.ancientEvilPage = { showRows: page.showRows };
 
-  function start() {
+  // Whatever stops the start is told, not left as a grid that looks alive.
+  const start = guarded("start", () => {
     // The module's script may have stopped as it ran, in a browser too
     // old for it, and browser-check.js has said so.
     if (unsupported()) {
@@ -297,7 +308,7 @@
     parts.keepForOffline();
     main.focus();
     startGame();
-  }
+  });
   if (document.readyState === "loading") {
     document.addEventListener("DOMContentLoaded", start);
   } else {

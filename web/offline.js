@@ -2,6 +2,9 @@
 // and keeps its files in the browser (service-worker.js), so that the game
 // plays offline once it has been opened. Opened from a folder it needs
 // neither, and a browser would refuse to read the manifest there.
+// Offline play is a bonus: where the browser refuses it, as in a frame
+// sandboxed without allow-same-origin, whose navigator.serviceWorker
+// throws, the game plays without it.
 "use strict";
 
 (function (parts) {
@@ -13,9 +16,13 @@
     manifest.rel = "manifest";
     manifest.href = "manifest.webmanifest";
     document.head.append(manifest);
-    if ("serviceWorker" in navigator) {
-      navigator.serviceWorker.register("service-worker.js").catch((error) =>
-        console.warn("The game cannot be kept for offline play:", error));
+    const refused = (error) => console.warn("The game cannot be kept for offline play:", error);
+    try {
+      if ("serviceWorker" in navigator) {
+        navigator.serviceWorker.register("service-worker.js").catch(refused);
+      }
+    } catch (error) {
+      refused(error);
     }
   };
 })(window.ancientEvil = window.ancientEvil || {});

@@ -1,6 +1,7 @@
 // The grid as large as the window allows, the buttons under it. Where it
 // would be too small to read, as on a phone held sideways, a notice asks
-// for a taller or wider window, and the game plays on under it.
+// for the phone turned upright or a larger window, and the game plays on
+// under it.
 "use strict";
 
 (function (parts) {

@@ -22,11 +22,11 @@ void BattleScreen::checkOutcome() {
         g_screen = SCREEN_HUNT;
         g_forceWait = 1;
         if (monsterIndex == MONSTER_FROG_PAW_OWNER) {
-            lines[0].assign(RU("Джек получил Лягушачью Лапку"));
+            lines[0].assign(RU("Джек получил лягушачью лапку"));
             g_hero->trophy = TROPHY_FROG_PAW;
         }
         if (monsterIndex == MONSTER_WISE_MOSK) {
-            lines[0].assign(RU("Джек получил Скальп Мудрого Моска"));
+            lines[0].assign(RU("Джек получил скальп Мудрого Моска"));
             g_hero->trophy = TROPHY_SCALP;
         }
         if (monsterIndex == MONSTER_DEMON) {

@@ -17,7 +17,7 @@ constexpr std::int32_t SHOPKEEPER_PORTRAIT = 3;
 
 ShopScreen::ShopScreen() {
     addItem(MenuItem(RU("Ты чего тут делаешь?"), true));
-    addItem(MenuItem(FORMAT_RU("Купить Лечебное зелье ( %i рублей )", POTION_PRICE), false));
+    addItem(MenuItem(FORMAT_RU("Купить лечебное зелье (%i рублей)", POTION_PRICE), false));
     addItem(MenuItem("", false));
     addItem(MenuItem(RU("Уйти из магазина"), false));
     lines[0].assign(RU("Привет, Джек. Что бы ты хотел купить?"));
@@ -25,7 +25,7 @@ ShopScreen::ShopScreen() {
 
 void ShopScreen::buyPotion() {
     if (g_hero->money >= POTION_PRICE) {
-        lines[0].assign(RU("Получен предмет \"Лечебное Зелье\"."));
+        lines[0].assign(RU("Получен предмет \"Лечебное зелье\"."));
         g_hero->money -= POTION_PRICE;
         ++g_hero->potions;
     } else {
@@ -35,18 +35,18 @@ void ShopScreen::buyPotion() {
 
 void ShopScreen::buyNextWeapon() {
     if (g_hero->weapon >= LAST_WEAPON) {
-        lines[0].assign(RU("У тебя это уже есть"));
+        lines[0].assign(RU("У тебя это уже есть."));
         return;
     }
     const std::int32_t next = g_hero->weapon + 1;
     const std::int32_t price = g_weapons->stats(next).price;
     if (g_hero->money < price) {
-        lines[0].assign(RU("У тебя на это денег не хватит"));
+        lines[0].assign(RU("У тебя на это денег не хватит."));
         return;
     }
     g_hero->weapon = next;
     lines[0].assign(RU("Получен предмет \""));
-    lines[0].append(g_weapons->name(next)).append("\"");
+    lines[0].append(g_weapons->name(next)).append("\".");
     // A negative price from a damaged file must not conjure up money.
     g_hero->money -= price > 0 ? price : 0;
 }
@@ -55,7 +55,7 @@ void ShopScreen::run() {
     if (g_key == KEY_ENTER) {
         switch (cursor) {
             case ASK_WHO:
-                lines[0].assign(RU("Я тут работаю, продавцом."));
+                lines[0].assign(RU("Я тут работаю продавцом."));
                 break;
             case BUY_POTION:
                 buyPotion();
@@ -75,7 +75,7 @@ void ShopScreen::run() {
     const std::int32_t offered = g_hero->weapon < LAST_WEAPON ? g_hero->weapon + 1 : LAST_WEAPON;
     const std::int32_t price = g_weapons->stats(offered).price;
     setItem(BUY_WEAPON,
-            MenuItem(FORMAT_RU("Купить \"%s\" за %i %s.", g_weapons->name(offered).text(), price,
+            MenuItem(FORMAT_RU("Купить \"%s\" за %i %s", g_weapons->name(offered).text(), price,
                                roubleWord(price)),
                      items[BUY_WEAPON].selected));
     drawMenu();

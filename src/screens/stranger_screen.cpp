@@ -15,8 +15,8 @@ StrangerScreen::StrangerScreen() {
 }
 
 void StrangerScreen::run() {
-    lines[0].assign(RU(" Найди его...[кашляет] И уничтожь Древнее "));
-    lines[1].assign(RU("Зло... берегись Монтакулуса...[умер]"));
+    lines[0].assign(RU(" Найди его... [кашляет] И уничтожь Древнее "));
+    lines[1].assign(RU("Зло... берегись Монтакулуса... [умер]"));
     printLines();
     drawMenu();
     drawPortrait(STRANGER_PORTRAIT);

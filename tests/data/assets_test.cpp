@@ -54,9 +54,9 @@ TEST_F(Assets, WeaponsGetBetterAndDearerAndTheirOffersFitTheMessageBox) {
             EXPECT_GT(w.damageMin, weapons.stats(i - 1).damageMin);
             EXPECT_GT(w.damageMax, weapons.stats(i - 1).damageMax);
             EXPECT_GT(w.price, weapons.stats(i - 1).price);
-            // "N - Купить "name" за price рублей." from column 32 must end by column 76.
+            // "N - Купить "name" за price рублей" from column 32 must end by column 76.
             const std::string offer = "3 - Купить \"" + fromCp1251(weapons.name(i).text()) +
-                                      "\" за " + std::to_string(w.price) + " рублей.";
+                                      "\" за " + std::to_string(w.price) + " рублей";
             EXPECT_LE(fromUtf8(offer).size(), 45u) << offer;
         }
         // The card's name stays inside the weapon box (columns 4 to 25).

@@ -42,7 +42,7 @@ class SmallWindow(unittest.TestCase):
         self.addCleanup(term.close)
         term.run_game(BINARY, ASSETS)
         term.wait_for_text(NOTICE)
-        self.assertIn("60x20", term.screen())
+        self.assertIn("60×20", term.screen())
         self.assertNotIn("#####", term.screen())  # no piece of the title
         term.keys("Space")  # not seen by the player, so not taken
         time.sleep(1.0)  # time to read it, on a busy machine too

@@ -2,12 +2,15 @@
 into a fresh prefix, it has its files in place, answers its command line,
 and plays from / (a folder with no data) with the data it installed, while
 a data file of the player's own in the working directory still wins; `make
-uninstall` takes back a DESTDIR install, and `make install` leaves this tree."""
+uninstall` takes back a DESTDIR install, paths with spaces and Cyrillic
+included, and an install that failed part way; `make install` leaves this
+tree."""
 
 import filecmp
 import gzip
 import os
 import re
+import shutil
 import subprocess
 import sys
 import tempfile
@@ -84,20 +87,40 @@ def make(*arguments):
 
 
 class StagedInstall(unittest.TestCase):
+    def setUp(self):
+        self.scratch = tempfile.mkdtemp(prefix="ae-stage-")
+        self.addCleanup(shutil.rmtree, self.scratch)
+
+    def install(self, prefix, destdir=""):
+        """make install's last step, as the tests' tree's own component,
+        recorded in the scratch folder; its status."""
+        return subprocess.run(["cmake", "-DBUILD_DIR=" + BUILD_DIR, "-DPREFIX=" + prefix,
+                               "-DDESTDIR=" + destdir, "-DCOMPONENT=game",
+                               "-DRECORD=%s/installed_files.txt" % self.scratch,
+                               "-P", ROOT + "/cmake/install_recorded.cmake"], capture_output=True).returncode
+
     def test_make_uninstall_takes_back_an_install_into_a_destdir(self):
-        scratch = tempfile.TemporaryDirectory(prefix="ae-stage-")
-        self.addCleanup(scratch.cleanup)
-        stage = scratch.name + "/stage"
-        # make install's last step, as the tests' tree's own component.
-        subprocess.run(["cmake", "-DBUILD_DIR=" + BUILD_DIR, "-DPREFIX=/usr/local", "-DDESTDIR=" + stage,
-                        "-DCOMPONENT=game", "-DRECORD=%s/installed_files.txt" % scratch.name,
-                        "-P", ROOT + "/cmake/install_recorded.cmake"], check=True, capture_output=True)
-        uninstall = ("uninstall", "INSTALL_BUILD_DIR=" + scratch.name)
-        self.assertNotEqual(make(*uninstall, "DESTDIR=" + scratch.name).returncode, 0)
+        stage = self.scratch + "/этап два"  # read back from the record whole
+        self.assertEqual(self.install("/usr/local", stage), 0)
+        uninstall = ("uninstall", "INSTALL_BUILD_DIR=" + self.scratch)
+        self.assertNotEqual(make(*uninstall, "DESTDIR=" + self.scratch).returncode, 0)
         self.assertTrue(os.path.isfile(stage + "/usr/local/bin/ancient-evil"), "a wrong DESTDIR")
         self.assertEqual(make(*uninstall, "DESTDIR=" + stage).returncode, 0)
         self.assertEqual([files for _, _, files in os.walk(stage) if files], [])
         self.assertRegex(make(*uninstall).stderr, r"^make uninstall: nothing to remove.*\nmake: \*\*\*[^\n]*\n$")
+
+    def test_an_install_that_fails_part_way_is_undone_by_make_uninstall(self):
+        prefix = self.scratch + "/prefix"
+        os.makedirs(prefix + "/bin")
+        open(prefix + "/share", "w").close()  # a file: not even root can make share/ancient-evil
+        self.assertNotEqual(self.install(prefix), 0)
+        self.assertEqual(os.listdir(prefix + "/bin"), ["ancient-evil"])
+        self.assertEqual(make("uninstall", "INSTALL_BUILD_DIR=" + self.scratch).returncode, 0)
+        self.assertEqual(os.listdir(prefix + "/bin"), [])
+
+    def test_make_install_refuses_at_once_what_its_record_cannot_hold(self):
+        refused = make("install", "PREFIX=%s/[games]" % self.scratch)
+        self.assertRegex(refused.stderr, r"^make install: PREFIX and DESTDIR cannot hold .*\nmake: \*")
 
     def test_make_install_never_sets_up_the_tests_tree(self):
         planned = make("-n", "install", "BUILD_DIR=" + BUILD_DIR, "BINDIR=games", "DESTDIR=/stage")

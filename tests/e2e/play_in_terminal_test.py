@@ -39,7 +39,7 @@ class PlayInTerminal(unittest.TestCase):
         self.term.wait_for_text_at(31, 32, " Похоже, его мечта сбылась...")
         self.term.keys("Down", "Up")  # arrows change nothing on a one-item menu
         self.term.keys("Enter", "Enter", "Enter")
-        self.term.wait_for_text_at(31, 32, " Найди его...[кашляет] И уничтожь Древнее ")
+        self.term.wait_for_text_at(31, 32, " Найди его... [кашляет] И уничтожь Древнее ")
         self.term.keys("Down")
         self.term.wait_for(lambda s: "\x1b[32m2 - Эх, ну вот не дадут отдохнуть!" in
                            self.term.coloured_screen(), "the second reply highlighted")

@@ -15,7 +15,7 @@ BINARY = sys.argv[1] if len(sys.argv) > 1 else "build/ancient-evil"
 ASSETS = sys.argv[2] if len(sys.argv) > 2 else "assets"
 FRAME_TOP = "." + "-" * 78 + "."
 FRAME_BOTTOM = "'" + "-" * 78 + "'"
-STRANGER = " Найди его...[кашляет] И уничтожь Древнее "
+STRANGER = " Найди его... [кашляет] И уничтожь Древнее "
 
 
 class Signals(unittest.TestCase):

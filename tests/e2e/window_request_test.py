@@ -72,7 +72,7 @@ class IgnoringTerminal(unittest.TestCase):
     def test_the_notice_as_before_and_nothing_given_back(self):
         term = PtyTerminal(BINARY, ASSETS, 80, 24, honours_resize=False)
         self.addCleanup(term.close)
-        term.read_until(b"80x24")
+        term.read_until("80×24".encode())
         self.assertIn(NOTICE, term.output)
         self.assertNotIn(TITLE, term.output)
         term.type(CTRL_C)

@@ -259,7 +259,7 @@ TEST_P(BadDataFile, GameStartsReportsAndPlaysOn) {
     EXPECT_GE(reached, ROUTE_LENGTH - 2) << dumpFrame(game.last().grid);
     EXPECT_TRUE(anyFrame(game, [](const RecordedFrame& f) {
         return f.screen == SCREEN_SHOP &&
-               hasTextAt(f.grid, messageLine(0), "Я тут работаю, продавцом.");
+               hasTextAt(f.grid, messageLine(0), "Я тут работаю продавцом.");
     })) << "the shopkeeper never answered";
     EXPECT_TRUE(anyFrame(game, [](const RecordedFrame& f) {
         return f.screen == SCREEN_SEER && hasTextAt(f.grid, menuItem(0), "1 - Я принес лапку");

@@ -51,7 +51,7 @@ TEST(FrameLoop, FourEntersLeaveTheOpeningWithoutWaitingBetweenScreens) {
     // The fourth Enter hands over at once: the next frame waited on is the stranger's.
     EXPECT_EQ(game.frames[5].screen, SCREEN_STRANGER);
     EXPECT_TRUE(hasTextAt(game.frames[5].grid, messageLine(0),
-                          " Найди его...[кашляет] И уничтожь Древнее "));
+                          " Найди его... [кашляет] И уничтожь Древнее "));
 }
 
 TEST(FrameLoop, UnknownScreenStaysWithPanelAndFrameHoweverManyKeys) {
@@ -105,7 +105,7 @@ TEST(StoryPages, DeathPageEndsTheGameOnTheNextEnter) {
     });
     // Skip straight to the last two frames: the death page, then the quit.
     const RecordedFrame& death = game.frames[game.frames.size() - 2];
-    EXPECT_TRUE(hasTextAt(death.grid, messageLine(0), " Джек пал Героем, спасая мир..."));
+    EXPECT_TRUE(hasTextAt(death.grid, messageLine(0), " Джек пал героем, спасая мир..."));
     EXPECT_EQ(game.last().screen, SCREEN_QUIT);
     EXPECT_TRUE(hasTextAt(game.last().grid, messageLine(2), "Все люди обречены... THE END"));
 }

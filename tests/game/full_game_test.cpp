@@ -49,16 +49,16 @@ TEST(FullGame, FromTheTitleToVictoryAndOut) {
         const char* text;
     } road[] = {
         {messageLine(0), " Джек Белибье уволился с работы в полиции,"},
-        {messageLine(0), " Найди его...[кашляет] И уничтожь Древнее "},
+        {messageLine(0), " Найди его... [кашляет] И уничтожь Древнее "},
         {menuItem(0), "1 - Хм, а что я сейчас делаю-то?"},
         {messageLine(0), " Я ждала тебя, правда, я всегда кого-то"},
         {messageLine(0), " Джек стоит посреди болота, затянутого "},
         {messageLine(0), "Идет битва с "},
-        {messageLine(0), "Джек получил Лягушачью Лапку"},
+        {messageLine(0), "Джек получил лягушачью лапку"},
         {messageLine(0), " [Немного позже] Добротная лапка."},
         {messageLine(0), " Приветствую тебя, Джек."},
         {messageLine(0), " Песок, камни и жаркое солнце, но "},
-        {messageLine(0), "Джек получил Скальп Мудрого Моска"},
+        {messageLine(0), "Джек получил скальп Мудрого Моска"},
         {messageLine(0), " Оо, ты принес скальп! Итак, пророчество"},
         {messageLine(0), " Древнее Зло находится под землей, и его"},
         {messageLine(0), " Преисподняя... В этих пещерах слышен лишь"},
@@ -79,7 +79,7 @@ TEST(FullGame, FromTheTitleToVictoryAndOut) {
 TEST(FullGame, RecklessHeroDiesAndTheGameEnds) {
     const PlayedGame game = play(AutoPlayer::Style::Reckless, 1);
     ASSERT_EQ(game.outcome, AutoPlayer::Outcome::Death);
-    const std::size_t death = findFrame(game, 0, messageLine(0), " Джек пал Героем, спасая мир...");
+    const std::size_t death = findFrame(game, 0, messageLine(0), " Джек пал героем, спасая мир...");
     EXPECT_EQ(death + 2, game.frames.size());  // one Enter on the death page ends it
     const auto& last = game.frames.back();
     EXPECT_TRUE(hasTextAt(last, messageLine(1), "Вечная ему память... Прощай, Земля..."));

@@ -7,7 +7,8 @@ at its top; the README's pictures are where its links look for them; a
 second `make package` gives the same bytes, with every date that of the
 last commit; the game plays from the unpacked .deb, from the unpacked
 .tar.gz and from a stripped `make install`, each started from another
-folder; and the manual page's example works as typed. Needs
+folder, `make install` and `make uninstall` taking paths with spaces and
+Cyrillic; and the manual page's example works as typed. Needs
 lintian, dpkg-dev, man-db and tmux; CI runs it through `make test-package`.
 
     python3 tests/packaging/packages_test.py DIST_DIR BUILD_DIR [SECOND_DIST_DIR]
@@ -271,7 +272,8 @@ class MakeInstall(unittest.TestCase):
             with open(manifest) as f:
                 kept = f.read()
         try:
-            with tempfile.TemporaryDirectory(prefix="ae-make-install-") as prefix:
+            with tempfile.TemporaryDirectory(prefix="ae-make-install-") as scratch:
+                prefix = os.path.join(scratch, "мои игры")  # as typed, space and all
                 self.make("install", "PREFIX=" + prefix)
                 binary = os.path.join(prefix, "bin", "ancient-evil")
                 sections = output("readelf", "--sections", "--wide", binary)
@@ -286,6 +288,11 @@ class MakeInstall(unittest.TestCase):
                 self.assertEqual(left, [])
                 for folder in ("share/ancient-evil", "share/doc/ancient-evil"):
                     self.assertFalse(os.path.exists(os.path.join(prefix, folder)), folder)
+                stage = os.path.join(scratch, "stage two")
+                self.make("install", "DESTDIR=" + stage)
+                self.assertTrue(os.path.isfile(stage + "/usr/local/bin/ancient-evil"))
+                self.make("uninstall", "DESTDIR=" + stage)
+                self.assertEqual([files for _, _, files in os.walk(scratch) if files], [])
         finally:
             if kept is not None:
                 with open(manifest, "w") as f:

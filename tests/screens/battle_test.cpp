@@ -188,8 +188,8 @@ TEST(BattleOutcome, StoryMonstersLeaveTheirTrophies) {
         int monster;
         const char* line;
         int trophy;
-    } cases[] = {{MONSTER_FROG_PAW_OWNER, "Джек получил Лягушачью Лапку", TROPHY_FROG_PAW},
-                 {MONSTER_WISE_MOSK, "Джек получил Скальп Мудрого Моска", TROPHY_SCALP}};
+    } cases[] = {{MONSTER_FROG_PAW_OWNER, "Джек получил лягушачью лапку", TROPHY_FROG_PAW},
+                 {MONSTER_WISE_MOSK, "Джек получил скальп Мудрого Моска", TROPHY_SCALP}};
     for (const auto& c : cases) {
         const GameResult game = playSteps({toTown, toHunt, findEnemy, killWith(c.monster, 50)});
         const RecordedFrame& kill = game.afterStep(3);
@@ -216,7 +216,7 @@ TEST(BattleOutcome, DeathOverridesTheVictoryOfTheSameExchange) {
     EXPECT_EQ(kill.screen, SCREEN_STORY);
     EXPECT_NE(rowText(kill.grid, 28).find("Джек убил "), std::string::npos);
     EXPECT_TRUE(
-        hasTextAt(game.afterStep(4).grid, messageLine(0), " Джек пал Героем, спасая мир..."));
+        hasTextAt(game.afterStep(4).grid, messageLine(0), " Джек пал героем, спасая мир..."));
 }
 
 TEST(BattleOutcome, DeathWithoutAKillReplacesTheBattleAtOnce) {
@@ -227,7 +227,7 @@ TEST(BattleOutcome, DeathWithoutAKillReplacesTheBattleAtOnce) {
                                        }});
     const RecordedFrame& death = game.afterStep(3);
     EXPECT_EQ(death.screen, SCREEN_STORY);
-    EXPECT_TRUE(hasTextAt(death.grid, messageLine(0), " Джек пал Героем, спасая мир..."));
+    EXPECT_TRUE(hasTextAt(death.grid, messageLine(0), " Джек пал героем, спасая мир..."));
     EXPECT_LE(death.hero.hp, 0);
     EXPECT_TRUE(hasColouredTextAt(death.grid, 8, 18, std::to_string(death.hero.hp) + " / 50 HP",
                                   COLOUR_RED));

@@ -43,7 +43,7 @@ TEST(Town, QuestItemFollowsTheStage) {
         ScreenId leadsTo;
     } cases[] = {{0, "4 - Пойду к провидице", SCREEN_SEER},
                  {1, "4 - Пойду к Мабунге", SCREEN_INDIAN},
-                 {2, "4 - Спасибо Провидице и Мабунге", SCREEN_TOWN}};
+                 {2, "4 - Спасибо провидице и Мабунге", SCREEN_TOWN}};
     for (const auto& c : cases) {
         const GameResult game =
             playSteps({toTown, atStage(c.stage, 0, repeat(DOWN, 3)), [] { return ENTER; }});
@@ -56,8 +56,8 @@ TEST(Town, HintNamesWhatTheOpenErrandWaitsFor) {
     const struct {
         int stage, trophy;
         const char* line;
-    } cases[] = {{0, 0, " Провидица ждет Лягушачью Лапку с болота."},
-                 {0, TROPHY_FROG_PAW, " Провидица ждет Лягушачью Лапку с болота."},
+    } cases[] = {{0, 0, " Провидица ждет лягушачью лапку с болота."},
+                 {0, TROPHY_FROG_PAW, " Провидица ждет лягушачью лапку с болота."},
                  {1, TROPHY_SCALP, " Мабунга ждет скальп Мудрого Моска."}};
     for (const auto& c : cases) {
         const Step onErrand = [&] {
@@ -124,8 +124,8 @@ TEST(Stranger, PortraitWordsAndRepliesThenAnyReplyLeadsToTown) {
         EXPECT_TRUE(hasTextAt(stranger, 55, 13, "O" + std::string(21, '-') + "O"));
         EXPECT_NE(textAt(stranger, 57, 6, 18), std::string(18, ' '));  // the portrait
         EXPECT_TRUE(
-            hasTextAt(stranger, messageLine(0), " Найди его...[кашляет] И уничтожь Древнее "));
-        EXPECT_TRUE(hasTextAt(stranger, messageLine(1), "Зло... берегись Монтакулуса...[умер]"));
+            hasTextAt(stranger, messageLine(0), " Найди его... [кашляет] И уничтожь Древнее "));
+        EXPECT_TRUE(hasTextAt(stranger, messageLine(1), "Зло... берегись Монтакулуса... [умер]"));
         EXPECT_EQ(textAt(stranger, messageLine(2), 40), std::string(40, ' '));
         EXPECT_TRUE(hasColouredTextAt(stranger, 32, 36 + 2 * reply,
                                       reply == 0 ? "1 - ЭЭ!? Ты куда? Что за бред?"

@@ -59,7 +59,7 @@ class AnOlderEngine(PageTest):
                     self.assertTrue(inside)
                     self.assertIn("не может запустить игру: ", text)
                     self.assertIn(reason, text)
-                    self.assertIn("Chrome 75, Firefox 65, Safari 12", text)
+                    self.assertIn("Chrome 75, Edge 79, Firefox 65, Safari 12", text)
                     self.assertNotRegex(text, "RuntimeError|Aborted|ASSERTIONS|TypeError")
                 finally:
                     shutil.rmtree(os.path.dirname(copy))

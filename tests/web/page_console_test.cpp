@@ -19,7 +19,7 @@
 namespace {
 
 const std::string FIRST_LINE = " Джек Белибье уволился с работы в полиции,";
-const std::string STRANGER = " Найди его...[кашляет] И уничтожь Древнее ";
+const std::string STRANGER = " Найди его... [кашляет] И уничтожь Древнее ";
 
 // What the page showed while the game waited for a key.
 struct Shown {
@@ -120,7 +120,7 @@ TEST(PageConsole, ThePageShowsTheTitleTheStoryAndTheStrangerInTheirColours) {
     EXPECT_EQ(story.at(0, 0, 3), ".--");
 
     const Shown& stranger = page.waits[5];
-    EXPECT_EQ(stranger.at(31, 32, 42), STRANGER);
+    EXPECT_EQ(stranger.at(31, 32, 43), STRANGER);
 }
 
 TEST(PageConsole, DownRedrawsOnlyTheTwoMenuRowsWhoseColoursSwap) {

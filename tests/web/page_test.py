@@ -19,7 +19,7 @@ SITE, PLAYTHROUGH, ASSETS, MODE = arguments("SITE_FOLDER", "NATIVE_AE_PLAYTHROUG
                                             "(folder|server)")
 
 FIRST_LINE = " Джек Белибье уволился с работы в полиции,"
-STRANGER = " Найди его...[кашляет] И уничтожь Древнее "
+STRANGER = " Найди его... [кашляет] И уничтожь Древнее "
 GREY, GREEN = "7", "2"
 
 # Plays keys one after another, each once the game waits again, and stops

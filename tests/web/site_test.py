@@ -93,6 +93,8 @@ class TheDownload(unittest.TestCase):
         self.assertIn("index.html", text)
         self.assertIn("Играть снова", text)
         self.assertNotIn("@", text, "every placeholder filled in")
+        title, underline = text.split("\n")[:2]
+        self.assertEqual(underline, "=" * len(title), "the title's underline as long as the title")
 
 
 class TheFont(unittest.TestCase):

@@ -2,7 +2,7 @@
 # under node; the same game as the native build, frame for frame; the
 # page's font; and the page itself in Chromium, WebKitGTK and Firefox,
 # opened from its folder and from a local server, clicked, read as a
-# screen reader reads it, and made to fail.
+# screen reader reads it, made to fail, and served as sites serve it.
 find_package(Python3 REQUIRED COMPONENTS Interpreter)
 
 # Every suite but the one that needs a program file: a page has none.
@@ -52,11 +52,17 @@ foreach(engine chromium webkit firefox)
   add_test(NAME web.page_failures_in_${engine}
            COMMAND ${AE_SYSTEM_PYTHON} ${CMAKE_CURRENT_LIST_DIR}/page_failures_test.py ${AE_SITE}
                    ${engine})
+  # Served as sites serve it: a sandboxed frame, a caching server across an
+  # update, two copies on one site.
+  add_test(NAME web.page_hosting_in_${engine}
+           COMMAND ${AE_SYSTEM_PYTHON} ${CMAKE_CURRENT_LIST_DIR}/page_hosting_test.py ${AE_SITE}
+                   ${engine})
   # What older versions of the engine lack, taken away.
   add_test(NAME web.older_${engine}
            COMMAND ${AE_SYSTEM_PYTHON} ${CMAKE_CURRENT_LIST_DIR}/old_engine_test.py ${AE_SITE}
                    ${engine})
   set_tests_properties(web.page_for_players_in_${engine} web.page_failures_in_${engine}
-                       web.older_${engine} PROPERTIES TIMEOUT 900 RESOURCE_LOCK browser)
+                       web.page_hosting_in_${engine} web.older_${engine}
+                       PROPERTIES TIMEOUT 900 RESOURCE_LOCK browser)
 endforeach()
 add_test(NAME web.page_reading COMMAND ${AE_NODE} ${CMAKE_CURRENT_LIST_DIR}/reading_test.js)

@@ -93,7 +93,7 @@ TEST_F(ConsoleScreenOnAConsole, NoticeInASmallWindowThenTheWholeFrameWhenItFits)
     const ConsoleWindow small = measureConsoleWindow(buffer_);
     EXPECT_FALSE(small.holdsGame());
     screen.showNotice(small);
-    EXPECT_EQ(rowText(0, 44), L"Окно терминала слишком мало для игры: 60x20.");
+    EXPECT_EQ(rowText(0, 44), L"Окно терминала слишком мало для игры: 60×20.");
     EXPECT_EQ(rowText(1, 14), L"Нужно хотя бы ");
     EXPECT_EQ(rowText(2, 10), L"          ");
 

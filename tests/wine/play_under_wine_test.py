@@ -20,7 +20,7 @@ from tmux_session import TmuxSession  # noqa: E402
 ZIP, WINE, PREFIX = (os.path.abspath(path) for path in sys.argv[1:4])
 GAME_TITLE = "Древнее Зло"
 FIRST_LINE = " Джек Белибье уволился с работы в полиции,"
-STRANGER = " Найди его...[кашляет] И уничтожь Древнее "
+STRANGER = " Найди его... [кашляет] И уничтожь Древнее "
 FRAME_TOP = "." + "-" * 78 + "."
 FRAME_BOTTOM = "'" + "-" * 78 + "'"
 LIGHT_RED, GREEN = "\x1b[91m", "\x1b[32m"

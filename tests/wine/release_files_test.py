@@ -91,7 +91,9 @@ class TheZip(unittest.TestCase):
         self.assertTrue(data.startswith(UTF8_BOM), "Notepad needs the mark on a non-Russian system")
         self.assert_notepad_text(data, "README.txt")
         text = data[len(UTF8_BOM):].decode("utf-8")  # fails on anything that is not UTF-8
-        self.assertIn("Древнее Зло, версия %s для Windows" % VERSION, text)
+        title, underline = text.split("\r\n")[:2]
+        self.assertEqual(title, "Древнее Зло, версия %s для Windows" % VERSION)
+        self.assertEqual(underline, "=" * len(title), "the title's underline as long as the title")
         self.assertIn("80 столбцов на 49 строк", text)
         self.assertIn("Windows Terminal", text)
         self.assertIn("Стрелки Вверх и Вниз", text)

@@ -139,6 +139,15 @@ class Firefox(Browser):
                       [{"type": "pointer" + what, "button": 0} for _ in range(times)
                        for what in ("Down", "Up")]})
 
+    def enter_frame(self):
+        self.top = self.context
+        self.context = self.wait_for(lambda: self.command(
+            "browsingContext.getTree", {"root": self.top})["contexts"][0]["children"],
+            "the frame")[0]["context"]
+
+    def leave_frame(self):
+        self.context = self.top
+
     def perform(self, source):
         self.command("input.performActions", {"context": self.context, "actions": [source]})
 

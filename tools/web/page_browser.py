@@ -102,6 +102,14 @@ class Browser:
         whose page runs it."""
         return site
 
+    def enter_frame(self):
+        """Scripts and input go to the page's first frame from now on, until
+        leave_frame()."""
+        raise NotImplementedError
+
+    def leave_frame(self):
+        raise NotImplementedError
+
     def emulate_phone(self, width, height):
         raise unittest.SkipTest("%s here cannot emulate a phone" % self.engine)
 

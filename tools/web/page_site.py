@@ -37,14 +37,18 @@ class StaticServer:
     The files named in refused go out as a server without their types
     and with a common hardening header sends them, which browsers refuse
     to run as scripts. Uncached, the browser's own cache keeps none of its
-    files, so that only the page's service worker can play it offline."""
+    files, so that only the page's service worker can play it offline.
+    headers go out with every file, as a site's own (a Cache-Control, a
+    Content-Security-Policy)."""
 
-    def __init__(self, folder, isolated=False, refused=(), uncached=False):
+    def __init__(self, folder, isolated=False, refused=(), uncached=False, headers=None):
         handler = functools.partial(IsolatingHandler if isolated else
                                     UncachedHandler if uncached else QuietHandler,
                                     directory=folder)
         if refused:
             handler = functools.partial(RefusingHandler, refused=refused, directory=folder)
+        if headers:
+            handler = functools.partial(SiteHeadersHandler, sent=headers, directory=folder)
         self.server = http.server.ThreadingHTTPServer(("127.0.0.1", 0), handler)
         self.thread = threading.Thread(target=self.server.serve_forever, daemon=True)
         self.thread.start()
@@ -71,6 +75,17 @@ class IsolatingHandler(QuietHandler):
 class UncachedHandler(QuietHandler):
     def end_headers(self):
         self.send_header("Cache-Control", "no-store")
+        super().end_headers()
+
+
+class SiteHeadersHandler(QuietHandler):
+    def __init__(self, *args, sent, **kwargs):
+        self.sent = sent
+        super().__init__(*args, **kwargs)
+
+    def end_headers(self):
+        for name, value in self.sent.items():
+            self.send_header(name, value)
         super().end_headers()
 
 

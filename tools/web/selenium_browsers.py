@@ -57,6 +57,12 @@ class SeleniumBrowser(Browser):
             actions.pointer_action.pointer_down().pointer_up()
         actions.perform()
 
+    def enter_frame(self):
+        self.driver.switch_to.frame(0)
+
+    def leave_frame(self):
+        self.driver.switch_to.default_content()
+
     def set_window_size(self, width, height):
         self.driver.set_window_size(width, height)
 
