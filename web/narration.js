@@ -7,6 +7,7 @@
 "use strict";
 
 (function (parts) {
+  parts.need("reading");
   const reading = parts.reading;
 
   function Narration(region, grid) {

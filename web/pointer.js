@@ -5,6 +5,7 @@
 "use strict";
 
 (function (parts) {
+  parts.need("reading", "COLUMNS", "ROWS");
   const reading = parts.reading;
   const BOX = [28, 78]; // the message box's columns, where the menu stands
 
