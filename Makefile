@@ -21,7 +21,7 @@ BINDIR ?= bin
 PACKAGE_BUILD_DIR ?= build-package
 DIST_DIR ?= dist
 
-.PHONY: all configure game build run test test-sanitize tools bench fuzz clean install uninstall package \
+.PHONY: all configure game build run test test-sanitize test-libcxx tools bench fuzz clean install uninstall package \
 	test-package screenshots windows windows-configure test-windows web web-configure test-web serve-web \
 	bench-web web-screenshot
 
@@ -61,6 +61,16 @@ SANITIZE_CXX ?= clang++
 test-sanitize:
 	$(MAKE) test BUILD_DIR=build-sanitize \
 		CMAKE_FLAGS="-DCMAKE_CXX_COMPILER=$(SANITIZE_CXX) -DAE_SANITIZE=ON -DCMAKE_BUILD_TYPE=Debug"
+
+# With clang and LLVM's C++ library, libc++, the one macOS and FreeBSD have:
+# GoogleTest is built for it in the tree from Debian's sources (package
+# googletest). Here each test file is compiled alone, not in batches, so
+# that one lacking an include fails to build.
+LIBCXX_CXX ?= clang++
+test-libcxx:
+	$(MAKE) test BUILD_DIR=build-libcxx \
+		CMAKE_FLAGS="-DCMAKE_CXX_COMPILER=$(LIBCXX_CXX) -DCMAKE_CXX_FLAGS=-stdlib=libc++ \
+		-DAE_GTEST_FROM_SOURCE=ON -DAE_TEST_BATCHES=OFF"
 
 bench:
 	cmake -S . -B build-bench -DCMAKE_BUILD_TYPE=Release -DAE_BUILD_BENCH=ON >/dev/null
@@ -184,5 +194,5 @@ bench-web: build web
 		$(if $(BENCH_BEFORE),--before $(BENCH_BEFORE))
 
 clean:
-	rm -rf build build-sanitize build-bench build-fuzz $(INSTALL_BUILD_DIR) $(WINDOWS_BUILD_DIR) $(WEB_BUILD_DIR) \
+	rm -rf build build-sanitize build-libcxx build-bench build-fuzz $(INSTALL_BUILD_DIR) $(WINDOWS_BUILD_DIR) $(WEB_BUILD_DIR) \
 		$(PACKAGE_BUILD_DIR) $(DIST_DIR) $(PACKAGE_BUILD_DIR)-again $(DIST_DIR)-again

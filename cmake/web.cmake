@@ -16,10 +16,12 @@ endif()
 set(AE_WEB_NAME ancient-evil-${PROJECT_VERSION}-web)
 set(AE_SITE ${CMAKE_BINARY_DIR}/site)
 set(AE_WEB_ZIP ${PROJECT_SOURCE_DIR}/dist/${AE_WEB_NAME}.zip)
-# The page's script, game.js, is its parts in web/ joined in this order,
-# game.js last, which starts the game.
-set(AE_PAGE_SCRIPT_PARTS grid.js narration.js pointer.js window-fit.js failures.js
-    offline.js game.js)
+# The page's script, game.js, is its parts in web/ joined in this order:
+# parts.js first, with which each part names what it needs of those before
+# it (the page stops as it loads where one is missing), game.js last, which
+# starts the game.
+set(AE_PAGE_SCRIPT_PARTS parts.js grid.js narration.js pointer.js window-fit.js
+    failures.js offline.js game.js)
 set(AE_FONT_NAME dejavu-sans-mono.woff2)
 
 # Programs that run under node: synchronous start (no fetch of the .wasm),

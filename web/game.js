@@ -15,6 +15,8 @@
 "use strict";
 
 (function (parts) {
+  parts.need("Grid", "Narration", "Pointer", "failures", "fitToWindow",
+    "keepForOffline");
   // A browser that cannot run the game has been told so (browser-check.js).
   const unsupported = () => document.documentElement.hasAttribute("data-unsupported");
   if (unsupported()) {

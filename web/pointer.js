@@ -6,6 +6,8 @@
 "use strict";
 
 (function (parts) {
+  parts.need("COLUMNS", "ROWS");
+
   // game: shown() (the record of the frame on view), waiting() (for a
   // key, with none left), onTitle(), drawn() (the frames drawn so far),
   // press(key) and choose(moves, row, text) (the moves, then Enter if the

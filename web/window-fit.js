@@ -5,6 +5,7 @@
 "use strict";
 
 (function (parts) {
+  parts.need("COLUMNS", "ROWS");
   const SMALLEST_FONT_PX = 3;
   const READABLE_FONT_PX = 6;
 

@@ -64,6 +64,9 @@ TEST(CommandLine, AnythingElseGetsOneUsageLineOnStandardErrorAndStatus2) {
         {{"-"}, "ancient-evil: unexpected argument '-'" + usage},
         {{"--", "--help"}, "ancient-evil: unexpected argument '--help'" + usage},
         {{"--bogus", "--help"}, "ancient-evil: unknown option '--bogus'" + usage},
+#ifndef _WIN32  // where a slash starts a path, not a switch
+        {{"/?"}, "ancient-evil: unexpected argument '/?'" + usage},
+#endif
     };
     for (const auto& c : cases) {
         const CommandLineAnswer answer = answerTo(c.arguments);

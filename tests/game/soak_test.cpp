@@ -10,11 +10,11 @@
 namespace {
 
 TEST(Soak, RandomKeysNeverBreakAFrame) {
+    WorkingDirectory assets(assetsDir());
     for (std::uint32_t seed : {1u, 2u, 3u}) {
         SoakOptions options;
         options.bytes = 35000;
         options.seed = seed;
-        options.dataDir = assetsDir();
         const SoakReport report = runSoak(options);
         EXPECT_TRUE(report.ok()) << "seed " << seed << "\n" << describe(report);
         EXPECT_EQ(report.bytesUsed, options.bytes);

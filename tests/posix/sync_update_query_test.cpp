@@ -35,12 +35,14 @@ class AskedTerminal {
             }
         }
     }
-    // Sends the parts one after another, a short pause between them.
+    // Sends the first part at once, so that it is there however late the
+    // thread runs, then the others, a short pause before each.
     void send(std::vector<std::string> parts) {
+        write(parts.front());
         sender_ = std::thread([this, parts] {
-            for (const std::string& part : parts) {
-                EXPECT_EQ(write(toGame_[1], part.data(), part.size()), ssize_t(part.size()));
+            for (std::size_t i = 1; i < parts.size(); ++i) {
                 std::this_thread::sleep_for(std::chrono::milliseconds(20));
+                write(parts[i]);
             }
         });
     }
@@ -58,6 +60,10 @@ class AskedTerminal {
     }
 
   private:
+    void write(const std::string& part) {
+        EXPECT_EQ(::write(toGame_[1], part.data(), part.size()), ssize_t(part.size()));
+    }
+
     int toGame_[2] = {-1, -1};
     int fromGame_[2] = {-1, -1};
     std::thread sender_;

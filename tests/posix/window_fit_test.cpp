@@ -11,7 +11,6 @@
 #include <sys/ioctl.h>
 #include <unistd.h>
 
-#include <atomic>
 #include <cstdio>
 #include <string>
 #include <thread>
@@ -23,6 +22,8 @@ constexpr int SHORT_WAIT_MS = 100;
 
 // A pseudo-terminal whose far end the test plays: it reads what the game
 // sends and, if it honours resizing, applies the first request it reads.
+// A busy machine may run its thread late and pass bytes on late, so each
+// request is read whole, never cut off by a deadline.
 class ResizableTerminal {
   public:
     ResizableTerminal(int columns, int rows, bool honours) : honours_(honours) {
@@ -55,31 +56,32 @@ class ResizableTerminal {
         return std::to_string(size.ws_col) + "x" + std::to_string(size.ws_row);
     }
 
-    // Plays the terminal while the game waits for its window to grow.
+    // Plays the terminal while the game waits for its window to grow: reads
+    // the request and, if the terminal honours it, applies it.
     void answer() {
         player_ = std::thread([this] {
-            std::string got;
-            while (!stopping_ && got.find('t') == std::string::npos) {
-                got += readFor(20);
-            }
-            request_ = got;
+            request_ = nextRequest();
             int rows = 0;
             int columns = 0;
-            if (honours_ && std::sscanf(got.c_str(), "\x1b[8;%d;%dt", &rows, &columns) == 2) {
+            if (honours_ && std::sscanf(request_.c_str(), "\x1b[8;%d;%dt", &rows, &columns) == 2) {
                 resize(columns, rows);
             }
         });
     }
-    // What the game sent while answer() played the terminal.
+    // The request answer() read, all of it, so that none is left for sent().
     std::string request() {
         stop();
         return request_;
     }
-    // What the game sent since, waiting at most a moment for it.
-    std::string sent() { return readFor(SHORT_WAIT_MS); }
+    // The next request the game sends, whole.
+    std::string nextRequest() { return readFor(WAIT_MS, true); }
+    // What the game sent since, waiting only a moment: for nothing sent.
+    std::string sent() { return readFor(SHORT_WAIT_MS, false); }
 
   private:
-    std::string readFor(int ms) {
+    // What arrives within ms, and with whole, the rest of a request begun,
+    // up to its final t.
+    std::string readFor(int ms, bool whole) {
         std::string got;
         pollfd ready{master_, POLLIN, 0};
         while (poll(&ready, 1, ms) > 0) {
@@ -89,12 +91,14 @@ class ResizableTerminal {
                 break;
             }
             got.append(buffer, std::size_t(size));
-            ms = 10;  // the rest of what was sent with it
+            if (whole && got.back() == 't') {
+                break;
+            }
+            ms = whole ? WAIT_MS : 10;  // the rest of what was sent with it
         }
         return got;
     }
     void stop() {
-        stopping_ = true;
         if (player_.joinable()) {
             player_.join();
         }
@@ -104,7 +108,6 @@ class ResizableTerminal {
     int slave_ = -1;
     bool honours_;
     std::thread player_;
-    std::atomic<bool> stopping_{false};
     std::string request_;
 };
 
@@ -116,7 +119,7 @@ TEST(WindowFit, AHonouredRequestGrowsTheWindowAndTheSizeFoundComesBackOnce) {
     EXPECT_EQ(terminal.size(), "80x49");
 
     giveBackWindowSize();
-    EXPECT_EQ(terminal.sent(), "\x1b[8;24;80t");
+    EXPECT_EQ(terminal.nextRequest(), "\x1b[8;24;80t");
     giveBackWindowSize();  // a signal after the normal end, say
     EXPECT_EQ(terminal.sent(), "");
 }
@@ -136,7 +139,7 @@ TEST(WindowFit, TheWindowNeverGetsNarrowerOrLowerThanItIs) {
         EXPECT_TRUE(growWindowToFit(terminal.fd(), 80, 49, WAIT_MS));
         EXPECT_EQ(terminal.request(), c.request);
         giveBackWindowSize();
-        EXPECT_EQ(terminal.sent(), c.giveBack);
+        EXPECT_EQ(terminal.nextRequest(), c.giveBack);
     }
 }
 
@@ -174,7 +177,7 @@ TEST(WindowFit, AWindowThatGrowsAfterTheWaitToTheSizeAskedForStillGetsItsSizeBac
     terminal.request();
     terminal.resize(80, 49);  // a terminal slower than the wait
     giveBackWindowSize();
-    EXPECT_EQ(terminal.sent(), "\x1b[8;24;80t");
+    EXPECT_EQ(terminal.nextRequest(), "\x1b[8;24;80t");
 }
 
 TEST(WindowFit, ASizeThePlayerChoseIsLeftAlone) {

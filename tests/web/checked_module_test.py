@@ -18,9 +18,7 @@ import sys
 import tempfile
 import unittest
 
-sys.path.insert(0, os.path.join(os.path.dirname(os.path.abspath(__file__)), "..", "..",
-                                "tools", "web"))
-from page_driver import Playthrough  # noqa: E402
+from page_case import Playthrough
 
 NODE, MODULE, NATIVE, ASSETS = sys.argv[1:5]
 del sys.argv[1:5]

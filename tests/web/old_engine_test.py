@@ -8,15 +8,11 @@ usage: old_engine_test.py SITE_FOLDER [ENGINE]"""
 
 import os
 import shutil
-import sys
 import unittest
 
-ROOT = os.path.dirname(os.path.dirname(os.path.dirname(os.path.abspath(__file__))))
-sys.path.insert(0, os.path.join(ROOT, "tools", "web"))
-from page_driver import ENGINES, open_browser, page_copy, site_url  # noqa: E402
+from page_case import PageTest, arguments, page_copy, site_url
 
-SITE = sys.argv.pop(1)
-ENGINE = sys.argv.pop(1) if sys.argv[1:2] and sys.argv[1] in ENGINES else "chromium"
+[SITE] = arguments("SITE_FOLDER")
 
 # What is taken away, and the reason the page gives (None: it plays).
 CASES = [
@@ -41,36 +37,32 @@ return [screen.dataset.state, screen.children.length, document.body.innerText,
         note.left >= 0 && note.right <= view.clientWidth];"""
 
 
-class AnOlderEngine(unittest.TestCase):
+class AnOlderEngine(PageTest):
     def test_plays_with_the_page_s_fallback_or_is_told_in_words(self):
-        browser = open_browser(ENGINE)
-        try:
-            for prelude, reason in CASES:
-                with self.subTest(prelude):
-                    copy = page_copy(SITE, prelude)
-                    try:
-                        browser.open(site_url(copy))
-                        if reason is None:
-                            browser.wait_for_key_wait()
-                            browser.send_keys("Enter")
-                            browser.wait_for(lambda d: "Джек Белибье уволился" in "".join(
-                                text for text, _ in browser.screen()), "the story")
-                            continue
-                        browser.wait_for(lambda d: browser.state()[0] == "failed",
-                                         "the refusal")
-                        state, rows, text, buttons, off_middle, inside = browser.run(SHOWN)
-                        self.assertEqual((rows, buttons), (0, False), "no grid, no buttons")
-                        # In the middle of the window, where the grid would be.
-                        self.assertLessEqual(max(map(abs, off_middle)), 4, off_middle)
-                        self.assertTrue(inside)
-                        self.assertIn("не может запустить игру: ", text)
-                        self.assertIn(reason, text)
-                        self.assertIn("Chrome 75, Edge 79, Firefox 65, Safari 12", text)
-                        self.assertNotRegex(text, "RuntimeError|Aborted|ASSERTIONS|TypeError")
-                    finally:
-                        shutil.rmtree(os.path.dirname(copy))
-        finally:
-            browser.close()
+        browser = self.browser
+        for prelude, reason in CASES:
+            with self.subTest(prelude):
+                copy = page_copy(SITE, prelude)
+                try:
+                    browser.open(site_url(copy))
+                    if reason is None:
+                        browser.wait_for_key_wait()
+                        browser.send_keys("Enter")
+                        browser.wait_for(lambda: "Джек Белибье уволился" in "".join(
+                            text for text, _ in browser.screen()), "the story")
+                        continue
+                    browser.wait_for(lambda: browser.state()[0] == "failed", "the refusal")
+                    state, rows, text, buttons, off_middle, inside = browser.run(SHOWN)
+                    self.assertEqual((rows, buttons), (0, False), "no grid, no buttons")
+                    # In the middle of the window, where the grid would be.
+                    self.assertLessEqual(max(map(abs, off_middle)), 4, off_middle)
+                    self.assertTrue(inside)
+                    self.assertIn("не может запустить игру: ", text)
+                    self.assertIn(reason, text)
+                    self.assertIn("Chrome 75, Edge 79, Firefox 65, Safari 12", text)
+                    self.assertNotRegex(text, "RuntimeError|Aborted|ASSERTIONS|TypeError")
+                finally:
+                    shutil.rmtree(os.path.dirname(copy))
 
 
 if __name__ == "__main__":

@@ -13,16 +13,12 @@ ENGINE is chromium (the default), webkit or firefox. Run with
 import os
 import re
 import shutil
-import sys
 import tempfile
 import unittest
 
-sys.path.insert(0, os.path.join(os.path.dirname(os.path.abspath(__file__)), "..", "..",
-                                "tools", "web"))
-from page_driver import ENGINES, StaticServer, open_browser, page_copy, site_url  # noqa: E402
+from page_case import PageTest, StaticServer, arguments, page_copy, site_url
 
-SITE = sys.argv.pop(1)
-ENGINE = sys.argv.pop(1) if sys.argv[1:2] and sys.argv[1] in ENGINES else "chromium"
+[SITE] = arguments("SITE_FOLDER")
 README = os.path.join(os.path.dirname(os.path.abspath(__file__)), "..", "..", "README.md")
 
 
@@ -37,18 +33,10 @@ def spoil(site, name, change):
             text.write(changed)
 
 
-class TheFailures(unittest.TestCase):
-    @classmethod
-    def setUpClass(cls):
-        cls.browser = open_browser(ENGINE)
-
-    @classmethod
-    def tearDownClass(cls):
-        cls.browser.close()
-
+class TheFailures(PageTest):
     def assert_told(self, words):
         """The page has stopped and says so, over the grid, in words."""
-        self.browser.wait_for(lambda d: self.browser.state()[0] == "failed", "the failure")
+        self.browser.wait_for(lambda: self.browser.state()[0] == "failed", "the failure")
         told = self.browser.run("""
             const shown = (id) => document.getElementById(id).getBoundingClientRect();
             const [note, grid] = [shown("problem"), shown("console")];
@@ -97,8 +85,7 @@ class TheFailures(unittest.TestCase):
             shutil.rmtree(os.path.dirname(copy))
 
     def test_a_fault_in_the_pages_drawing(self):
-        self.browser.open(site_url(SITE))
-        self.browser.wait_for_key_wait()
+        self.open()
         self.browser.run("""
             Object.defineProperty(CharacterData.prototype, "data", {set() { throw Error(); }});
             document.dispatchEvent(new KeyboardEvent("keydown", {key: "Enter"}));""")
@@ -110,7 +97,7 @@ class TheFailures(unittest.TestCase):
             server = StaticServer(SITE, refused=refused)
             try:
                 self.browser.open(server.url + "index.html")
-                self.browser.wait_for(lambda d: words in self.browser.run(
+                self.browser.wait_for(lambda: words in self.browser.run(
                     "return document.body.innerText"), "the note: " + words)
             finally:
                 server.close()
@@ -118,7 +105,7 @@ class TheFailures(unittest.TestCase):
     def test_without_javascript_only_the_note_that_it_is_needed(self):
         self.browser.disable_scripts()
         try:
-            self.browser.open(site_url(SITE))
+            self.browser.open(self.url)
             shown = [element.text for element in
                      self.browser.driver.find_elements("css selector", "p, button")
                      if element.is_displayed()]

@@ -11,16 +11,12 @@ ENGINE is chromium (the default), webkit or firefox. Run with
 
 import os
 import shutil
-import sys
 import tempfile
 import unittest
 
-sys.path.insert(0, os.path.join(os.path.dirname(os.path.abspath(__file__)), "..", "..",
-                                "tools", "web"))
-from page_driver import ENGINES, StaticServer, open_browser  # noqa: E402
+from page_case import PageTest, StaticServer, arguments
 
-SITE = sys.argv.pop(1)
-ENGINE = sys.argv.pop(1) if sys.argv[1:2] and sys.argv[1] in ENGINES else "chromium"
+[SITE] = arguments("SITE_FOLDER")
 STORY = "Джек Белибье уволился"
 
 
@@ -37,15 +33,7 @@ def another_build(folder):
             file.write(text)
 
 
-class AsSitesServeIt(unittest.TestCase):
-    @classmethod
-    def setUpClass(cls):
-        cls.browser = open_browser(ENGINE)
-
-    @classmethod
-    def tearDownClass(cls):
-        cls.browser.close()
-
+class AsSitesServeIt(PageTest):
     def setUp(self):
         self.folder = tempfile.mkdtemp(prefix="ae-hosting-")
         self.addCleanup(shutil.rmtree, self.folder, True)
@@ -57,7 +45,7 @@ class AsSitesServeIt(unittest.TestCase):
 
     def kept_offline(self, url):
         self.browser.open(url)
-        self.browser.wait_for(lambda d: self.browser.run(
+        self.browser.wait_for(lambda: self.browser.run(
             "return navigator.serviceWorker.controller !== null"), "the page kept offline")
 
     def plays(self):
@@ -71,21 +59,11 @@ class AsSitesServeIt(unittest.TestCase):
             portal.write('<iframe sandbox="allow-scripts" src="%sindex.html" width="900" '
                          'height="800"></iframe>' % site.url)
         self.browser.open(self.serve(self.folder).url + "portal.html")
-        firefox = ENGINE == "firefox"  # driven by its own client, which has no frame switch
-        if firefox:
-            top = self.browser.context
-            self.browser.context = self.browser.wait_for(lambda d: self.browser.command(
-                "browsingContext.getTree", {"root": top})["contexts"][0]["children"],
-                "the frame")[0]["context"]
-        else:
-            self.browser.driver.switch_to.frame(0)
+        self.browser.enter_frame()
         try:
             self.plays()
         finally:
-            if firefox:
-                self.browser.context = top
-            else:
-                self.browser.driver.switch_to.default_content()
+            self.browser.leave_frame()
 
     def test_a_new_build_behind_a_caching_server_arrives_whole(self):
         served = os.path.join(self.folder, "site")
@@ -96,7 +74,7 @@ class AsSitesServeIt(unittest.TestCase):
         another_build(served)
         self.browser.open(url)  # the old build's page; the new worker comes
         self.browser.run("navigator.serviceWorker.getRegistration().then((r) => r.update())")
-        self.browser.wait_for(lambda d: self.browser.run_async("""const done = arguments[0];
+        self.browser.wait_for(lambda: self.browser.run_async("""const done = arguments[0];
             caches.keys().then((names) => done(names.length === 1 &&
                                                names[0].startsWith("ancient-evil-b")));"""),
                               "the new build's worker")

@@ -9,37 +9,16 @@ usage: page_player_test.py SITE_FOLDER NATIVE_AE_PLAYTHROUGH ASSETS [ENGINE]
 ENGINE is chromium (the default), webkit or firefox. Run with
 /usr/bin/python3, which has Debian's python3-selenium."""
 
-import os
-import sys
 import unittest
 
-sys.path.insert(0, os.path.join(os.path.dirname(os.path.abspath(__file__)), "..", "..",
-                                "tools", "web"))
-from page_driver import (CLOCK_FOR_SEED_1, ENGINES, Playthrough, open_browser,  # noqa: E402
-                         same_screen, site_url)
+from page_case import PageTest, arguments, same_screen
 
-SITE, PLAYTHROUGH, ASSETS = sys.argv[1:4]
-del sys.argv[1:4]
-ENGINE = sys.argv.pop(1) if sys.argv[1:2] and sys.argv[1] in ENGINES else "chromium"
+SITE, PLAYTHROUGH, ASSETS = arguments("SITE_FOLDER", "NATIVE_AE_PLAYTHROUGH", "ASSETS")
 TO_TOWN = [" "] + ["Enter"] * 5
 
 
-class ThePlayer(unittest.TestCase):
-    @classmethod
-    def setUpClass(cls):
-        cls.game = Playthrough(PLAYTHROUGH, ASSETS)
-        cls.browser = open_browser(ENGINE)
-        cls.browser.fix_clock(CLOCK_FOR_SEED_1)
-        cls.url = site_url(cls.browser.page_folder(SITE))
-
-    @classmethod
-    def tearDownClass(cls):
-        cls.browser.close()
-
-    def open(self, keys=()):
-        self.browser.open(self.url)
-        self.browser.wait_for_key_wait()
-        self.browser.play(keys)
+class ThePlayer(PageTest):
+    playthrough = (PLAYTHROUGH, ASSETS)
 
     def state(self):
         return self.browser.state()

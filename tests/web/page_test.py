@@ -11,18 +11,12 @@ usage: page_test.py SITE_FOLDER NATIVE_AE_PLAYTHROUGH ASSETS (folder|server) [EN
 ENGINE is chromium (the default), webkit or firefox. Run with
 /usr/bin/python3, which has Debian's python3-selenium."""
 
-import os
-import sys
 import unittest
 
-ROOT = os.path.dirname(os.path.dirname(os.path.dirname(os.path.abspath(__file__))))
-sys.path.insert(0, os.path.join(ROOT, "tools", "web"))
-from page_driver import (CLOCK_FOR_SEED_1, COLUMNS, ENGINES, ROWS, Playthrough,  # noqa: E402
-                         StaticServer, open_browser, same_screen, site_url)
+from page_case import COLUMNS, ROWS, PageTest, StaticServer, arguments, same_screen
 
-SITE, PLAYTHROUGH, ASSETS, MODE = sys.argv[1:5]
-del sys.argv[1:5]
-ENGINE = sys.argv.pop(1) if sys.argv[1:2] and sys.argv[1] in ENGINES else "chromium"
+SITE, PLAYTHROUGH, ASSETS, MODE = arguments("SITE_FOLDER", "NATIVE_AE_PLAYTHROUGH", "ASSETS",
+                                            "(folder|server)")
 
 FIRST_LINE = " Джек Белибье уволился с работы в полиции,"
 STRANGER = " Найди его... [кашляет] И уничтожь Древнее "
@@ -96,25 +90,21 @@ def digest(frame):
     return hash_
 
 
-class ThePage(unittest.TestCase):
+class ThePage(PageTest):
+    playthrough = (PLAYTHROUGH, ASSETS)
+
     @classmethod
     def setUpClass(cls):
-        cls.game = Playthrough(PLAYTHROUGH, ASSETS)
-        cls.browser = open_browser(ENGINE)
-        cls.browser.fix_clock(CLOCK_FOR_SEED_1)
-        cls.site = cls.browser.page_folder(SITE)
+        super().setUpClass()
         cls.server = StaticServer(cls.site) if MODE == "server" else None
-        cls.url = cls.server.url + "index.html" if cls.server else site_url(cls.site)
+        if cls.server:
+            cls.url = cls.server.url + "index.html"
 
     @classmethod
     def tearDownClass(cls):
-        cls.browser.close()
+        super().tearDownClass()
         if cls.server:
             cls.server.close()
-
-    def open(self):
-        self.browser.open(self.url)
-        self.browser.wait_for_key_wait()
 
     def text_at(self, column, row, length):
         return self.browser.screen()[row][0][column:column + length]
@@ -180,7 +170,7 @@ class ThePage(unittest.TestCase):
                     document.getElementById("again").textContent];""")
         self.assertEqual(state, ["over", True, False, "Играть снова"])
         self.browser.click("#again")
-        self.browser.wait_for(lambda d: self.browser.state()[0] == "playing"
+        self.browser.wait_for(lambda: self.browser.state()[0] == "playing"
                               and self.browser.state()[1] == "false", "a new game")
         self.assert_frame(0)
         self.browser.press("Enter")
@@ -233,7 +223,7 @@ class ThePage(unittest.TestCase):
                 self.browser.emulate_phone(width, height)
             else:
                 self.browser.set_window_size(width, height)
-            self.browser.wait_for(lambda d: self.grid_fits() and self.no_room_for_more(),
+            self.browser.wait_for(lambda: self.grid_fits() and self.no_room_for_more(),
                                   "the largest grid that fits %dx%d" % (width, height))
             box = self.grid_box()
             # Every row ends at the same place: each character is one cell.
@@ -314,7 +304,7 @@ class ThePage(unittest.TestCase):
         server = StaticServer(self.site, uncached=True)  # its own, to be shut down
         try:
             self.browser.open(server.url + "index.html")
-            self.browser.wait_for(lambda d: self.browser.run(
+            self.browser.wait_for(lambda: self.browser.run(
                 "return navigator.serviceWorker.controller !== null"), "the page kept offline")
         finally:
             server.close()
@@ -336,7 +326,7 @@ class ThePage(unittest.TestCase):
             self.assertIsNone(manifest)
             return
         self.assertEqual(manifest, self.url.rsplit("/", 1)[0] + "/manifest.webmanifest")
-        self.browser.wait_for(lambda d: self.browser.installability_errors() == [],
+        self.browser.wait_for(lambda: self.browser.installability_errors() == [],
                               "the page installable")
 
 

@@ -1,6 +1,6 @@
 // What the web backend gives the game through port.h besides the console:
-// the tick count that seeds the rolls, from the wall clock, no program file
-// to look for data beside, and the data files built into the page's module.
+// the tick count that seeds the rolls, from the wall clock, and the data
+// files built into the page's module.
 #include "platform/port.h"
 
 #include <gtest/gtest.h>
@@ -12,7 +12,6 @@
 #include <limits>
 #include <sstream>
 
-#include "data/data_folders.h"
 #include "platform/web/built_in_files.h"
 #include "platform/web/page_clock.h"
 
@@ -43,11 +42,6 @@ TEST(PagePort, TheTickCountIsTheWallClocksNotThePagesOwn) {
     const std::uint32_t ticks = tickCount();
     EXPECT_LT(std::uint32_t(ticks - std::uint32_t(now)) + 60000u, 120000u)
         << "within a minute of the wall clock's low 32 bits";
-}
-
-TEST(PagePort, APageHasNoProgramFileSoTheDataIsInTheWorkingDirectory) {
-    EXPECT_EQ(executablePath(), "");
-    EXPECT_TRUE(dataFoldersBeside(executablePath(), dataPlacement()).empty());
 }
 
 TEST(BuiltInFiles, ThePagesModuleHoldsEveryDataFileByteForByte) {

@@ -5,8 +5,7 @@
 # screen reader reads it, made to fail, and served as sites serve it.
 find_package(Python3 REQUIRED COMPONENTS Interpreter)
 
-# Every suite but the one that needs a program file: a page has none
-# (port_test.cpp checks what the web backend says instead).
+# Every suite but the one that needs a program file: a page has none.
 ae_node_program(ae_tests)
 target_link_libraries(ae_tests PRIVATE ae_page_files)
 add_test(NAME web.unit COMMAND ${AE_NODE} $<TARGET_FILE:ae_tests>

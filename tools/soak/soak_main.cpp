@@ -3,7 +3,8 @@
 // default to the repository's assets. Exits 1 when any frame broke a rule.
 #include <cstdio>
 #include <cstdlib>
-#include <exception>
+#include <filesystem>
+#include <system_error>
 
 #include "soak_run.h"
 
@@ -19,7 +20,7 @@ bool parseNumber(const char* text, unsigned long long& value) {
 
 int main(int argc, char** argv) {
     SoakOptions options;
-    options.dataDir = AE_ASSETS_DIR;
+    const char* data = AE_ASSETS_DIR;
     unsigned long long number = 0;
     if (argc > 4 || (argc > 1 && !parseNumber(argv[1], number))) {
         std::fprintf(stderr, "usage: %s [BYTES [SEED [DATA_DIR]]]\n", argv[0]);
@@ -36,14 +37,15 @@ int main(int argc, char** argv) {
         options.seed = static_cast<std::uint32_t>(number);
     }
     if (argc > 3) {
-        options.dataDir = argv[3];
+        data = argv[3];
     }
-    try {
-        const SoakReport report = runSoak(options);
-        std::printf("soak: seed %u\n%s", options.seed, describe(report).c_str());
-        return report.ok() ? 0 : 1;
-    } catch (const std::exception& error) {
-        std::fprintf(stderr, "soak: %s\n", error.what());
+    std::error_code error;
+    std::filesystem::current_path(data, error);
+    if (error) {
+        std::fprintf(stderr, "soak: cannot work in %s: %s\n", data, error.message().c_str());
         return 2;
     }
+    const SoakReport report = runSoak(options);
+    std::printf("soak: seed %u\n%s", options.seed, describe(report).c_str());
+    return report.ok() ? 0 : 1;
 }

@@ -1,8 +1,5 @@
 #include "soak_run.h"
 
-#include <filesystem>
-#include <stdexcept>
-
 #include "core/game_state.h"
 #include "core/hero.h"
 #include "core/quest.h"
@@ -146,43 +143,9 @@ class SoakIo : public GameIo {
     FrameRecord told_;  // the last frame whose news a player heard
 };
 
-// The game reads its data files from the working directory.
-class InDirectory {
-  public:
-    explicit InDirectory(const std::string& path) {
-        if (path.empty()) {
-            return;
-        }
-        std::error_code error;
-        previous_ = std::filesystem::current_path(error);
-        if (!error) {
-            std::filesystem::current_path(path, error);
-        }
-        if (error) {
-            throw std::runtime_error("cannot work in " + path);
-        }
-    }
-    ~InDirectory() {
-        if (previous_.empty()) {
-            return;
-        }
-        std::error_code error;
-        std::filesystem::current_path(previous_, error);
-        if (error) {
-            std::abort();
-        }
-    }
-    InDirectory(const InDirectory&) = delete;
-    InDirectory& operator=(const InDirectory&) = delete;
-
-  private:
-    std::filesystem::path previous_;
-};
-
 }  // namespace
 
 SoakReport runSoak(const SoakOptions& options) {
-    InDirectory data(options.dataDir);
     SoakReport report;
     SoakIo io(options, report);
     do {

@@ -6,12 +6,12 @@
 #include <vector>
 
 // Random key bytes through the real frame loop, game after game, with the
-// frame invariants checked on every frame presented. When a game ends
+// frame invariants checked on every frame presented, the data files read
+// from the working directory as the game reads them. When a game ends
 // before the bytes run out, the next one starts with the bytes left.
 struct SoakOptions {
     std::size_t bytes = 1000000;
     std::uint32_t seed = 1;
-    std::string dataDir;               // the data files; the working directory when empty
     std::size_t reportedProblems = 5;  // problems kept in full, with their frame
 };
 

@@ -1,7 +1,7 @@
 """Firefox for the page's tests, driven through WebDriver BiDi, which it
 speaks by itself over a websocket (--remote-debugging-port): Debian has
 no geckodriver. A small client of the protocol, over Debian's
-python3-websocket, gives the page driver's Browser what it needs:
+python3-websocket, gives page_browser.py's Browser what it needs:
 navigating, running scripts, scripts before every page, key presses and
 clicks as the user's, the viewport's size and screenshots."""
 
@@ -13,19 +13,10 @@ import shutil
 import subprocess
 import tempfile
 import time
-import unittest
 
 import websocket
 
-from page_driver import KEEP_ERRORS, TIMEOUT, WEBDRIVER_KEYS, Browser
-
-
-class NoSelenium:
-    """Stands where the other engines have a selenium driver: a test that
-    drives the page through selenium itself is skipped in Firefox."""
-
-    def __getattr__(self, name):
-        raise unittest.SkipTest("Firefox is driven here through WebDriver BiDi, not selenium")
+from page_browser import KEEP_ERRORS, TIMEOUT, WEBDRIVER_KEYS, Browser
 
 
 class Firefox(Browser):
@@ -35,7 +26,6 @@ class Firefox(Browser):
     engine = "Firefox"
 
     def __init__(self, width=1280, height=1024):
-        self.driver = NoSelenium()
         self.profile = tempfile.mkdtemp(prefix="ae-firefox-")
         self.log = os.path.join(self.profile, "firefox.log")
         with open(self.log, "w") as log:
@@ -148,6 +138,15 @@ class Firefox(Browser):
                           "type": "element", "element": {"sharedId": element["sharedId"]}}}] +
                       [{"type": "pointer" + what, "button": 0} for _ in range(times)
                        for what in ("Down", "Up")]})
+
+    def enter_frame(self):
+        self.top = self.context
+        self.context = self.wait_for(lambda: self.command(
+            "browsingContext.getTree", {"root": self.top})["contexts"][0]["children"],
+            "the frame")[0]["context"]
+
+    def leave_frame(self):
+        self.context = self.top
 
     def perform(self, source):
         self.command("input.performActions", {"context": self.context, "actions": [source]})

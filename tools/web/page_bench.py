@@ -32,8 +32,9 @@ import sys
 
 import brotli
 
-sys.path.insert(0, os.path.dirname(os.path.abspath(__file__)))
-from page_driver import CLOCK_FOR_SEED_1, Chromium, Playthrough, StaticServer, site_url  # noqa: E402
+from page_site import StaticServer, site_url
+from playthrough import CLOCK_FOR_SEED_1, Playthrough
+from selenium_browsers import Chromium
 
 ROOT = os.path.dirname(os.path.dirname(os.path.dirname(os.path.abspath(__file__))))
 BUDGET = 600 * 1024
@@ -192,7 +193,7 @@ def time_a_round(browser, page, keys, grids):
         browser.wait_for_key_wait()
         browser.driver.execute_async_script(PLAY_AND_TIME, keys)  # the warm-up game
         browser.driver.find_element("id", "again").click()
-        browser.wait_for(lambda d: browser.state()[:2] == ["playing", "false"], "a new game")
+        browser.wait_for(lambda: browser.state()[:2] == ["playing", "false"], "a new game")
         times, rows = browser.driver.execute_async_script(PLAY_AND_TIME, keys)
         page.keys += times
         page.rows += rows

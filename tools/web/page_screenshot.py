@@ -13,9 +13,9 @@ import argparse
 import os
 import sys
 
-sys.path.insert(0, os.path.dirname(os.path.abspath(__file__)))
-from page_driver import (CLOCK_FOR_SEED_1, ENGINES, Playthrough, open_browser,  # noqa: E402
-                         site_url)
+from page_driver import ENGINES, open_browser
+from page_site import site_url
+from playthrough import CLOCK_FOR_SEED_1, Playthrough
 
 ROOT = os.path.dirname(os.path.dirname(os.path.dirname(os.path.abspath(__file__))))
 

@@ -44,7 +44,7 @@ void toCharInfo(const VirtualConsole::Grid& grid, CHAR_INFO* cells) {
 
 void ConsoleScreen::show(const VirtualConsole::Grid& grid, const ConsoleWindow& window) {
     const COORD origin = window.topLeft();
-    if (origin.X != origin_.X || origin.Y != origin_.Y || onView_ != OnView::Frame) {
+    if (origin.X != origin_.X || origin.Y != origin_.Y || onView_ != OnView::Grid) {
         valid_ = false;
     }
     if (!valid_ && (window.columns() > COLUMNS || window.rows() > ROWS)) {
@@ -68,7 +68,7 @@ void ConsoleScreen::show(const VirtualConsole::Grid& grid, const ConsoleWindow& 
     shown_ = grid;
     valid_ = true;
     origin_ = origin;
-    onView_ = OnView::Frame;
+    onView_ = OnView::Grid;
 }
 
 void ConsoleScreen::blank(const ConsoleWindow& window) {
@@ -90,7 +90,7 @@ void ConsoleScreen::showNotice(const ConsoleWindow& window) {
 }
 
 void ConsoleScreen::leave() {
-    if (onView_ == OnView::Frame) {
+    if (onView_ == OnView::Grid) {
         SetConsoleCursorPosition(output_, {0, SHORT(origin_.Y + ROWS - 1)});
     }
     if (onView_ != OnView::Nothing) {

@@ -34,7 +34,7 @@ class ConsoleScreen {
     VirtualConsole::Grid shown_{};
     bool valid_ = false;
     COORD origin_{0, 0};
-    enum class OnView { Nothing, Frame, Notice } onView_ = OnView::Nothing;
+    enum class OnView { Nothing, Grid, Notice } onView_ = OnView::Nothing;
 };
 
 // The cells of a grid as console characters and attributes, row by row.
