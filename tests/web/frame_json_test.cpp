@@ -20,7 +20,7 @@ TEST(FrameJson, TheRecordAsJsonWithItsTextsEscaped) {
         "{\"kind\":\"shop\",\"title\":[],\"notices\":[],"
         "\"lines\":[\"Получен предмет \\\"Бензопила\\\".\",\"tab\\u0009here \\\\ end\",\"\"],"
         "\"actions\":[],\"menu\":{\"column\":32,\"left\":29,\"right\":77,\"rows\":[36,38],"
-        "\"choices\":[\"Угу\",\"Неа\"],\"highlighted\":1},\"hero\":null,\"enemy\":null,"
+        "\"choices\":[\"Угу\",\"Неа\"],\"highlighted\":1,\"capacity\":5},\"hero\":null,\"enemy\":null,"
         "\"over\":false,\"spoken\":{\"news\":[\"2 из 2: Неа.\"],\"status\":\"\",\"screen\":\"\"}}");
 }
 

@@ -115,6 +115,7 @@ std::string frameJson(const FrameRecord& record) {
     list("rows", menu.rows, writeNumber, out);
     list("choices", menu.choices, text, out);
     number("highlighted", menu.highlighted, out);
+    number("capacity", MenuRecord::CAPACITY, out);
     close(out, '}');
     out += ',';
 
