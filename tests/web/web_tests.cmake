@@ -1,6 +1,6 @@
 # The web build's tests: the portable unit suite and the backend's own
 # under node; the same game as the native build, frame for frame; the
-# page's font; and the page itself in Chromium, WebKitGTK and Firefox,
+# page's font and colours; and the page itself in Chromium, WebKitGTK and Firefox,
 # opened from its folder and from a local server, clicked, read as a
 # screen reader reads it, made to fail, and served as sites serve it.
 find_package(Python3 REQUIRED COMPONENTS Interpreter)
@@ -31,6 +31,11 @@ add_test(NAME web.checked_module
 add_test(NAME web.site
          COMMAND ${AE_SYSTEM_PYTHON} ${CMAKE_CURRENT_LIST_DIR}/site_test.py ${AE_WEB_ZIP} ${AE_SITE}
                  ${CMAKE_BINARY_DIR}/page-glyphs.txt)
+
+# The colours the page writes text in, read on its black.
+add_test(NAME web.page_colours
+         COMMAND ${Python3_EXECUTABLE} ${CMAKE_CURRENT_LIST_DIR}/colours_test.py
+                 ${PROJECT_SOURCE_DIR}/web/game.css)
 
 # The page in each engine players meet: Chromium (Chrome, Edge, most
 # Android browsers), WebKit (Safari, every browser on an iPhone) as
