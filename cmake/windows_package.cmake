@@ -1,7 +1,7 @@
 # The Windows release: what ancient-evil.exe carries, and
 # dist/ancient-evil-<version>-windows-x86_64.zip, one folder that the player
 # unpacks and runs the game from: the game, its seven data files, a
-# how-to-play text, the project's licence and the notices of the runtime
+# one-click start of the game told for a screen reader, a how-to-play text, the project's licence and the notices of the runtime
 # linked into the game. The texts have CR LF line ends for Notepad; README.txt,
 # the Russian one, is UTF-8 with a byte order mark, which Notepad reads
 # right whatever the system's language.
@@ -52,7 +52,8 @@ endfunction()
 ae_notepad_text(packaging/windows/how-to-play.txt README.txt "${AE_UTF8_BOM}")
 ae_notepad_text(LICENSE LICENSE.txt "")
 ae_notepad_text(packaging/windows/third-party-notices.txt THIRD-PARTY-NOTICES.txt "")
-set(AE_TEXT_FILES README.txt LICENSE.txt THIRD-PARTY-NOTICES.txt)
+ae_notepad_text(packaging/windows/ancient-evil-screen-reader.cmd ancient-evil-screen-reader.cmd "")
+set(AE_TEXT_FILES README.txt LICENSE.txt THIRD-PARTY-NOTICES.txt ancient-evil-screen-reader.cmd)
 list(TRANSFORM AE_TEXT_FILES PREPEND ${CMAKE_BINARY_DIR}/package-texts/)
 
 add_custom_command(

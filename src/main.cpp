@@ -12,7 +12,8 @@ int main(int argc, char* argv[]) {
         return printCommandLineAnswer(answer, stdout, stderr);
     }
     setDataFolders(dataFoldersBeside(executablePath(), dataPlacement()));
-    std::unique_ptr<GameIo> console = openPlayerConsole();
+    std::unique_ptr<GameIo> console =
+        openPlayerConsole(answer.screenReader ? ConsoleMode::PlainLines : ConsoleMode::Picture);
     if (!console) {
         return 1;  // nothing to play on; the console has said why
     }

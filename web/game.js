@@ -1,8 +1,9 @@
 // The game's page: shows the console the game draws, hands the game the
 // player's keys (from the keyboard, the buttons, or a click on a choice),
-// tells what happens in words for screen readers, and starts a new game
-// when one has ended. The game is the module of ancient-evil.js
-// (createAncientEvil), which calls the page's showRows, nextKey and
+// says what happens in the game's own words for screen readers, and starts
+// a new game when one has ended. The game is the module of ancient-evil.js
+// (createAncientEvil), which calls the page's showFrame (the rows that
+// changed and the record of what the frame shows), say, nextKey and
 // gameOver (src/platform/web/browser_page.cpp). This script runs before
 // the module's, so that it hears if that one fails to load, and starts
 // the game once the page is read.
@@ -14,7 +15,7 @@
 "use strict";
 
 (function (parts) {
-  parts.need("Grid", "Narration", "Pointer", "failures", "reading", "fitToWindow",
+  parts.need("Grid", "Narration", "Pointer", "failures", "fitToWindow",
     "keepForOffline");
   // A browser that cannot run the game has been told so (browser-check.js).
   const unsupported = () => document.documentElement.hasAttribute("data-unsupported");
@@ -26,6 +27,7 @@
   // Keys that start a new game once one has ended: any that types or
   // plays, not Tab, which goes to the button, nor the browser's own.
   const startsAgain = (key) => key.length === 1 || GAME_KEYS.has(key);
+  const SPOKEN_KEYS = { KeyH: "h", KeyR: "r" };
   // A second click closer than this to the one on "Играть снова" is the
   // rest of a double click, not a key for the new game.
   const DOUBLE_CLICK_MS = 500;
@@ -37,11 +39,13 @@
   const again = document.getElementById("again");
   const problem = document.getElementById("problem");
   const grid = parts.Grid(screen);
-  const narration = parts.Narration(document.getElementById("narration"), grid);
+  const narration = parts.Narration(document.getElementById("narration"));
 
   let state = "loading";
   let frames = 0; // drawn on the page
   let gameFrames = 0; // of this game
+  let shown = null; // the record of the frame on view
+  let unsaid = false; // its news not said yet
   const keys = []; // pressed and not read yet
   let wake = null; // ends the game's wait for a key
   let choice = null; // {row, text}: Enter once the highlight stands there
@@ -108,10 +112,9 @@
     if (wanted === null) {
       return false;
     }
-    const shown = parts.reading.menu(grid);
-    return shown !== null && shown.highlighted >= 0 &&
-      shown.rows[shown.highlighted] === wanted.row &&
-      shown.choices[shown.highlighted] === wanted.text;
+    const menu = shown === null ? null : shown.menu;
+    return menu !== null && menu.highlighted >= 0 && menu.rows[menu.highlighted] === wanted.row &&
+      menu.choices[menu.highlighted] === wanted.text;
   }
 
   // The words for a screen reader come once the frame is drawn, off the
@@ -122,7 +125,7 @@
     const say = toSay;
     toSay = null;
     if (say !== null && (wake !== null || state === "over")) {
-      say();
+      say(shown);
     }
   });
   function narrateSoon(say) {
@@ -134,7 +137,7 @@
 
   // What the game's module calls.
   const page = {
-    showRows: guarded("drawing", (updates) => {
+    showFrame: guarded("drawing", (updates, record) => {
       if (state === "failed") {
         return;
       }
@@ -143,6 +146,8 @@
         performance.mark("ancient-evil: first frame");
       }
       grid.draw(updates);
+      shown = record;
+      unsaid = true;
       frames++;
       gameFrames++;
       screen.dataset.frames = String(frames);
@@ -157,11 +162,18 @@
       if (chosen()) {
         return Promise.resolve("Enter");
       }
-      narrateSoon(gameFrames === 1 ? narration.title : narration.afterKey);
+      if (unsaid) {
+        unsaid = false;
+        narrateSoon(narration.frame);
+      }
       screen.setAttribute("aria-busy", "false");
       return new Promise((resolve) => {
         wake = resolve;
       });
+    }),
+    say: guarded("drawing", (words) => {
+      toSay = null; // what the key asked for, rather than the frame again
+      narration.say(words);
     }),
     gameOver: guarded("drawing", () => {
       if (state !== "failed") {
@@ -178,6 +190,8 @@
     wake = null;
     choice = null;
     gameFrames = 0;
+    shown = null;
+    unsaid = false;
     stale = new Set(held);
     setState("loading");
     screen.setAttribute("aria-busy", "true");
@@ -242,12 +256,10 @@
     if (stale.has(id)) {
       return; // held down since before this game
     }
-    // H (Р on a Russian keyboard) reads the hero's status where it is on
-    // view; elsewhere, as on the title, it is a key like any other.
-    if ((event.key === "h" || event.key === "р") && state === "playing" && narration.status()) {
-      return;
-    }
-    press(event.key);
+    // H says the hero's status and R the whole screen again, whatever the
+    // layout, the case or Caps Lock make of the letter (the game answers
+    // them: on the title they are keys like any other).
+    press(SPOKEN_KEYS[event.code] || event.key);
   }));
   document.addEventListener("keyup", (event) => {
     const id = event.code || event.key;
@@ -278,9 +290,10 @@
   problem.textContent = "";
   problem.classList.remove("unstarted");
 
-  parts.Pointer(screen, grid, {
+  parts.Pointer(screen, {
+    shown: () => shown,
     waiting: () => state === "playing" && wake !== null,
-    onTitle: () => state === "playing" && gameFrames === 1,
+    onTitle: () => state === "playing" && shown !== null && shown.kind === "title",
     drawn: () => frames,
     press: guarded("keys", press),
     choose: guarded("keys", (moves, row, text) => {
@@ -296,7 +309,7 @@
   parts.fitToWindow(screen, controls, document.getElementById("narrow"));
 
   // For tools that measure the page's drawing (tools/web/page_bench.py).
-  window.ancientEvilPage = { showRows: page.showRows };
+  window.ancientEvilPage = { showFrame: page.showFrame };
 
   // Whatever stops the start is told, not left as a grid that looks alive.
   const start = guarded("start", () => {

@@ -1,8 +1,8 @@
 // The console grid the page draws: 80 columns, 49 rows, a block per row,
 // so that a key lays out only the rows it changed, and the grid still
 // selects and copies as 49 lines of text. A row holds a span per run of
-// one colour, and remembers its text, colours and runs, from which the
-// page's other parts read what the game shows (reading.js).
+// one colour, and remembers its text, colours and runs, so that the next
+// frame touches only what differs.
 "use strict";
 
 (function (parts) {
@@ -89,7 +89,7 @@
 
   // The grid in the element given, blank. draw(updates) shows the rows
   // the game changed ({row, text, colours}); text(row) and colour(column,
-  // row) read back what it shows.
+  // row) read back what it shows, for the page's tests and tools.
   function Grid(element) {
     const rows = [];
     for (let row = 0; row < ROWS; row++) {

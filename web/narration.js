@@ -1,19 +1,14 @@
-// The game told in words for a screen reader: after each key, a live
-// region (aria-live="polite") says what a sighted player reads anew. The
-// blows of a fight, shown for one frame only, each time; the message
-// lines when they change; the highlighted choice when it moves or when
-// nothing else is new, so that every key is answered. The title and the
-// end are read whole, and the hero's status on request.
+// The game told in words for a screen reader: a live region
+// (aria-live="polite") says the sentences the game writes for each frame
+// (its record's spoken news), once the game waits for a key with none
+// left to read, and whatever the game says at once (the hero's status on
+// H, the whole screen again on R).
 "use strict";
 
 (function (parts) {
-  parts.need("reading");
-  const reading = parts.reading;
+  const AGAIN = "Нажмите любую клавишу, чтобы начать новую игру.";
 
-  function Narration(region, grid) {
-    let lines = "";
-    let choice = "";
-
+  function Narration(region) {
     function say(words) {
       // The same words again still change the region, so that they are
       // read again.
@@ -21,36 +16,15 @@
     }
 
     return {
-      title() {
-        lines = "";
-        choice = "";
-        say("Древнее Зло. " + reading.words(grid));
-      },
-      afterKey() {
-        const said = [reading.actionLines(grid)];
-        const newLines = reading.messageLines(grid);
-        if (newLines !== lines) {
-          said.push(newLines);
-          lines = newLines;
+      say,
+      // The news of the frame on view, as the game wrote it.
+      frame(record) {
+        if (record !== null && record.spoken.news.length > 0) {
+          say(record.spoken.news.join(" "));
         }
-        const newChoice = reading.choiceSaid(reading.menu(grid));
-        if (newChoice !== choice || said.join("") === "") {
-          said.push(newChoice);
-          choice = newChoice;
-        }
-        say(said.filter((words) => words !== "").join(" "));
       },
-      over() {
-        say(reading.messageLines(grid) + " Игра окончена. Нажмите любую клавишу, " +
-          "чтобы начать новую.");
-      },
-      // False where the status column is not on view.
-      status() {
-        const status = reading.heroStatus(grid);
-        if (status !== "") {
-          say(status);
-        }
-        return status !== "";
+      over(record) {
+        say((record === null ? [] : record.spoken.news).concat(AGAIN).join(" "));
       },
     };
   }

@@ -1,18 +1,18 @@
 // A click or a tap on the grid, turned into the keys a player would press:
 // on a choice of the menu, the Up or Down presses that bring the highlight
 // there, then Enter once the highlight stands on it; on the title, any key.
+// Where the choices stand comes from the record of the frame on view.
 // Anywhere else nothing happens, and the game only ever sees keys.
 "use strict";
 
 (function (parts) {
-  parts.need("reading", "COLUMNS", "ROWS");
-  const reading = parts.reading;
-  const BOX = [28, 78]; // the message box's columns, where the menu stands
+  parts.need("COLUMNS", "ROWS");
 
-  // game: waiting() (for a key, with none left), onTitle(), drawn() (the
-  // frames drawn so far), press(key) and choose(moves, row, text) (the
-  // moves, then Enter if the highlight has come to that choice).
-  function Pointer(element, grid, game) {
+  // game: shown() (the record of the frame on view), waiting() (for a
+  // key, with none left), onTitle(), drawn() (the frames drawn so far),
+  // press(key) and choose(moves, row, text) (the moves, then Enter if the
+  // highlight has come to that choice).
+  function Pointer(element, game) {
     let drawnAtClick = -1;
     // Where a point stands on the grid, in cells, fractions kept.
     function cellAt(event) {
@@ -21,20 +21,25 @@
         (event.clientY - box.top) / box.height * parts.ROWS];
     }
 
-    // The index of the choice at a point, or -1. A choice owns its row and
-    // half of the blank row on either side, to be easy to hit on a phone.
-    function choiceAt(shown, [column, row]) {
-      if (shown === null || column < BOX[0] || column >= BOX[1]) {
+    // The index of the choice at a point, or -1. A choice owns its row
+    // across the box it stands in, and half of the blank row on either
+    // side, to be easy to hit on a phone.
+    function choiceAt([column, row]) {
+      const shown = game.shown();
+      if (shown === null) {
         return -1;
       }
-      return shown.rows.findIndex((choiceRow) => Math.abs(row - choiceRow - 0.5) <= 1);
+      const menu = shown.menu;
+      if (column < menu.left || column >= menu.right) {
+        return -1;
+      }
+      return menu.rows.findIndex((choiceRow) => Math.abs(row - choiceRow - 0.5) <= 1);
     }
 
     // A double click on a choice, or on the title, selects no word, which
     // is for copying.
     element.addEventListener("mousedown", (event) => {
-      const onChoice = () => choiceAt(reading.menu(grid), cellAt(event)) >= 0;
-      if (event.detail > 1 && (game.onTitle() || onChoice())) {
+      if (event.detail > 1 && (game.onTitle() || choiceAt(cellAt(event)) >= 0)) {
         event.preventDefault();
       }
     });
@@ -56,21 +61,20 @@
         game.press("Enter");
         return;
       }
-      const shown = reading.menu(grid);
-      const index = choiceAt(shown, cellAt(event));
-      if (index < 0 || shown.highlighted < 0) {
+      const index = choiceAt(cellAt(event));
+      const menu = index < 0 ? null : game.shown().menu;
+      if (menu === null || menu.highlighted < 0) {
         return;
       }
-      const move = index > shown.highlighted ? "ArrowDown" : "ArrowUp";
-      game.choose(Array(Math.abs(index - shown.highlighted)).fill(move), shown.rows[index],
-        shown.choices[index]);
+      const move = index > menu.highlighted ? "ArrowDown" : "ArrowUp";
+      game.choose(Array(Math.abs(index - menu.highlighted)).fill(move), menu.rows[index],
+        menu.choices[index]);
     });
 
     // A mouse over a choice, or over the title, shows that it can be
     // clicked.
     element.addEventListener("mousemove", (event) => {
-      const cursor = game.onTitle() || choiceAt(reading.menu(grid), cellAt(event)) >= 0
-        ? "pointer" : "";
+      const cursor = game.onTitle() || choiceAt(cellAt(event)) >= 0 ? "pointer" : "";
       if (element.style.cursor !== cursor) {
         element.style.cursor = cursor;
       }

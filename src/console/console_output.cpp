@@ -12,6 +12,15 @@
 
 VirtualConsole* g_console = nullptr;
 
+FrameRecord& frameRecord() {
+    static FrameRecord scratch;
+    if (g_console == nullptr) {
+        scratch = FrameRecord{};
+        return scratch;
+    }
+    return g_console->record();
+}
+
 void printAt(std::int16_t column, std::int16_t row, TextString text) {
     if (g_console == nullptr) {
         return;

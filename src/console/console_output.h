@@ -6,9 +6,14 @@
 #include "console/text_string.h"
 
 class VirtualConsole;
+struct FrameRecord;
 
 // The console every drawing operation writes to; set by the game loop.
 extern VirtualConsole* g_console;
+
+// The record of the frame being drawn on g_console, where the code that
+// draws notes what it means (a scratch one while there is no console).
+FrameRecord& frameRecord();
 
 // Prints a Windows-1251 text from (column, row). The text is never taken as
 // a format; a line feed continues at column 0 of the next row.

@@ -4,9 +4,12 @@
 #include "console/console_output.h"
 #include "core/game_state.h"
 #include "core/roubles.h"
+#include "core/screen_layout.h"
 #include "core/text_format.h"
 #include "data/sprite_sheet.h"
 #include "data/weapon_catalogue.h"
+#include "platform/code_pages.h"
+#include "platform/frame_record.h"
 #include "platform/russian_text.h"
 
 namespace {
@@ -14,18 +17,11 @@ namespace {
 constexpr std::int32_t POTION_PICTURE = 0;
 constexpr std::int32_t HERO_PORTRAIT = 0;
 
-struct BoxPlace {
-    int left, top, right, bottom;
-};
-
-constexpr BoxPlace PANEL_BOXES[] = {
-    {2, 2, 25, 10},    // portrait
-    {2, 15, 25, 17},   // name, hit points, money
-    {2, 22, 25, 30},   // weapon
-    {2, 35, 12, 43},   // potions
-    {15, 35, 25, 43},  // trophy
-    {28, 30, 76, 43},  // the screens' messages and menus
-};
+void draw(SpriteSheet* sheet, std::int32_t index, ScreenPlace place) {
+    if (sheet != nullptr) {
+        sheet->draw(index, place.column, place.row);
+    }
+}
 
 }  // namespace
 
@@ -41,33 +37,51 @@ std::uint8_t hitPointColour(std::int32_t hp, std::int32_t maxHp) {
 
 void Hero::drawStatusPanel() {
     setColour(COLOUR_GREY);
-    printAt(6, 17, RU("Джек Белибье"));
+    printAt(layout::HERO_NAME, RU("Джек Белибье"));
     setColour(hitPointColour(hp, maxHp));
-    printAt(8, 18, formatText("%i / %i HP", hp, maxHp));
+    printAt(layout::HERO_HIT_POINTS, formatText("%i / %i HP", hp, maxHp));
     setColour(COLOUR_BROWN);
-    printAt(8, 19, formatText("%i %s", money, roubleWord(money)));
+    printAt(layout::HERO_MONEY, formatText("%i %s", money, roubleWord(money)));
 
     setColour(COLOUR_GREY);
-    if (g_npcSprites) {
-        g_npcSprites->draw(HERO_PORTRAIT, 3, 2);
-    }
+    draw(g_npcSprites.get(), HERO_PORTRAIT, layout::HERO_PORTRAIT);
     if (g_weapons) {
-        static_cast<Drawable&>(*g_weapons).draw(weapon, 4, 22);
+        static_cast<Drawable&>(*g_weapons)
+            .draw(weapon, layout::WEAPON_CARD.column, layout::WEAPON_CARD.row);
     }
     setColour(COLOUR_GREY);
-    if (g_itemSprites) {
-        g_itemSprites->draw(POTION_PICTURE, 0, 35);
-    }
-    printAt(9, 44, "x");
+    draw(g_itemSprites.get(), POTION_PICTURE, layout::POTION_PICTURE);
+    printAt(layout::POTION_TIMES, "x");
     setColour(COLOUR_WHITE);
-    printAt(9, 45, formatText("%i", potions));
+    printAt(layout::POTION_COUNT, formatText("%i", potions));
 
     setColour(COLOUR_GREY);
-    if (trophy != 0 && g_itemSprites) {
-        g_itemSprites->draw(trophy, 13, 35);
+    if (trophy != 0) {
+        draw(g_itemSprites.get(), trophy, layout::TROPHY_PICTURE);
     }
     setColour(COLOUR_GREY);
-    for (const BoxPlace& box : PANEL_BOXES) {
+    for (const BoxPlace& box : layout::STATUS_BOXES) {
         drawBox(box.left, box.top, box.right, box.bottom);
+    }
+    const BoxPlace& messages = layout::MESSAGE_BOX;
+    drawBox(messages.left, messages.top, messages.right, messages.bottom);
+    noteStatus();
+}
+
+void Hero::noteStatus() const {
+    HeroRecord& shown = frameRecord().hero;
+    shown.shown = true;
+    shown.hp = hp;
+    shown.maxHp = maxHp;
+    shown.money = money;
+    shown.moneyWord = utf8FromCp1251(roubleWord(money));
+    shown.potions = potions;
+    if (g_weapons) {
+        shown.weapon = utf8FromCp1251(g_weapons->name(weapon).text());
+        shown.attackMin = g_weapons->stats(weapon).damageMin;
+        shown.attackMax = g_weapons->stats(weapon).damageMax;
+    }
+    if (trophy != 0 && g_itemSprites) {
+        shown.trophy = utf8FromCp1251(g_itemSprites->name(trophy).text());
     }
 }

@@ -19,6 +19,10 @@ class Hero {
     // points, money, weapon card, potions, trophy and the six boxes,
     // including the message box the screens write into.
     void drawStatusPanel();
+
+  private:
+    // What the status column shows, in the frame's record.
+    void noteStatus() const;
 };
 
 // The colour hit points are shown in: red below a third, brown below two

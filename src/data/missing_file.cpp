@@ -3,6 +3,7 @@
 #include <utility>
 
 #include "console/console_output.h"
+#include "platform/frame_record.h"
 
 namespace {
 
@@ -13,6 +14,7 @@ std::vector<std::string> g_reports;
 void reportMissingFile(const char* name) {
     std::string report = std::string("File ") + name + " not found";
     writeRaw("%s", report.c_str());
+    frameRecord().notices.push_back(report);
     g_reports.push_back(std::move(report));
 }
 

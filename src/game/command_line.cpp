@@ -126,6 +126,7 @@ CommandLineAnswer tell(const std::string& text, const char* name) {
 }  // namespace
 
 CommandLineAnswer readCommandLine(int argc, const char* const argv[]) {
+    CommandLineAnswer playing;
     bool optionsEnded = false;
     for (int i = 1; i < argc; ++i) {
         const char* argument = argv[i];
@@ -137,6 +138,8 @@ CommandLineAnswer readCommandLine(int argc, const char* const argv[]) {
         }
         if (std::strcmp(argument, "--") == 0) {
             optionsEnded = true;
+        } else if (std::strcmp(argument, "--screen-reader") == 0) {
+            playing.screenReader = true;
         } else if (std::strcmp(argument, "--help") == 0 || std::strcmp(argument, "-h") == 0) {
             return tell(help(), "the help");
         } else if (std::strcmp(argument, "--version") == 0 || std::strcmp(argument, "-V") == 0) {
@@ -145,7 +148,7 @@ CommandLineAnswer readCommandLine(int argc, const char* const argv[]) {
             return refuse("unknown option", argument);
         }
     }
-    return {};
+    return playing;
 }
 
 int printCommandLineAnswer(const CommandLineAnswer& answer, std::FILE* out, std::FILE* err) {

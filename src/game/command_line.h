@@ -3,12 +3,14 @@
 #include <cstdio>
 #include <string>
 
-// The program's command line. Without arguments the game plays; --help (and
+// The program's command line. Without arguments the game plays, and with
+// --screen-reader it plays told in plain lines; --help (and
 // /? on Windows) and --version answer on standard output and leave the
 // terminal alone, since they are read before the console is opened;
 // anything else is refused with a one-line usage on standard error.
 struct CommandLineAnswer {
     bool play = true;
+    bool screenReader = false;  // to play told in plain lines
     int exitStatus = 0;
     std::string out;           // for standard output
     std::string err;           // for standard error

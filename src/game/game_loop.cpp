@@ -9,6 +9,8 @@
 #include "data/data_file.h"
 #include "data/missing_file.h"
 #include "game/loader_reports.h"
+#include "game/narrator.h"
+#include "game/title_words.h"
 #include "game/world.h"
 #include "platform/game_io.h"
 #include "platform/random.h"
@@ -37,6 +39,31 @@ struct LocalScreens {
     SeerScreen seer;
     IndianScreen indian;
 };
+
+ScreenKind screenKind(ScreenId screen) {
+    switch (screen) {
+        case SCREEN_TOWN:
+            return ScreenKind::Town;
+        case SCREEN_SHOP:
+            return ScreenKind::Shop;
+        case SCREEN_HUNT:
+            return ScreenKind::Hunt;
+        case SCREEN_BATTLE:
+            return ScreenKind::Battle;
+        case SCREEN_STRANGER:
+            return ScreenKind::Stranger;
+        case SCREEN_STORY:
+            return ScreenKind::Story;
+        case SCREEN_SEER:
+            return ScreenKind::Seer;
+        case SCREEN_INDIAN:
+            return ScreenKind::Indian;
+        case SCREEN_EXIT_CONFIRM:
+            return ScreenKind::ExitConfirm;
+        default:
+            return ScreenKind::None;
+    }
+}
 
 void runCurrentScreen(LocalScreens& screens) {
     switch (g_screen) {
@@ -73,12 +100,19 @@ void runCurrentScreen(LocalScreens& screens) {
     }
 }
 
+// Shows the console, the sentences of what it shows written first.
+void present(GameIo& io, VirtualConsole& console, Narrator& narrator, unsigned char key) {
+    narrator.tell(console.record(), key);
+    io.present(console);
+}
+
 // One frame after another until a screen quits or the keys run out.
-void frameLoop(GameIo& io, VirtualConsole& console, LocalScreens& screens) {
+void frameLoop(GameIo& io, VirtualConsole& console, LocalScreens& screens, Narrator& narrator) {
     for (;;) {
         console.clear();
         const ScreenId frameScreen = g_screen;
         runCurrentScreen(screens);
+        console.record().kind = screenKind(frameScreen);
         if (g_screen == SCREEN_QUIT) {
             return;
         }
@@ -90,7 +124,7 @@ void frameLoop(GameIo& io, VirtualConsole& console, LocalScreens& screens) {
             g_key = 0;
             continue;
         }
-        io.present(console);
+        present(io, console, narrator, g_key);
         const int key = io.readKey();
         if (key == GameIo::END_OF_INPUT) {
             return;
@@ -113,6 +147,7 @@ void showTitle(const char* path) {
     }
     // One text from the top left corner; it ends at the first zero byte.
     printAt(0, 0, file.text().c_str());
+    frameRecord().title = titleWords(file.text().c_str());
 }
 
 int runGame(GameIo& io, std::uint32_t seed) {
@@ -125,22 +160,25 @@ int runGame(GameIo& io, std::uint32_t seed) {
     const auto owned = std::make_unique<VirtualConsole>();
     VirtualConsole& console = *owned;
     g_console = &console;
+    Narrator narrator;
     setColour(COLOUR_LIGHT_RED);
+    console.record().kind = ScreenKind::Title;
     showTitle("Title.txt");
-    io.present(console);
+    present(io, console, narrator, 0);
     if (io.readKey() != GameIo::END_OF_INPUT) {
         // The player gets to read a loader's report before the game goes on
         // without that data.
         const bool reported = loadShowingReports(console, createWorld);
         if (reported) {
-            io.present(console);
+            present(io, console, narrator, 0);
         }
         if (!reported || io.readKey() != GameIo::END_OF_INPUT) {
             setColour(COLOUR_GREY);
             console.clear();
             LocalScreens screens;
-            frameLoop(io, console, screens);
-            io.present(console);
+            frameLoop(io, console, screens, narrator);
+            console.record().over = true;
+            present(io, console, narrator, g_key);
         }
         destroyWorld();
     }

@@ -1,5 +1,9 @@
 #include "platform/code_pages.h"
 
+#include <cstring>
+
+#include "platform/utf8.h"
+
 namespace {
 
 // The upper half (bytes 0x80 to 0xFF) of code page 866; the lower half is
@@ -22,4 +26,19 @@ constexpr char16_t CP866_HIGH[128] = {
 
 char32_t decodeCp866(unsigned char byte) {
     return byte < 0x80 ? char32_t(byte) : char32_t(CP866_HIGH[byte - 0x80]);
+}
+
+std::string utf8FromCp1251(const char* text) {
+    std::string out;
+    // Every frame notes its texts so: sized once, at most three bytes a letter.
+    out.reserve(std::strlen(text) * 3);
+    for (; *text != '\0'; ++text) {
+        const auto byte = static_cast<unsigned char>(*text);
+        if (byte < 0x80) {
+            out += char(byte);
+        } else {
+            appendUtf8(decodeCp1251(byte), out);
+        }
+    }
+    return out;
 }

@@ -6,6 +6,7 @@ VirtualConsole::VirtualConsole() {
 
 void VirtualConsole::clear() {
     grid_.fill(Cell{U' ', colour_});
+    record_ = FrameRecord{};
     column_ = 0;
     row_ = 0;
 }

@@ -17,7 +17,7 @@ void BattleScreen::checkOutcome() {
     MonsterStats& monster = g_monsters->stats(monsterIndex);
     if (monster.hp <= 0) {
         const std::int32_t reward = rollBetween(monster.rewardMin, monster.rewardMax);
-        printAt(31, 28, killMessage(g_monsters->nameForms(monsterIndex), reward));
+        showAction(layout::ANSWER_LINE, killMessage(g_monsters->nameForms(monsterIndex), reward));
         g_hero->money = saturatingAdd(g_hero->money, reward);
         g_screen = SCREEN_HUNT;
         g_forceWait = 1;

@@ -8,6 +8,8 @@
 #include "core/text_format.h"
 #include "data/monster_catalogue.h"
 #include "data/weapon_catalogue.h"
+#include "platform/code_pages.h"
+#include "platform/frame_record.h"
 #include "platform/key_codes.h"
 #include "platform/russian_text.h"
 #include "screens/fight_messages.h"
@@ -20,10 +22,11 @@ constexpr std::int32_t POTION_HEAL_MIN = 15;
 constexpr std::int32_t POTION_HEAL_MAX = 39;
 
 void drawStrikeMark() {
+    const ScreenPlace& mark = layout::STRIKE_MARK;
     setColour(COLOUR_RED);
-    printAt(52, 15, ".*/");
-    printAt(51, 16, "<-&->");
-    printAt(52, 17, "'|'");
+    printAt({mark.column + 1, mark.row}, ".*/");
+    printAt({mark.column, mark.row + 1}, "<-&->");
+    printAt({mark.column + 1, mark.row + 2}, "'|'");
 }
 
 }  // namespace
@@ -41,15 +44,17 @@ void BattleScreen::attackExchange() {
     const std::int32_t monsterBlow = rollBetween(monster.damageMin, monster.damageMax);
     g_hero->hp = saturatingSubtract(g_hero->hp, monsterBlow);
     setColour(COLOUR_WHITE);
-    printAt(31, 28, monsterBlowMessage(monsterName, monsterBlow));
+    showAction(layout::ANSWER_LINE, monsterBlowMessage(monsterName, monsterBlow));
 
     drawStrikeMark();
 
     const WeaponStats& weapon = g_weapons->stats(g_hero->weapon);
     const std::int32_t heroBlow = rollBetween(weapon.damageMin, weapon.damageMax);
     monster.hp = saturatingSubtract(monster.hp, heroBlow);
+    const bool critical = heroBlow == weapon.damageMax;
     setColour(COLOUR_WHITE);
-    printAt(31, 27, heroBlowMessage(monsterName, heroBlow, heroBlow == weapon.damageMax));
+    showAction(layout::HERO_BLOW_LINE, heroBlowMessage(monsterName, heroBlow, critical),
+               spokenHeroBlow(monsterName, heroBlow, critical));
 
     setColour(COLOUR_GREY);
     checkOutcome();
@@ -68,13 +73,22 @@ void BattleScreen::drinkPotion() {
     --g_hero->potions;
     // Reports the roll, not what was actually restored; white stays in force.
     setColour(COLOUR_WHITE);
-    printAt(31, 28, FORMAT_RU("Джек восполнил %i HP", healed));
+    showAction(layout::ANSWER_LINE, FORMAT_RU("Джек восполнил %i HP", healed));
+}
+
+void BattleScreen::showEnemyHitPoints() const {
+    const std::int32_t hp = g_monsters->stats(monsterIndex).hp;
+    printAt(layout::ENEMY_HIT_POINTS, formatText("%i HP", hp));
+    EnemyRecord& enemy = frameRecord().enemy;
+    enemy.shown = true;
+    enemy.name = utf8FromCp1251(g_monsters->name(monsterIndex).text());
+    enemy.hp = hp;
 }
 
 void BattleScreen::run() {
     lines[0].assign(battleTitle(g_monsters->nameForms(monsterIndex)));
     setColour(COLOUR_GREY);
-    g_monsters->draw(monsterIndex, 43, 11);
+    g_monsters->draw(monsterIndex, layout::ENEMY_PICTURE.column, layout::ENEMY_PICTURE.row);
 
     if (g_key == KEY_ENTER) {
         switch (cursor) {
@@ -91,7 +105,7 @@ void BattleScreen::run() {
                 break;
         }
     }
-    printAt(43, 9, formatText("%i HP", g_monsters->stats(monsterIndex).hp));
+    showEnemyHitPoints();
     printLines();
     drawMenu();
 }

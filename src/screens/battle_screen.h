@@ -19,4 +19,5 @@ class BattleScreen : public Screen {
   private:
     void attackExchange();
     void drinkPotion();
+    void showEnemyHitPoints() const;
 };

@@ -19,6 +19,6 @@ void ExitConfirmScreen::run() {
             g_screen = SCREEN_TOWN;
         }
     }
-    printAt(31, 32, lines[0]);
+    printLines();
     drawMenu();
 }

@@ -2,6 +2,7 @@
 
 #include "core/roubles.h"
 #include "core/text_format.h"
+#include "platform/code_pages.h"
 #include "platform/russian_text.h"
 
 namespace {
@@ -49,6 +50,14 @@ TextString heroBlowMessage(const MonsterName& monster, std::int32_t damage, bool
         message.append(" !CRIT!");
     }
     return message;
+}
+
+std::string spokenHeroBlow(const MonsterName& monster, std::int32_t damage, bool critical) {
+    std::string spoken = utf8FromCp1251(heroBlowMessage(monster, damage, false).text());
+    if (critical) {
+        spoken += u8". Критический удар!";
+    }
+    return spoken;
 }
 
 TextString killMessage(const MonsterName& monster, std::int32_t reward) {

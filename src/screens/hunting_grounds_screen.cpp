@@ -72,7 +72,7 @@ void HuntingGroundsScreen::run() {
                     // Left in force: the place's lines below come out white
                     // on this frame too, as one answer to the choice.
                     setColour(COLOUR_WHITE);
-                    printAt(31, 28, RU("Ты уже выполнил этот квест"));
+                    showAction(layout::ANSWER_LINE, RU("Ты уже выполнил этот квест"));
                 }
                 break;
             case BACK_TO_TOWN:

@@ -43,7 +43,7 @@ void IndianScreen::run() {
                 ++g_questStage;
             } else {
                 setColour(COLOUR_GREY);
-                printAt(31, 28, RU("Ты не принес мне скальп!"));
+                showAction(layout::ANSWER_LINE, RU("Ты не принес мне скальп!"));
             }
         }
         if (step == 1) {

@@ -38,7 +38,7 @@ void SeerScreen::run() {
                 ++g_questStage;
             } else {
                 setColour(COLOUR_GREY);
-                printAt(31, 28, RU("Ты не принес мне лапку!"));
+                showAction(layout::ANSWER_LINE, RU("Ты не принес мне лапку!"));
             }
         }
         // Tested after the hand-in, so one Enter never both opens and closes

@@ -1,88 +1,99 @@
-"""A player's road in a real terminal: the opening, the seer's errand, a
-fight won in the swamp, and out through the exit confirmation. Every key is
-chosen from what the pane shows, the highlighted choice included."""
+"""A player's road by ear, in a real terminal: the game told in plain lines
+(--screen-reader), every choice made from what was said, as a blind player
+makes it. The opening, the seer's errand, a fight won in the swamp, and out
+through the exit confirmation; not one escape sequence on the way, and the
+terminal's modes given back at the end."""
 
 import os
 import re
 import sys
+import termios
 import unittest
 
-from tmux_session import TmuxSession
+from pty_terminal import PtyTerminal
 
 BINARY = os.path.abspath(sys.argv[1] if len(sys.argv) > 1 else "build/ancient-evil")
 ASSETS = os.path.abspath(sys.argv[2] if len(sys.argv) > 2 else "assets")
-MENU_ROWS = (36, 38, 40, 42, 44)
-GREEN_ITEM = re.compile(r"\x1b\[(?:[0-9;]*;)?32(?:;[0-9;]*)?m(\d) - ")
+CHOICE_SAID = re.compile(r"(\d) из (\d): ([^\r\n]*)\r\n")
 
 
-class PlayTheStory(unittest.TestCase):
+class PlayTheStoryByEar(unittest.TestCase):
     def setUp(self):
-        self.term = TmuxSession()
+        self.term = PtyTerminal(BINARY, ASSETS, arguments=["--screen-reader"])
         self.addCleanup(self.term.close)
+        self.heard = 0  # how much of the output the test has listened to
 
-    def menu(self):
-        """The number of choices and the highlighted one, as the pane shows them."""
-        lines = self.term.coloured_screen().split("\n")
-        plain = self.term.lines()
-        count = sum(1 for row in MENU_ROWS if plain[row][32:36] == "%d - " % (MENU_ROWS.index(row) + 1))
-        for row in MENU_ROWS:
-            match = GREEN_ITEM.search(lines[row])
-            if match:
-                return count, int(match.group(1)) - 1
-        self.fail("no highlighted choice on screen:\n" + "\n".join(plain))
+    def said(self, wanted):
+        """What is said from where the test last listened to the end of the
+        line that holds `wanted`."""
+        wanted = wanted.encode()
+        output = self.term.output
+        while wanted not in output[self.heard:] or \
+                b"\r\n" not in output[output.index(wanted, self.heard):]:
+            self.term.read_more()
+            output = self.term.output
+        end = output.index(b"\r\n", output.index(wanted, self.heard)) + 2
+        heard, self.heard = output[self.heard:end], end
+        return heard.decode()
 
-    def choose(self, item, then_wait_for):
-        """Chooses a menu item and waits for a text, or for a test of the screen."""
-        count, highlighted = self.menu()
-        for _ in range((item - highlighted) % count):
-            self.term.keys("Down")
-        self.term.wait_for(lambda s: self.menu()[1] == item, "choice %d highlighted" % (item + 1))
-        self.term.keys("Enter")
-        if callable(then_wait_for):
-            return self.term.wait_for(then_wait_for, "the next screen")
-        return self.term.wait_for_text(then_wait_for)
+    def said_ending(self, pattern):
+        """What is said until a line matches the pattern."""
+        heard = ""
+        while not re.search(pattern, heard):
+            heard += self.said("\r\n")
+        return heard
+
+    def press(self, key, then):
+        self.term.type(key.encode())
+        return self.said(then)
+
+    def choose(self, text, then):
+        """Takes the choice that reads `text`: its digit, heard back, then Enter."""
+        for digit in "12345":
+            heard = self.press(digit, " из ")
+            choice = CHOICE_SAID.search(heard)
+            if choice and choice.group(3).startswith(text):
+                return self.press("\r", then)
+        self.fail("no choice reads " + text)
 
     def test_seer_errand_a_won_fight_and_leaving(self):
-        self.term.run_game(BINARY, ASSETS)
-        self.term.wait_for_text("Нажмите любую клавишу")
-        self.term.keys("x")
-        for page_text in (" Похоже, его мечта сбылась...", " Джек возвращался из паба домой",
-                          " Судя по виду, этому человеку", " Найди его... [кашляет]"):
-            self.term.keys("Enter")
-            self.term.wait_for_text(page_text)
-        self.term.keys("Enter")
-        self.term.wait_for_text_at(32, 36, "1 - Хм, а что я сейчас делаю-то?")
+        self.said("R (русская К) повторяет весь экран.\r\n")
+        self.said("Нажмите любую клавишу...")
+        self.press("x", "1 из 1: Далее.")
+        for page in ("Похоже, его мечта сбылась...", "Джек возвращался из паба домой",
+                     "Судя по виду, этому человеку", "1 из 3: ЭЭ!? Ты куда?"):
+            self.press("\r", page)
+        self.press("\r", "1 из 5: Хм, а что я сейчас делаю-то?")
+        status = self.press("h", "\r\n")
+        self.assertIn("Здоровье: 50 из 50. Деньги: 500 рублей.", status)
 
-        self.choose(2, "Нужно сначала узнать, куда идти.")
-        self.choose(3, " Я ждала тебя, правда, я всегда кого-то")
-        self.choose(0, "лягушачью лапку с болота для раскурки...")
-        self.assertIn("1 - Я принес лапку", self.term.screen())
-        self.choose(1, "1 - Хм, а что я сейчас делаю-то?")
-
-        self.choose(2, " Джек стоит посреди болота, затянутого ")
-        self.choose(0, "Идет битва с ")
-        # A round always costs both sides hit points, so the rows of the
-        # two hit points and the blows change, even where the blows read as
-        # the last round's did.
-        def round_rows(screen):
-            return [screen.split("\n")[row] for row in (9, 18, 27, 28)]
+        self.choose("Пойду мочить врагов", "Нужно сначала узнать, куда идти.")
+        self.choose("Пойду к провидице", "Зачем ты пришел сюда?")
+        self.choose("Рассказать о Древнем Зле", "1 из 2: Я принес лапку.")
+        self.choose("Пойду-ка я", " из 5: ")
+        self.choose("Пойду мочить врагов", "мерзких тварей.")
+        fight = self.choose("Искать врага", "1 из 3: Атаковать врага.")
+        self.assertRegex(fight, r"Идет битва с .+\.\r\nУ врага \d+ HP\.")
         for _ in range(40):
-            before = round_rows(self.term.screen())
-            screen = self.choose(0, lambda s: round_rows(s) != before)
-            if "Джек убил " in screen:
+            self.term.type(b"\r")
+            # A round ends with the enemy's hit points; the kill, with the reward.
+            round_said = self.said_ending(r"(У врага \d+ HP|Деньги: \d+ рубл\w+)\.\r\n")
+            self.assertRegex(round_said, r"Джек ранил .+ на \d+ HP")
+            if "Джек убил " in round_said:
                 break
-            self.assertNotIn(" Джек пал героем", screen)
-        self.assertRegex(self.term.lines()[28], r"Джек убил .+, получив \d+ (рубль|рубля|рублей)")
-        money = int(re.search(r"(\d+) рубл(ь|я|ей)", self.term.lines()[19]).group(1))
-        self.assertGreater(money, 500)
-        self.term.keys("x")  # the victory stays on view until a key
-        self.term.wait_for_text(" Джек стоит посреди болота, затянутого ")
+            self.assertRegex(round_said, r"ранила? Джека на \d+ HP\.\r\nЗдоровье: \d+ из 50\.")
+        self.press("x", "1 из 3: Искать врага.")  # the victory stays until a key
+        self.choose("Уйти в город", " из 5: ")
+        self.choose("Пойду я нафиг из игры", "Действительно выйти?")
+        self.press("\r", "Игра окончена.\r\n")
+        self.assertEqual(self.term.read_to_the_end(), 0)
 
-        self.choose(2, "1 - Хм, а что я сейчас делаю-то?")
-        self.choose(4, "Действительно выйти?")
-        self.term.keys("Enter")
-        self.term.wait_for_text("EXIT=0")
-        self.assertTrue(self.term.cursor_visible())
+        # Neither ESC nor the one-character CSI, in UTF-8 or as a raw byte.
+        text = self.term.output.decode("utf-8")
+        self.assertFalse("\x1b" in text or "\x9b" in text, "an escape sequence was written")
+        modes = termios.tcgetattr(self.term.master)[3]
+        self.assertEqual(modes & (termios.ICANON | termios.ECHO), termios.ICANON | termios.ECHO,
+                         "the terminal left in raw mode")
 
 
 if __name__ == "__main__":

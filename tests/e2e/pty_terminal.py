@@ -40,7 +40,7 @@ def _set_up_the_game():
 
 
 class PtyTerminal:
-    def __init__(self, binary, assets, columns=80, rows=50, honours_resize=True):
+    def __init__(self, binary, assets, columns=80, rows=50, honours_resize=True, arguments=()):
         self.master, slave = os.openpty()
         set_window_size(slave, columns, rows)
         self.honours_resize = honours_resize
@@ -49,7 +49,7 @@ class PtyTerminal:
         self.output = b""
         self._scanned = 0
         env = {"TERM": "xterm-256color", "LANG": "C.UTF-8", "PATH": "/usr/bin:/bin"}
-        self.game = subprocess.Popen([binary], cwd=assets, stdin=slave,
+        self.game = subprocess.Popen([binary, *arguments], cwd=assets, stdin=slave,
                                      stdout=slave, stderr=slave,
                                      env=env, start_new_session=True,
                                      preexec_fn=_set_up_the_game)
@@ -119,6 +119,12 @@ class PtyTerminal:
                 raise AssertionError("no %r from the game; its last output: %r"
                                      % (wanted, self.output[-300:]))
         return self.output[start:]
+
+    def read_more(self, timeout=TIMEOUT):
+        """Waits for the game's next output and keeps it."""
+        if not self._read(timeout):
+            raise AssertionError("the game said nothing more; its last output: %r"
+                                 % self.output[-300:])
 
     def read_to_the_end(self, timeout=TIMEOUT):
         """Reads until the game has ended and closed the terminal; returns

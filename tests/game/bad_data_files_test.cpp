@@ -9,6 +9,7 @@
 #include <optional>
 #include <sstream>
 
+#include "auto_player.h"
 #include "frame_invariants.h"
 #include "support/game_driver.h"
 #include "support/screen_text.h"
@@ -182,14 +183,6 @@ const Goal ROUTE[] = {
 };
 constexpr std::size_t ROUTE_LENGTH = sizeof ROUTE / sizeof ROUTE[0];
 
-std::string choose(const Grid& grid, int choice) {
-    const int from = readMenu(grid).highlighted;
-    if (from < 0) {
-        return "";  // no menu to steer: let the game end and the checks tell
-    }
-    return repeat(choice > from ? DOWN : UP, std::abs(choice - from)) + ENTER;
-}
-
 // Keys for the route, frame by frame: Enter through the title, a notice and
 // the story; a battle goal the fight no longer needs is skipped.
 ScriptedIo::Decider routePlayer(std::size_t& reached) {
@@ -205,7 +198,8 @@ ScriptedIo::Decider routePlayer(std::size_t& reached) {
         if (reached >= ROUTE_LENGTH || ROUTE[reached].screen != frame.screen) {
             return "";
         }
-        return choose(frame.grid, ROUTE[reached++].choice);
+        // No menu to steer: the game ends, and the checks tell.
+        return keysToChoose(frame.record.menu, ROUTE[reached++].choice);
     };
 }
 
@@ -250,7 +244,7 @@ TEST_P(BadDataFile, GameStartsReportsAndPlaysOn) {
     for (std::size_t i = firstPlayFrame; i + 1 < game.frames.size(); ++i) {
         const RecordedFrame& frame = game.frames[i];
         EXPECT_FALSE(missing == false && screenContains(frame.grid, "not found")) << i;
-        const auto problems = checkPlayFrame(frame.grid, frame.screen, frame.hero);
+        const auto problems = checkPlayFrame(frame.grid, frame.record, frame.screen, frame.hero);
         ASSERT_TRUE(problems.empty()) << "frame " << i << ": " << problems.front() << "\n"
                                       << dumpFrame(frame.grid);
     }

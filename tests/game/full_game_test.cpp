@@ -1,23 +1,60 @@
 #include <gtest/gtest.h>
 
 #include "auto_player.h"
+#include "core/game_state.h"
+#include "frame_invariants.h"
 #include "game/game_loop.h"
+#include "platform/key_codes.h"
 #include "support/game_driver.h"
 #include "support/screen_text.h"
 
 namespace {
 
-// Whole games through the real frame loop, played by the automatic player.
+// Whole games through the real frame loop, played by the automatic player,
+// and heard as a player with a screen reader hears them.
 struct PlayedGame {
     AutoPlayer::Outcome outcome;
     std::vector<VirtualConsole::Grid> frames;
+    std::vector<std::string> untold;  // what a frame's news left out
+    std::vector<std::string> statuses;
 };
 
 PlayedGame play(AutoPlayer::Style style, std::uint32_t seed) {
     WorkingDirectory here(assetsDir());
     AutoPlayer player(style, 200000, true);
+    PlayedGame game{};
+    FrameRecord told;
+    player.setWatcher([&](const VirtualConsole& console) {
+        const FrameRecord& record = console.record();
+        // The first frame, and half an arrow, have nothing before them to tell.
+        if (told.kind != ScreenKind::None && g_key != KEY_ARROW_PREFIX) {
+            for (const std::string& problem : checkNews(told, record)) {
+                game.untold.push_back("frame " + std::to_string(game.statuses.size()) + ": " +
+                                      problem);
+            }
+        }
+        if (g_key != KEY_ARROW_PREFIX) {
+            told = record;
+        }
+        game.statuses.push_back(record.spoken.status);
+    });
     runGame(player, seed);
-    return {player.outcome(), player.frames()};
+    game.outcome = player.outcome();
+    game.frames = player.frames();
+    return game;
+}
+
+// Every frame of the game told what it showed anew, and H told the hit
+// points and the money wherever the status column stood.
+void expectHeardWhole(const PlayedGame& game) {
+    EXPECT_EQ(game.untold, std::vector<std::string>{});
+    for (std::size_t i = 0; i < game.frames.size(); ++i) {
+        const bool panel = rowText(game.frames[i], 17).find("Джек Белибье") != std::string::npos;
+        EXPECT_EQ(game.statuses[i].find("Здоровье: ") != std::string::npos &&
+                      game.statuses[i].find("Деньги: ") != std::string::npos,
+                  panel)
+            << "frame " << i << ": " << game.statuses[i];
+    }
 }
 
 // The index of the first frame at or after `from` showing text at a place.
@@ -74,6 +111,7 @@ TEST(FullGame, FromTheTitleToVictoryAndOut) {
     }
     EXPECT_EQ(at, game.frames.size() - 1);
     EXPECT_EQ(rowText(game.frames.back(), 0), "");  // the last frame: no frame, no panel
+    expectHeardWhole(game);
 }
 
 TEST(FullGame, RecklessHeroDiesAndTheGameEnds) {
@@ -84,6 +122,7 @@ TEST(FullGame, RecklessHeroDiesAndTheGameEnds) {
     const auto& last = game.frames.back();
     EXPECT_TRUE(hasTextAt(last, messageLine(1), "Вечная ему память... Прощай, Земля..."));
     EXPECT_EQ(rowText(last, 17), "");
+    expectHeardWhole(game);
 }
 
 }  // namespace

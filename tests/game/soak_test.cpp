@@ -25,39 +25,49 @@ TEST(Soak, RandomKeysNeverBreakAFrame) {
     }
 }
 
-TEST(Soak, TheChecksSeeABrokenFrame) {
+TEST(Soak, TheChecksSeeABrokenFrameOrUntoldNews) {
     // The first page of the story, as the game shows it.
     const GameResult game = playGame("t");
     const RecordedFrame& page = game.frames.at(1);
-    ASSERT_TRUE(checkPlayFrame(page.grid, page.screen, page.hero).empty());
+    ASSERT_TRUE(checkPlayFrame(page.grid, page.record, page.screen, page.hero).empty());
 
-    auto problemsWith = [&](const std::function<void(Grid&, Hero&)>& breakIt) {
+    auto problemsWith = [&](const std::function<void(Grid&, FrameRecord&, Hero&)>& breakIt) {
         Grid grid = page.grid;
+        FrameRecord record = page.record;
         Hero hero = page.hero;
-        breakIt(grid, hero);
-        return checkPlayFrame(grid, page.screen, hero).size();
+        breakIt(grid, record, hero);
+        return checkPlayFrame(grid, record, page.screen, hero).size();
     };
     auto cell = [](Grid& grid, int column, int row) -> VirtualConsole::Cell& {
         return grid[row * VirtualConsole::COLUMNS + column];
     };
-    EXPECT_EQ(problemsWith([&](Grid& g, Hero&) { cell(g, 40, 0).ch = U' '; }), 1u);
-    EXPECT_EQ(problemsWith([&](Grid& g, Hero&) { cell(g, 79, 20).ch = U'x'; }), 1u);
-    EXPECT_EQ(problemsWith([&](Grid& g, Hero&) { cell(g, 8, 17).ch = U'x'; }), 1u);
-    EXPECT_EQ(problemsWith([](Grid&, Hero& h) { h.hp = 7; }), 1u);
-    EXPECT_EQ(problemsWith([](Grid&, Hero& h) { h.money = -1; }), 1u);
-    EXPECT_EQ(problemsWith([&](Grid& g, Hero&) { cell(g, 32, 36).colour = COLOUR_GREY; }), 1u);
-    EXPECT_EQ(problemsWith([&](Grid& g, Hero&) { cell(g, 32, 36).ch = U'2'; }), 1u);
-    EXPECT_EQ(checkPlayFrame(page.grid, SCREEN_QUIT, page.hero).size(), 1u);
+    EXPECT_EQ(problemsWith([&](Grid& g, FrameRecord&, Hero&) { cell(g, 40, 0).ch = U' '; }), 1u);
+    EXPECT_EQ(problemsWith([&](Grid& g, FrameRecord&, Hero&) { cell(g, 79, 20).ch = U'x'; }), 1u);
+    EXPECT_EQ(problemsWith([&](Grid& g, FrameRecord&, Hero&) { cell(g, 8, 17).ch = U'x'; }), 1u);
+    // The grid and the record both disagree with the hero.
+    EXPECT_EQ(problemsWith([](Grid&, FrameRecord&, Hero& h) { h.hp = 7; }), 2u);
+    EXPECT_EQ(problemsWith([](Grid&, FrameRecord&, Hero& h) { h.money = -1; }), 2u);
+    const Place first = menuItem(0);
+    EXPECT_EQ(problemsWith([&](Grid& g, FrameRecord&, Hero&) {
+                  cell(g, first.column, first.row).colour = COLOUR_GREY;
+              }),
+              1u);
+    EXPECT_EQ(problemsWith([&](Grid& g, FrameRecord&, Hero&) {
+                  cell(g, first.column, first.row).ch = U'2';
+              }),
+              1u);
+    EXPECT_EQ(problemsWith([](Grid&, FrameRecord& r, Hero&) { r.menu.choices[0] = "Ещё"; }), 1u);
+    EXPECT_EQ(checkPlayFrame(page.grid, page.record, SCREEN_QUIT, page.hero).size(), 1u);
 
-    // A second choice, highlighted too.
-    Grid two = page.grid;
-    const std::u32string second = U"2 - Ещё";
-    for (std::size_t i = 0; i < second.size(); ++i) {
-        cell(two, 32 + static_cast<int>(i), 38) = {second[i], COLOUR_GREEN};
-    }
-    EXPECT_EQ(readMenu(two).count, 2);
-    EXPECT_EQ(readMenu(two).highlighted, -2);
-    EXPECT_EQ(checkPlayFrame(two, page.screen, page.hero).size(), 1u);
+    // A round of a fight whose news leaves out a blow and the enemy's hit points.
+    FrameRecord before = page.record;
+    FrameRecord round = page.record;
+    round.actions.push_back({27, "", u8"Джек ранил скорпиона на 5 HP."});
+    round.enemy = {true, u8"Скорпион", 25};
+    round.spoken.news = {round.actions[0].spoken};
+    EXPECT_EQ(checkNews(before, round).size(), 1u);
+    round.spoken.news = {};
+    EXPECT_EQ(checkNews(before, round).size(), 3u);
 }
 
 }  // namespace

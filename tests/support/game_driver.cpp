@@ -21,6 +21,7 @@ ScriptedIo::ScriptedIo(std::string keys, Decider decider, std::size_t maxFrames)
 void ScriptedIo::present(const VirtualConsole& console) {
     RecordedFrame frame;
     frame.grid = console.grid();
+    frame.record = console.record();
     frame.screen = g_screen;
     frame.haveHero = g_hero != nullptr;
     if (g_hero) {

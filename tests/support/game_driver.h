@@ -22,6 +22,7 @@ std::string repeat(const std::string& keys, int times);
 // behind it for the tests that need to know more than the screen shows.
 struct RecordedFrame {
     VirtualConsole::Grid grid;
+    FrameRecord record;  // what the frame means, as the game noted it
     ScreenId screen = 0;
     bool haveHero = false;
     Hero hero;

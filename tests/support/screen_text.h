@@ -5,6 +5,7 @@
 #include <cstdint>
 #include <string>
 
+#include "core/screen_layout.h"
 #include "platform/virtual_console.h"
 
 // Reading a console grid the way the player sees it. Expected texts in the
@@ -31,21 +32,18 @@ bool screenContains(const Grid& grid, const std::string& text);
 // The whole grid, one row a line, each ending in '|' so trailing blanks show.
 std::string dumpFrame(const Grid& grid);
 
-// The places every screen shares: its three message lines at column 31,
-// rows 32 to 34; its menu's five items from column 32, row 36, one every
-// second row; the one-frame action lines at column 31, rows 27 and 28.
-struct Place {
-    int column;
-    int row;
-};
+// The places every screen shares, as the game names them: its three
+// message lines, its menu's five items one every second row, the two
+// one-frame action lines. The whole-screen grids pin where they stand.
+using Place = ScreenPlace;
 constexpr Place messageLine(int line) {
-    return {31, 32 + line};
+    return {layout::MESSAGE_LINES.column, layout::MESSAGE_LINES.row + line};
 }
 constexpr Place menuItem(int item) {
-    return {32, 36 + 2 * item};
+    return {layout::MENU.column, layout::MENU.row + layout::MENU_ROW_STEP * item};
 }
 constexpr Place actionLine(int line = 0) {
-    return {31, 27 + line};
+    return {layout::HERO_BLOW_LINE.column, layout::HERO_BLOW_LINE.row + line};
 }
 
 std::string textAt(const Grid& grid, Place place, int length);

@@ -1,8 +1,8 @@
 #!/usr/bin/python3
 """The page's module as its tests build it (ancient-evil-checked: Asyncify's
 assertions on, Title.txt not built in) plays whole seeded games under node
-through the page's interface, and shows every frame the native build shows
-with the same file missing. A key wait that unwinds through a function left
+through the page's interface, and shows and tells every frame as the native
+build does with the same file missing. A key wait that unwinds through a function left
 off cmake/web.cmake's AE_KEY_WAIT_PATH traps, naming it; the missing file is
 reported in the game's own words.
 
@@ -46,11 +46,13 @@ class TheCheckedModule(unittest.TestCase):
                     played = subprocess.run([NODE, PLAY_MODULE, MODULE, str(seed)], input=keys.encode(),
                                             capture_output=True, timeout=600)
                     self.assertEqual(played.returncode, 0, trap(played.stderr.decode()))
-                    frames = [tuple(frame) for frame in json.loads(played.stdout)]
+                    frames = json.loads(played.stdout)
                     self.assertIn("File Title.txt not found", frames[0][0][0])
                     self.assertEqual(len(frames), len(native.frames))
-                    for index, (web, expected) in enumerate(zip(frames, native.frames)):
-                        self.assertEqual(web, expected, "frame %d" % index)
+                    for index, ((text, colours, said), expected) in enumerate(
+                            zip(frames, native.frames)):
+                        self.assertEqual((text, colours), expected, "frame %d" % index)
+                        self.assertEqual(said, native.said[index], "frame %d" % index)
 
 
 if __name__ == "__main__":

@@ -1,7 +1,8 @@
 // The game played through the browser page's console, on a page of the
 // test's own: what the page is handed each frame (only the rows that
-// changed, as glyphs and colours), the keys it reports as the game reads
-// them, and the end of the game with its last frame on view.
+// changed, as glyphs and colours, and the frame's record), the keys it
+// reports as the game reads them or as it answers them itself, and the end
+// of the game with its last frame on view.
 #include "platform/web/page_console.h"
 
 #include <gtest/gtest.h>
@@ -43,7 +44,8 @@ class ScriptedPage : public Page {
         }
     }
 
-    void showRows(const RowUpdate& update) override {
+    void showFrame(const RowUpdate& update, const FrameRecord& record) override {
+        records.push_back(record);
         EXPECT_FALSE(over) << "a frame after the end";
         EXPECT_EQ(update.text.size(), update.rows.size() * COLUMNS);
         EXPECT_EQ(update.colours.size(), update.rows.size() * COLUMNS);
@@ -70,6 +72,7 @@ class ScriptedPage : public Page {
         return key;
     }
 
+    void say(const std::string& words) override { said.push_back(words); }
     void gameOver() override { over = true; }
 
     const Shown& now() const { return now_; }
@@ -77,6 +80,8 @@ class ScriptedPage : public Page {
     std::vector<std::vector<int>> updates;  // the rows of each update
     std::vector<Shown> waits;               // the page at each key wait
     std::vector<std::size_t> updatesAtWait;
+    std::vector<FrameRecord> records;
+    std::vector<std::string> said;
     bool over = false;
 
   private:
@@ -144,6 +149,25 @@ TEST(PageConsole, LeavingTheGameLeavesItsLastFrameAndTellsThePage) {
     EXPECT_EQ(page.waits.size(), WHOLE_SHORT_GAME.size()) << "every key read, none more";
     EXPECT_EQ(page.now().at(31, 32, 20), "Действительно выйти?");
     EXPECT_EQ(page.now().at(0, 0, 3), "   ") << "the last frame has no border";
+}
+
+TEST(PageConsole, HAndRAreAnsweredInWordsAndADigitMovesToItsChoice) {
+    // To the town, H and R there, the third choice by its digit, then out.
+    ScriptedPage page({u"t", u"Enter", u"Enter", u"Enter", u"Enter", u"Enter", u"H", u"к", u"3",
+                       u"Enter", u"5", u"Enter", u"Enter"});
+    play(page);
+    EXPECT_TRUE(page.over);
+    ASSERT_EQ(page.said.size(), 2u);
+    EXPECT_EQ(page.said[0].rfind("Здоровье: 50 из 50.", 0), 0u) << page.said[0];
+    EXPECT_NE(page.said[1].find("Вариант 5: Пойду я нафиг из игры."), std::string::npos);
+    // The digit's two Downs make frames of their own (four bytes); the last
+    // one tells, and Enter then takes that choice.
+    const std::size_t town = 6;  // the title, four pages, the stranger
+    ASSERT_GT(page.records.size(), town + 5);
+    EXPECT_EQ(page.records[town + 4].menu.highlighted, 2);
+    EXPECT_EQ(page.records[town + 4].spoken.news,
+              std::vector<std::string>{"3 из 5: Пойду мочить врагов."});
+    EXPECT_EQ(page.records[town + 5].spoken.news.front(), "Нужно сначала узнать, куда идти.");
 }
 
 TEST(PageConsole, KeysTheGameDoesNotKnowAreNotReadAsKeys) {

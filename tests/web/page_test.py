@@ -3,8 +3,8 @@
 Firefox), as a player meets it: opened from
 its folder (file://) or from a static server on 127.0.0.1, typed at with
 the keyboard and the touch buttons, and read back from #console as text
-and colours. A whole seeded game is checked frame for frame against the
-native build's. Served, the page installs (as Chromium says) and then
+and colours. A whole seeded game is checked frame for frame, and its live
+region sentence for sentence, against the native build's. Served, the page installs (as Chromium says) and then
 plays offline.
 
 usage: page_test.py SITE_FOLDER NATIVE_AE_PLAYTHROUGH ASSETS (folder|server) [ENGINE]
@@ -23,11 +23,13 @@ STRANGER = " Найди его... [кашляет] И уничтожь Древ�
 GREY, GREEN = "7", "2"
 
 # Plays keys one after another, each once the game waits again, and stops
-# at the first screen whose digest is not the one expected; returns null
-# or [the key's index, the digest found].
+# at the first screen whose digest, or whose live region, is not the one
+# expected; returns null or [the key's index, the digest found, what the
+# live region said].
 PLAY_AND_CHECK = """
-const [keys, expected, done] = arguments;
+const [keys, expected, expectedSaid, done] = arguments;
 const screen = document.getElementById("console");
+const region = document.getElementById("narration");
 function digest() {
   let text = "", colours = "";
   for (const row of screen.children) {
@@ -53,15 +55,22 @@ function settled() {
   const waiting = screen.getAttribute("aria-busy") === "false" || screen.dataset.state === "over";
   return waiting && Number(screen.dataset.frames) > framesBefore;
 }
+let checking = false;
 function settle() {
-  if (!settled()) return;
+  if (!settled() || checking) return;
+  checking = true;
   const found = digest();
-  if (found !== expected[next - 1]) {
-    watcher.disconnect();
-    done([next - 1, found]);
-    return;
-  }
-  press();
+  // The words come once the frame is drawn: after this turn of the page's.
+  setTimeout(() => {
+    checking = false;
+    const said = region.textContent.replace(/\u00a0$/, "");
+    if (found !== expected[next - 1] || !said.startsWith(expectedSaid[next - 1])) {
+      watcher.disconnect();
+      done([next - 1, found, said]);
+      return;
+    }
+    press();
+  }, 0);
 }
 function press() {
   if (next === keys.length) {
@@ -155,10 +164,13 @@ class ThePage(PageTest):
         self.open()
         keys = self.game.page_keys()
         expected = [digest(self.game.frames[frame]) for _, frame in keys]
-        mismatch = self.browser.run_async(PLAY_AND_CHECK, [key for key, _ in keys], expected)
+        # What --screen-reader says after each key is what the page says.
+        said = [self.game.said[frame] for _, frame in keys]
+        mismatch = self.browser.run_async(PLAY_AND_CHECK, [key for key, _ in keys], expected, said)
         if mismatch is not None:
-            index = mismatch[0]
+            index, _, heard = mismatch
             self.assert_frame(keys[index][1])
+            self.assertEqual(heard, said[index], "key %d: the live region" % index)
             self.fail("key %d: the page's digest differs but no cell does" % index)
         self.assertIn(self.game.outcome, ("victory", "death"))
         self.assert_frame(len(self.game.frames) - 1)  # the last screen stays on view

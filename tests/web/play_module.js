@@ -1,7 +1,8 @@
 // Plays the page's module under node through the page's interface
-// (Module.page: showRows, nextKey, gameOver) with the seed given, typing
-// the keys read as JSON from standard input, one at each key wait, and
-// prints every frame shown as JSON: [rows of text, rows of colour digits].
+// (Module.page: showFrame, say, nextKey, gameOver) with the seed given,
+// typing the keys read as JSON from standard input, one at each key wait,
+// and prints every frame shown as JSON: [rows of text, rows of colour
+// digits, the sentences it tells a screen reader].
 //
 // usage: node play_module.js MODULE_JS SEED < KEYS_JSON
 "use strict";
@@ -17,13 +18,14 @@ const frames = [];
 createModule({
   arguments: [],
   page: {
-    showRows(rows) {
+    showFrame(rows, record) {
       for (const row of rows) {
         texts[row.row] = row.text;
         colours[row.row] = Array.from(row.colours, (colour) => colour.toString(16)).join("");
       }
-      frames.push([texts.slice(), colours.slice()]);
+      frames.push([texts.slice(), colours.slice(), record.spoken.news.join(" ")]);
     },
+    say() {},
     // Once the keys run out, the game waits for ever and prints nothing.
     nextKey: () => (keys.length > 0 ? Promise.resolve(keys.shift()) : new Promise(() => {})),
     gameOver: () => process.stdout.write(JSON.stringify(frames)),

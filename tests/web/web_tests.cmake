@@ -65,4 +65,4 @@ foreach(engine chromium webkit firefox)
                        web.page_hosting_in_${engine} web.older_${engine}
                        PROPERTIES TIMEOUT 900 RESOURCE_LOCK browser)
 endforeach()
-add_test(NAME web.page_reading COMMAND ${AE_NODE} ${CMAKE_CURRENT_LIST_DIR}/reading_test.js)
+

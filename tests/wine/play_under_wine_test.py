@@ -123,6 +123,19 @@ class PlayFromTheZip(unittest.TestCase):
         self.assertIn("1 - Хм, а что я сейчас делаю-то?", self.term.screen())
 
 
+    def test_told_for_a_screen_reader_it_plays_to_the_town_in_lines(self):
+        keys = os.path.join(UNPACKED, "keys.txt")
+        with open(keys, "wb") as script:
+            script.write(b"x\r\n\r\r\r\r2")  # the title, the story, the stranger; choice 2
+        self.start(redirections=" --screen-reader < " + shlex.quote(keys))
+        self.term.wait_for_text("EXIT=0")
+        screen = self.term.screen()
+        for line in ("режим для экранного диктора", "Приключения Джека Белибье.",
+                     "Что будем делать?", "2 из 5: Пойду в магазин.", "Игра окончена."):
+            self.assertIn(line, screen)
+        self.assertNotIn(FRAME_TOP, screen)
+        self.assertNotIn(GREEN, self.term.coloured_screen())
+
     def test_output_redirected_to_a_file_still_shows_the_game_on_the_console(self):
         # `ancient-evil.exe > out.txt`: the game draws on the console itself.
         out = os.path.join(UNPACKED, "out.txt")
@@ -159,8 +172,8 @@ class WithoutAConsole(unittest.TestCase):
         result = self.run_game("/?")
         self.assertEqual(result.returncode, 0, result.stderr)
         help_text = result.stdout.decode("ascii")
-        self.assertTrue(help_text.startswith("Usage: ancient-evil [/? | --help | --version]\r\n"),
-                        help_text)
+        self.assertTrue(help_text.startswith(
+            "Usage: ancient-evil [--screen-reader] | /? | --help | --version\r\n"), help_text)
         self.assertIn("ancient-evil.exe", help_text)
         self.assertNotIn("manual page", help_text)
 

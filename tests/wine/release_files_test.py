@@ -17,7 +17,7 @@ import zipfile
 
 ZIP, OBJDUMP, WINDRES, VERSION, SOURCE_DIR = sys.argv[1:6]
 DATA_FILES = set(sys.argv[6].split(","))
-TEXTS = {"README.txt", "LICENSE.txt", "THIRD-PARTY-NOTICES.txt"}
+TEXTS = {"README.txt", "LICENSE.txt", "THIRD-PARTY-NOTICES.txt", "ancient-evil-screen-reader.cmd"}
 UTF8_BOM = b"\xef\xbb\xbf"
 VISTA = "{e2011457-1546-43c5-a5fe-008deee3d3f0}"
 WINDOWS_10_AND_11 = "{8e0f7a12-bfb3-4fe8-b9a5-48fd50a15a9a}"
@@ -80,7 +80,7 @@ class TheZip(unittest.TestCase):
         self.assertTrue(data.endswith(b"\r\n"), name)
         self.assertNotIn(b"\r\r", data, name)
 
-    def test_it_holds_the_game_its_data_and_three_texts_in_one_folder(self):
+    def test_it_holds_the_game_its_data_and_four_texts_in_one_folder(self):
         self.assertEqual(set(os.listdir(self.folder)), DATA_FILES | TEXTS | {"ancient-evil.exe"})
         for name in DATA_FILES:  # byte for byte: Windows-1251, as the game reads them
             with open(os.path.join(SOURCE_DIR, "assets", name), "rb") as original:

@@ -19,32 +19,7 @@ namespace {
 const std::string ENTER(1, char(KEY_ENTER));
 const std::string DOWN = {char(KEY_ARROW_PREFIX), char(KEY_DOWN)};
 
-constexpr int MENU_COLUMN = 32;
-constexpr int MENU_ROW = 36;
-constexpr std::uint8_t HIGHLIGHT = 2;
 constexpr int POTIONS_WANTED = 3;
-
-// Menu items stand at column 32 from row 36, every second row, as "N - ".
-int menuSize(const VirtualConsole& console) {
-    int count = 0;
-    while (count < 5) {
-        const auto& cell = console.cell(MENU_COLUMN, MENU_ROW + 2 * count);
-        if (cell.ch != char32_t('1' + count)) {
-            break;
-        }
-        ++count;
-    }
-    return count;
-}
-
-int highlighted(const VirtualConsole& console) {
-    for (int i = 0; i < 5; ++i) {
-        if (console.cell(MENU_COLUMN, MENU_ROW + 2 * i).colour == HIGHLIGHT) {
-            return i;
-        }
-    }
-    return 0;
-}
 
 const MonsterStats& currentMonster() {
     return g_monsters->stats(g_battle->monsterIndex);
@@ -57,17 +32,21 @@ AutoPlayer::AutoPlayer(Style style, std::size_t maxKeys, bool recordFrames)
     weaponBoughtAfter_.fill(-1);
 }
 
-std::string AutoPlayer::choose(const VirtualConsole& console, int item) const {
-    const int size = menuSize(console);
-    if (size == 0) {
-        return ENTER;
+std::string keysToChoose(const MenuRecord& menu, int item) {
+    const int size = static_cast<int>(menu.choices.size());
+    if (size == 0 || menu.highlighted < 0) {
+        return "";
     }
-    const int from = highlighted(console);
     std::string keys;
-    for (int i = 0; i < ((item - from) % size + size) % size; ++i) {
+    for (int i = 0; i < ((item - menu.highlighted) % size + size) % size; ++i) {
         keys += DOWN;
     }
     return keys + ENTER;
+}
+
+std::string AutoPlayer::choose(const VirtualConsole& console, int item) const {
+    const std::string keys = keysToChoose(console.record().menu, item);
+    return keys.empty() ? ENTER : keys;  // no menu: a page or a notice
 }
 
 // A weapon is worth buying only with a potion's money left over.
@@ -197,6 +176,9 @@ std::string AutoPlayer::decide(const VirtualConsole& console) {
 void AutoPlayer::present(const VirtualConsole& console) {
     if (record_) {
         frames_.push_back(console.grid());
+    }
+    if (watcher_) {
+        watcher_(console);
     }
     if (g_hero && g_hero->weapon != lastWeapon_) {
         lastWeapon_ = g_hero->weapon;

@@ -2,6 +2,7 @@
 
 #include <array>
 #include <cstdint>
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -10,12 +11,16 @@
 #include "platform/virtual_console.h"
 #include "screens/shop_screen.h"
 
+// The keys that take a menu's choice: Down until the highlight stands on
+// it, then Enter; "" where the menu has no highlighted choice.
+std::string keysToChoose(const MenuRecord& menu, int item);
+
 using StageCounts = std::array<int, QUEST_STAGE_FINAL + 1>;
 using PerWeapon = std::array<int, LAST_WEAPON + 1>;
 
 // A player that plays the whole game through the real frame loop: it reads
-// the screen it is shown (which menu item is highlighted) and the hero's
-// state, and answers with the keys a person would press. The careful player
+// what the frame it is shown means (which menu item is highlighted) and the
+// hero's state, and answers with the keys a person would press. The careful player
 // drinks potions in time, flees when a blow could kill him, shops for better
 // weapons and takes on the story enemies only when ready; the reckless one
 // just attacks. Used by the balance simulation, the frame recorder and the
@@ -36,6 +41,10 @@ class AutoPlayer : public GameIo {
     void setWeaponLimit(int weapon) { weaponLimit_ = weapon; }
     // Prints each fight's start to standard error.
     void setTrace(bool trace) { trace_ = trace; }
+    // Shown every frame the player is shown, before he decides.
+    void setWatcher(std::function<void(const VirtualConsole&)> watcher) {
+        watcher_ = std::move(watcher);
+    }
     Outcome outcome() const { return outcome_; }
     int fightsStarted() const { return fights_; }
     // Fights started at each quest stage: the swamp, the desert, the underworld.
@@ -77,6 +86,7 @@ class AutoPlayer : public GameIo {
     int demonWeapon_ = 3;
     int weaponLimit_ = LAST_WEAPON;
     std::vector<VirtualConsole::Grid> frames_;
+    std::function<void(const VirtualConsole&)> watcher_;
 };
 
 // Plays one whole game with the given seed in the working directory's data

@@ -18,6 +18,7 @@ class RecordingIo : public GameIo {
         record_.frames.push_back(console.grid());
         record_.screens.push_back(g_screen);
         record_.keys.push_back(-1);
+        record_.news.push_back(console.record().spoken.news);
         inner_.present(console);
     }
 

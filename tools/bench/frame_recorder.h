@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstdint>
+#include <string>
 #include <vector>
 
 #include "auto_player.h"
@@ -19,9 +20,10 @@
 constexpr std::uint32_t PLAYTHROUGH_SEED = 1;
 
 struct Playthrough {
-    std::vector<VirtualConsole::Grid> frames;  // every presented grid, in order
-    std::vector<ScreenId> screens;             // the screen each frame belongs to
-    std::vector<int> keys;                     // the key byte read after each frame, or -1
+    std::vector<VirtualConsole::Grid> frames;    // every presented grid, in order
+    std::vector<ScreenId> screens;               // the screen each frame belongs to
+    std::vector<int> keys;                       // the key byte read after each frame, or -1
+    std::vector<std::vector<std::string>> news;  // what each frame tells a screen reader
     AutoPlayer::Outcome outcome = AutoPlayer::Outcome::Running;
     int fights = 0;
 };

@@ -1,6 +1,7 @@
 // ae-playthrough: plays a seeded game with the careful automatic player and
-// prints every frame it was shown, with the key read after it, as text. Two
-// builds of the game that print the same show the player the same game
+// prints every frame it was shown, with the key read after it and what it
+// tells a screen reader, as text. Two builds of the game that print the
+// same show and tell the player the same game
 // (the web build's test compares its own with the native build's); the
 // keys replay the game elsewhere (the browser tests type them).
 #include <cstdio>
@@ -34,8 +35,9 @@ int usage() {
         "Plays a game with the careful automatic player (seed 1 by default), its\n"
         "data files from the working directory or else DIR, and prints each frame\n"
         "it was shown: a line 'frame I screen S key K' (K is the key byte read\n"
-        "after it, -1 for none), then the frame's rows of text and of colour\n"
-        "digits. The first lines name the seed, the outcome and the frame count.\n",
+        "after it, -1 for none), a line 'said ...' with the sentences it tells a\n"
+        "screen reader, then the frame's rows of text and of colour digits. The\n"
+        "first lines name the seed, the outcome and the frame count.\n",
         stderr);
     return 2;
 }
@@ -63,8 +65,12 @@ int main(int argc, char* argv[]) {
     std::printf("seed %u\noutcome %s\nframes %zu\n", static_cast<unsigned>(seed),
                 outcomeName(game.outcome), game.frames.size());
     for (std::size_t i = 0; i < game.frames.size(); ++i) {
-        std::printf("frame %zu screen %d key %d\n", i, static_cast<int>(game.screens[i]),
+        std::printf("frame %zu screen %d key %d\nsaid", i, static_cast<int>(game.screens[i]),
                     game.keys[i]);
+        for (const std::string& words : game.news[i]) {
+            std::printf(" %s", words.c_str());
+        }
+        std::printf("\n");
         const std::string text = frameText(game.frames[i]);
         std::fwrite(text.data(), 1, text.size(), stdout);
     }

@@ -1,10 +1,12 @@
 #include "frame_invariants.h"
 
+#include <algorithm>
 #include <cstdio>
 
 #include "console/colours.h"
 #include "core/hero.h"
 #include "core/roubles.h"
+#include "core/screen_layout.h"
 #include "platform/cp1251.h"
 #include "platform/utf8.h"
 
@@ -32,10 +34,6 @@ std::string utf8(const std::u32string& text) {
     return out;
 }
 
-std::u32string ascii(const std::string& text) {
-    return std::u32string(text.begin(), text.end());
-}
-
 std::u32string fromCp1251(const char* text) {
     std::u32string out;
     for (; *text != '\0'; ++text) {
@@ -44,21 +42,22 @@ std::u32string fromCp1251(const char* text) {
     return out;
 }
 
-// The text stands at (column, row); otherwise a line saying what is there.
-void expectText(const Grid& grid, int column, int row, const std::u32string& text, const char* what,
+// The text stands at the place; otherwise a line saying what is there.
+void expectText(const Grid& grid, ScreenPlace place, const std::u32string& text, const char* what,
                 std::vector<std::string>& problems) {
-    const std::u32string actual = textAt(grid, column, row, static_cast<int>(text.size()));
+    const std::u32string actual =
+        textAt(grid, place.column, place.row, static_cast<int>(text.size()));
     if (actual != text) {
-        problems.push_back(std::string(what) + " missing at column " + std::to_string(column) +
-                           ", row " + std::to_string(row) + ": expected \"" + utf8(text) +
-                           "\", found \"" + utf8(actual) + "\"");
+        problems.push_back(std::string(what) + " missing at column " +
+                           std::to_string(place.column) + ", row " + std::to_string(place.row) +
+                           ": expected \"" + utf8(text) + "\", found \"" + utf8(actual) + "\"");
     }
 }
 
 void checkFrameLines(const Grid& grid, std::vector<std::string>& problems) {
     const std::u32string bar(VirtualConsole::COLUMNS - 2, U'-');
-    expectText(grid, 0, 0, U"." + bar + U".", "top of the frame", problems);
-    expectText(grid, 0, VirtualConsole::ROWS - 1, U"'" + bar + U"'", "bottom of the frame",
+    expectText(grid, {0, 0}, U"." + bar + U".", "top of the frame", problems);
+    expectText(grid, {0, VirtualConsole::ROWS - 1}, U"'" + bar + U"'", "bottom of the frame",
                problems);
     for (int row = 1; row < VirtualConsole::ROWS - 1; ++row) {
         if (at(grid, 0, row).ch != U'|' || at(grid, VirtualConsole::COLUMNS - 1, row).ch != U'|') {
@@ -68,14 +67,61 @@ void checkFrameLines(const Grid& grid, std::vector<std::string>& problems) {
     }
 }
 
-void checkPanel(const Grid& grid, const Hero& hero, std::vector<std::string>& problems) {
-    expectText(grid, 6, 17, U"Джек Белибье", "the hero's name", problems);
-    char number[64];
-    std::snprintf(number, sizeof number, "%d / %d HP", int(hero.hp), int(hero.maxHp));
-    expectText(grid, 8, 18, ascii(number), "hit points", problems);
-    std::snprintf(number, sizeof number, "%d", int(hero.money));
-    expectText(grid, 8, 19, ascii(number) + U" " + fromCp1251(roubleWord(hero.money)), "money",
-               problems);
+void checkPanel(const Grid& grid, const FrameRecord& record, const Hero& hero,
+                std::vector<std::string>& problems) {
+    expectText(grid, layout::HERO_NAME, U"Джек Белибье", "the hero's name", problems);
+    const std::u32string hitPoints =
+        decodeUtf8(std::to_string(hero.hp) + " / " + std::to_string(hero.maxHp) + " HP");
+    expectText(grid, layout::HERO_HIT_POINTS, hitPoints, "hit points", problems);
+    const std::u32string money =
+        decodeUtf8(std::to_string(hero.money) + " ") + fromCp1251(roubleWord(hero.money));
+    expectText(grid, layout::HERO_MONEY, money, "money", problems);
+    const HeroRecord& noted = record.hero;
+    if (!noted.shown || noted.hp != hero.hp || noted.maxHp != hero.maxHp ||
+        noted.money != hero.money || noted.potions != hero.potions) {
+        problems.push_back("the record's status is not the hero's");
+    }
+}
+
+// The menu the record notes is the one drawn: each choice numbered at its
+// row, the highlighted one green and only that one.
+void checkMenu(const Grid& grid, const FrameRecord& record, std::vector<std::string>& problems) {
+    const MenuRecord& menu = record.menu;
+    if (!menu.shown()) {
+        problems.push_back("no menu");
+        return;
+    }
+    if (menu.highlighted < 0) {
+        problems.push_back("no menu choice highlighted");
+    }
+    for (std::size_t i = 0; i < menu.choices.size(); ++i) {
+        const ScreenPlace place{menu.column, menu.rows[i]};
+        // A choice too long for the message box runs under its right edge.
+        const int room = layout::MESSAGE_BOX.right + 1 - place.column;
+        const std::u32string label = decodeUtf8(std::to_string(i + 1) + " - " + menu.choices[i])
+                                         .substr(0, std::size_t(room));
+        expectText(grid, place, label, "a menu choice", problems);
+        const std::uint8_t wanted = int(i) == menu.highlighted ? COLOUR_GREEN : COLOUR_GREY;
+        for (int c = 0; c < int(label.size()) && place.column + c < VirtualConsole::COLUMNS; ++c) {
+            if (at(grid, place.column + c, place.row).colour != wanted) {
+                problems.push_back("menu choice " + std::to_string(i + 1) + " in a stray colour");
+                break;
+            }
+        }
+    }
+}
+
+bool said(const std::vector<std::string>& news, const std::string& words) {
+    return std::any_of(news.begin(), news.end(), [&](const std::string& piece) {
+        return piece.find(words) != std::string::npos;
+    });
+}
+
+void expectSaid(const FrameRecord& now, const std::string& words, const char* what,
+                std::vector<std::string>& problems) {
+    if (!said(now.spoken.news, words)) {
+        problems.push_back(std::string(what) + " not said: \"" + words + "\"");
+    }
 }
 
 }  // namespace
@@ -97,45 +143,49 @@ bool isPlayScreen(ScreenId screen) {
     }
 }
 
-MenuOnScreen readMenu(const Grid& grid) {
-    MenuOnScreen menu;
-    for (int i = 0; MENU_ROW + 2 * i < VirtualConsole::ROWS; ++i) {
-        const int row = MENU_ROW + 2 * i;
-        const std::u32string label = ascii(std::to_string(i + 1) + " - ");
-        if (textAt(grid, MENU_COLUMN, row, static_cast<int>(label.size())) != label) {
-            break;
-        }
-        ++menu.count;
-        // The whole label, number and dash, is in one colour.
-        const std::uint8_t colour = at(grid, MENU_COLUMN, row).colour;
-        for (int c = 1; c < static_cast<int>(label.size()); ++c) {
-            if (at(grid, MENU_COLUMN + c, row).colour != colour) {
-                return MenuOnScreen{menu.count, -2};
-            }
-        }
-        if (colour == COLOUR_GREEN) {
-            menu.highlighted = menu.highlighted == -1 ? i : -2;
-        } else if (colour != COLOUR_GREY) {
-            return MenuOnScreen{menu.count, -2};
-        }
-    }
-    return menu;
-}
-
-std::vector<std::string> checkPlayFrame(const Grid& grid, ScreenId screen, const Hero& hero) {
+std::vector<std::string> checkPlayFrame(const Grid& grid, const FrameRecord& record,
+                                        ScreenId screen, const Hero& hero) {
     std::vector<std::string> problems;
     if (!isPlayScreen(screen)) {
         problems.push_back("unknown screen id " + std::to_string(screen));
     }
     checkFrameLines(grid, problems);
-    checkPanel(grid, hero, problems);
-    const MenuOnScreen menu = readMenu(grid);
-    if (menu.count == 0) {
-        problems.push_back("no menu at column 32, row 36");
-    } else if (menu.highlighted == -1) {
-        problems.push_back("no menu choice highlighted");
-    } else if (menu.highlighted == -2) {
-        problems.push_back("more than one menu choice highlighted, or one in a stray colour");
+    checkPanel(grid, record, hero, problems);
+    checkMenu(grid, record, problems);
+    return problems;
+}
+
+std::vector<std::string> checkNews(const FrameRecord& before, const FrameRecord& now) {
+    std::vector<std::string> problems;
+    for (const ActionRecord& action : now.actions) {
+        expectSaid(now, action.spoken, "a one-frame answer", problems);
+    }
+    const HeroRecord& hero = now.hero;
+    if (hero.shown && before.hero.shown) {
+        if (hero.hp != before.hero.hp) {
+            expectSaid(now, std::to_string(hero.hp) + u8" из " + std::to_string(hero.maxHp),
+                       "the hit points", problems);
+        }
+        if (hero.money != before.hero.money) {
+            expectSaid(now, std::to_string(hero.money) + " " + hero.moneyWord, "the money",
+                       problems);
+        }
+        if (hero.potions != before.hero.potions) {
+            expectSaid(now, u8"зелий: " + std::to_string(hero.potions), "the potions", problems);
+        }
+    }
+    if (now.enemy.shown && now.enemy.hp > 0 &&
+        (!before.enemy.shown || now.enemy.hp != before.enemy.hp)) {
+        expectSaid(now, std::to_string(now.enemy.hp) + " HP", "the enemy's hit points", problems);
+    }
+    const MenuRecord& menu = now.menu;
+    if (!now.over && menu.highlighted >= 0 &&
+        (before.kind != now.kind || menu.highlighted != before.menu.highlighted)) {
+        expectSaid(now, menu.choices[std::size_t(menu.highlighted)], "the highlighted choice",
+                   problems);
+    }
+    if (now.spoken.news.empty()) {
+        problems.push_back("a key answered by nothing");
     }
     return problems;
 }

@@ -6,6 +6,7 @@
 #include "frame_invariants.h"
 #include "game/game_loop.h"
 #include "platform/game_io.h"
+#include "platform/key_codes.h"
 #include "random_keys.h"
 #include "screens/shared_screens.h"
 #include "screens/story_screen.h"
@@ -36,7 +37,7 @@ class SoakIo : public GameIo {
     void startGame() {
         presents_ = 0;
         lastScreen_ = 0;
-        lastMenu_ = MenuOnScreen{};
+        told_ = FrameRecord{};
         ++report_.games;
     }
     bool inputEnded() const { return inputEnded_; }
@@ -45,7 +46,11 @@ class SoakIo : public GameIo {
         ++report_.framesPresented;
         ++presents_;
         const auto& grid = console.grid();
+        const FrameRecord& record = console.record();
+        // Half an arrow tells nothing; the frame after it tells both halves.
+        const bool told = g_key != KEY_ARROW_PREFIX;
         if (presents_ == 1 || inputEnded_) {
+            told_ = record;
             return;  // the title, or the frame left on view when the keys ran out
         }
         if (g_screen == SCREEN_QUIT) {
@@ -60,13 +65,19 @@ class SoakIo : public GameIo {
             ++report_.fights;
         }
         lastScreen_ = g_screen;
-        lastMenu_ = readMenu(grid);
+        highlighted_ = record.menu.highlighted;
         if (g_questStage > report_.highestQuestStage) {
             report_.highestQuestStage = g_questStage;
         }
-        const std::vector<std::string> problems =
-            g_hero ? checkPlayFrame(grid, g_screen, *g_hero)
+        std::vector<std::string> problems =
+            g_hero ? checkPlayFrame(grid, record, g_screen, *g_hero)
                    : std::vector<std::string>{"a frame of play without a hero"};
+        if (told) {
+            for (const std::string& problem : checkNews(told_, record)) {
+                problems.push_back(problem);
+            }
+            told_ = record;
+        }
         if (problems.empty()) {
             return;
         }
@@ -103,7 +114,7 @@ class SoakIo : public GameIo {
     // Random keys, except that on the exit confirmation the player mostly
     // steps off "yes": a game that quits at every chance never gets deep.
     std::string nextKey() {
-        if (g_screen == SCREEN_EXIT_CONFIRM && lastMenu_.highlighted == 0 && !keys_.oneIn(10)) {
+        if (g_screen == SCREEN_EXIT_CONFIRM && highlighted_ == 0 && !keys_.oneIn(10)) {
             return "\xE0\x50";
         }
         return keys_.next();
@@ -128,7 +139,8 @@ class SoakIo : public GameIo {
     bool inputEnded_ = false;
     int presents_ = 0;
     ScreenId lastScreen_ = 0;
-    MenuOnScreen lastMenu_;
+    int highlighted_ = -1;
+    FrameRecord told_;  // the last frame whose news a player heard
 };
 
 }  // namespace

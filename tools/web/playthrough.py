@@ -13,8 +13,8 @@ CLOCK_FOR_SEED_1 = 411 * 2 ** 32 + 1
 
 class Playthrough:
     """The careful automatic player's game as ae-playthrough prints it:
-    frames (rows of text, rows of colour digits), the screen of each and
-    the key byte read after each."""
+    frames (rows of text, rows of colour digits), the screen of each, the
+    key byte read after each and what each tells a screen reader."""
 
     def __init__(self, program, assets, seed=1, runner=()):
         output = subprocess.run([*runner, program, "--seed", str(seed), "--data", assets],
@@ -23,15 +23,16 @@ class Playthrough:
         self.seed = int(lines[0].split()[1])
         self.outcome = lines[1].split()[1]
         count = int(lines[2].split()[1])
-        self.frames, self.screens, self.keys = [], [], []
+        self.frames, self.screens, self.keys, self.said = [], [], [], []
         at = 3
         for _ in range(count):
             _, _, _, screen, _, key = lines[at].split()
-            rows = [line[:-1] for line in lines[at + 1:at + 1 + 2 * ROWS]]
+            self.said.append(lines[at + 1][len("said "):])
+            rows = [line[:-1] for line in lines[at + 2:at + 2 + 2 * ROWS]]
             self.frames.append((rows[:ROWS], rows[ROWS:]))
             self.screens.append(int(screen))
             self.keys.append(int(key))
-            at += 1 + 2 * ROWS
+            at += 2 + 2 * ROWS
 
     def page_keys(self):
         """The keys a player types on the page for this game, each with the

@@ -28,6 +28,9 @@ int g_wakeWrite = -1;
 int g_terminal = -1;
 // The keys come from a terminal, whose modes are then the game's to set.
 bool g_keyboardIsTerminal = false;
+// The game is told in plain lines: no cursor to hide or show, no frame to
+// put the prompt below.
+bool g_plainLines = false;
 // The modes as the shell had them when the game last took the terminal.
 termios g_shellModes{};
 // The terminal is in the game's modes with the cursor hidden.
@@ -105,8 +108,10 @@ void giveBack(Writing how) {
     const NoStopOnOutput noStop;
     // Written while the game's modes still hold, so that they arrive as
     // they are.
-    writeOut(STDOUT_FILENO, GIVE_BACK, sizeof GIVE_BACK - 1, how);
-    writeOut(STDOUT_FILENO, BELOW_FRAME, sizeof BELOW_FRAME - 1, how);
+    if (!g_plainLines) {
+        writeOut(STDOUT_FILENO, GIVE_BACK, sizeof GIVE_BACK - 1, how);
+        writeOut(STDOUT_FILENO, BELOW_FRAME, sizeof BELOW_FRAME - 1, how);
+    }
     if (g_keyboardIsTerminal) {
         // At once: the modes need no output, while waiting for the output
         // to drain (TCSAFLUSH) could wait for ever. Keys typed for the game
@@ -234,7 +239,7 @@ termios gameModes(const termios& shell) {
 
 }  // namespace
 
-TerminalGuard::TerminalGuard() {
+TerminalGuard::TerminalGuard(bool plainLines) {
     // Its state is the process's: a second guard would take the first one's
     // raw modes for the shell's and give those back at the end.
     if (g_guardExists) {
@@ -242,6 +247,7 @@ TerminalGuard::TerminalGuard() {
         std::abort();
     }
     g_guardExists = true;
+    g_plainLines = plainLines;
     keepStandardDescriptors();
     openWakePipe();
     g_keyboardIsTerminal = isatty(STDIN_FILENO) && tcgetattr(STDIN_FILENO, &g_shellModes) == 0;
@@ -300,7 +306,9 @@ bool TerminalGuard::take() {
         tcsetattr(STDIN_FILENO, TCSAFLUSH, &raw);
     }
     // Keys piped in leave no modes to set; the cursor is hidden all the same.
-    writeAll(STDOUT_FILENO, HIDE_CURSOR, sizeof HIDE_CURSOR - 1);
+    if (!g_plainLines) {
+        writeAll(STDOUT_FILENO, HIDE_CURSOR, sizeof HIDE_CURSOR - 1);
+    }
     if (!g_suspendIgnored) {
         handle(SIGTSTP, onSuspend);
     }

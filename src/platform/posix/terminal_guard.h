@@ -8,13 +8,15 @@
 // stops or ends: normally, or by any signal whose default action would stop
 // or end it. A game in the background leaves the terminal alone: it changes
 // no modes and draws nothing, so it is never stopped for touching it, and a
-// stopped game that is killed dies at once. Only one may exist at a time.
+// stopped game that is killed dies at once. For a game told in plain lines
+// (for a screen reader) it writes no escape sequence at all: the modes are
+// all it takes and gives back. Only one may exist at a time.
 class TerminalGuard {
   public:
     // What a byte typed on the held terminal stands for.
     enum class Control { None, Leave, Suspend, Quit };
 
-    TerminalGuard();
+    explicit TerminalGuard(bool plainLines = false);
     ~TerminalGuard();
     TerminalGuard(const TerminalGuard&) = delete;
     TerminalGuard& operator=(const TerminalGuard&) = delete;

@@ -5,11 +5,13 @@
 #include <sys/ioctl.h>
 #include <unistd.h>
 
+#include "platform/key_codes.h"
 #include "platform/port.h"
 #include "platform/posix/sync_update_query.h"
 #include "platform/posix/window_fit.h"
 #include "platform/posix/write_all.h"
 #include "platform/small_window_notice.h"
+#include "platform/spoken_keys.h"
 #include "platform/write_failure.h"
 
 namespace {
@@ -34,7 +36,12 @@ bool terminalTooSmall(int& columns, int& rows) {
 
 }  // namespace
 
-TerminalIo::TerminalIo() {
+TerminalIo::TerminalIo(ConsoleMode mode)
+    : plainLines_(mode == ConsoleMode::PlainLines), guard_(plainLines_) {
+    if (plainLines_) {
+        say(SCREEN_READER_KEYS);
+        return;
+    }
     if (!TerminalGuard::inForeground()) {
         return;  // reading the terminal from the background would stop the game
     }
@@ -49,12 +56,42 @@ TerminalIo::TerminalIo() {
 }
 
 void TerminalIo::present(const VirtualConsole& console) {
+    if (plainLines_) {
+        shown_ = console.record();
+        // Keys already typed make frames of their own: the last one says
+        // what they all did.
+        if (keys_.empty() && given_.empty()) {
+            for (const std::string& line : shown_.spoken.news) {
+                say(line);
+            }
+        }
+        return;
+    }
     lastFrame_ = console.grid();
     haveFrame_ = true;
     show();
 }
 
+void TerminalIo::say(const std::string& line) {
+    unsaid_ += line + "\r\n";  // the terminal's own line end is off in raw mode
+    sayUnsaid();
+}
+
+void TerminalIo::sayUnsaid() {
+    if (unsaid_.empty() || !TerminalGuard::inForeground()) {
+        return;
+    }
+    guard_.take();
+    if (send(unsaid_)) {
+        unsaid_.clear();
+    }
+}
+
 void TerminalIo::show() {
+    if (plainLines_) {
+        sayUnsaid();
+        return;
+    }
     if (!haveFrame_) {
         return;
     }
@@ -200,14 +237,33 @@ bool TerminalIo::fillKeys() {
 }
 
 int TerminalIo::readKey() {
-    if (!fillKeys()) {
-        return END_OF_INPUT;
+    while (given_.empty()) {
+        if (!fillKeys()) {
+            return END_OF_INPUT;
+        }
+        const unsigned char key = static_cast<unsigned char>(keys_.front());
+        keys_.erase(0, 1);
+        if (!plainLines_ || key == KEY_ARROW_PREFIX) {
+            // An arrow's second byte is no letter, whatever its code.
+            given_ += char(key);
+            if (key == KEY_ARROW_PREFIX && !keys_.empty()) {
+                given_ += keys_.front();
+                keys_.erase(0, 1);
+            }
+            break;
+        }
+        const SpokenKey answer = spokenKey(key, shown_);
+        if (answer.say.empty()) {
+            given_ = answer.keys;
+        } else {
+            say(answer.say);
+        }
     }
-    const unsigned char key = static_cast<unsigned char>(keys_.front());
-    keys_.erase(0, 1);
+    const unsigned char key = static_cast<unsigned char>(given_.front());
+    given_.erase(0, 1);
     return key;
 }
 
-std::unique_ptr<GameIo> openPlayerConsole() {
-    return std::make_unique<TerminalIo>();
+std::unique_ptr<GameIo> openPlayerConsole(ConsoleMode mode) {
+    return std::make_unique<TerminalIo>(mode);
 }

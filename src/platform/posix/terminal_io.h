@@ -4,6 +4,7 @@
 
 #include "platform/game_io.h"
 #include "platform/key_decoder.h"
+#include "platform/port.h"
 #include "platform/posix/terminal_guard.h"
 #include "platform/virtual_console.h"
 #include "platform/xterm/terminal_presenter.h"
@@ -16,10 +17,12 @@
 // drawing, until it is in the foreground again. A terminal that takes no
 // more output for a while is waited for; output that cannot be written at
 // all ends the game, as the end of input does, with failure() saying why.
-// Only one may exist at a time.
+// Told in plain lines, it writes each frame's news as lines of UTF-8 text
+// and nothing else, and answers the keys of spoken_keys.h. Only one may
+// exist at a time.
 class TerminalIo : public GameIo {
   public:
-    TerminalIo();
+    explicit TerminalIo(ConsoleMode mode = ConsoleMode::Picture);
     TerminalIo(const TerminalIo&) = delete;
     TerminalIo& operator=(const TerminalIo&) = delete;
 
@@ -29,6 +32,9 @@ class TerminalIo : public GameIo {
 
   private:
     void show();
+    // Writes the lines not yet said, when the terminal is the game's.
+    void sayUnsaid();
+    void say(const std::string& line);
     // Sends the bytes whole, waiting while the terminal takes no more; false
     // (and failure_ set) when they could not be written.
     bool send(const std::string& bytes);
@@ -39,7 +45,10 @@ class TerminalIo : public GameIo {
     bool takeBytes(const unsigned char* bytes, long count);
     bool fillKeys();
 
+    const bool plainLines_;
     TerminalGuard guard_;
+    FrameRecord shown_;
+    std::string unsaid_;
     TerminalPresenter presenter_;
     VirtualConsole::Grid lastFrame_;
     bool haveFrame_ = false;
@@ -48,7 +57,8 @@ class TerminalIo : public GameIo {
     bool stale_ = false;
     bool noticeShown_ = false;
     KeyDecoder decoder_;
-    std::string keys_;
+    std::string keys_;   // as typed
+    std::string given_;  // for the game: a typed key, or what it stands for
     bool inputClosed_ = false;
     std::string failure_;
 };

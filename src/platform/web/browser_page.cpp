@@ -1,6 +1,6 @@
 // The real page: the game's side of what the page's script gives the
-// module as Module.page (web/game.js): showRows(rows), nextKey() (a promise
-// of the next key's name) and gameOver(). The module waits for a key with
+// module as Module.page (web/game.js): showFrame(rows, record), say(words),
+// nextKey() (a promise of the next key's name) and gameOver(). The module waits for a key with
 // Asyncify, so the page stays responsive while the game is paused in its
 // key read.
 #include <emscripten.h>
@@ -8,6 +8,7 @@
 #include <memory>
 
 #include "platform/port.h"
+#include "platform/web/frame_json.h"
 #include "platform/web/page.h"
 #include "platform/web/page_console.h"
 
@@ -18,8 +19,8 @@ constexpr int COLUMNS = VirtualConsole::COLUMNS;
 constexpr int KEY_NAME_UNITS = 32;
 
 // clang-format off
-EM_JS(void, showPageRows, (int count, const int* rows, const char16_t* text,
-                           const unsigned char* colours, int columns), {
+EM_JS(void, showPageFrame, (int count, const int* rows, const char16_t* text,
+                            const unsigned char* colours, int columns, const char* record), {
     var shown = [];
     for (var i = 0; i < count; i++) {
         var start = (text >> 1) + i * columns;
@@ -29,7 +30,11 @@ EM_JS(void, showPageRows, (int count, const int* rows, const char16_t* text,
             colours: HEAPU8.slice(colours + i * columns, colours + (i + 1) * columns)
         });
     }
-    Module["page"]["showRows"](shown);
+    Module["page"]["showFrame"](shown, JSON.parse(UTF8ToString(record)));
+});
+
+EM_JS(void, sayOnPage, (const char* words), {
+    Module["page"]["say"](UTF8ToString(words));
 });
 
 // The next key's name as UTF-16, cut at units - 1; its full length.
@@ -46,10 +51,12 @@ EM_JS(void, endPageGame, (), {
 
 class BrowserPage : public Page {
   public:
-    void showRows(const RowUpdate& update) override {
-        showPageRows(static_cast<int>(update.rows.size()), update.rows.data(), update.text.data(),
-                     update.colours.data(), COLUMNS);
+    void showFrame(const RowUpdate& update, const FrameRecord& record) override {
+        showPageFrame(static_cast<int>(update.rows.size()), update.rows.data(), update.text.data(),
+                      update.colours.data(), COLUMNS, frameJson(record).c_str());
     }
+
+    void say(const std::string& words) override { sayOnPage(words.c_str()); }
 
     std::u16string nextKey() override {
         char16_t name[KEY_NAME_UNITS] = {};
@@ -65,6 +72,7 @@ BrowserPage g_page;
 
 }  // namespace
 
-std::unique_ptr<GameIo> openPlayerConsole() {
+// The page both shows the picture and says the record's sentences.
+std::unique_ptr<GameIo> openPlayerConsole(ConsoleMode) {
     return std::make_unique<PageConsole>(g_page);
 }

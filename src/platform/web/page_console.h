@@ -8,10 +8,11 @@
 
 // The player's console in a browser page. Each frame goes to the page as
 // the rows that changed since the frame before (all of them the first
-// time); keys come from the page as the console's key read gives them. No
-// key ends the game: a page can always send more. When the console closes,
-// the game has ended, and the page is told so; its last frame stays on
-// view.
+// time), with the frame's record; keys come from the page as the
+// console's key read gives them, and those of spoken_keys.h (H, R, a
+// digit) are answered as a screen reader's player would have them. No key
+// ends the game: a page can always send more. When the console closes, the
+// game has ended, and the page is told so; its last frame stays on view.
 class PageConsole : public GameIo {
   public:
     explicit PageConsole(Page& page) : page_(page) {}
@@ -27,4 +28,5 @@ class PageConsole : public GameIo {
     VirtualConsole::Grid shown_{};
     bool haveShown_ = false;
     std::string keys_;
+    FrameRecord record_;
 };

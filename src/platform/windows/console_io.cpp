@@ -4,7 +4,10 @@
 #include <memory>
 #include <utility>
 
+#include "platform/key_codes.h"
 #include "platform/port.h"
+#include "platform/spoken_keys.h"
+#include "platform/utf8.h"
 #include "platform/windows/console_window.h"
 #include "platform/windows/ctrl_events.h"
 #include "platform/windows/key_events.h"
@@ -26,8 +29,9 @@ void restoreOpenConsole() {
 
 }  // namespace
 
-ConsoleIo::ConsoleIo(std::unique_ptr<ConsoleHandles> handles)
-    : handles_(std::move(handles)),
+ConsoleIo::ConsoleIo(std::unique_ptr<ConsoleHandles> handles, ConsoleMode consoleMode)
+    : plainLines_(consoleMode == ConsoleMode::PlainLines),
+      handles_(std::move(handles)),
       input_(handles_->input()),
       output_(handles_->output()),
       saved_(input_, output_),
@@ -51,7 +55,10 @@ ConsoleIo::ConsoleIo(std::unique_ptr<ConsoleHandles> handles)
                            (saved_.inputMode() & (ENABLE_QUICK_EDIT_MODE | ENABLE_INSERT_MODE)));
         FlushConsoleInputBuffer(input_);  // keys typed before the game are not for it
     }
-    if (outputIsConsole_) {
+    if (plainLines_) {
+        SetConsoleTitleW(GAME_TITLE);
+        say(SCREEN_READER_KEYS);
+    } else if (outputIsConsole_) {
         SetConsoleMode(output_, ENABLE_PROCESSED_OUTPUT | ENABLE_WRAP_AT_EOL_OUTPUT);
         CONSOLE_CURSOR_INFO cursor{};
         if (GetConsoleCursorInfo(output_, &cursor)) {
@@ -79,7 +86,7 @@ void ConsoleIo::restore() {
         return;
     }
     restored_ = true;
-    if (outputIsConsole_) {
+    if (outputIsConsole_ && !plainLines_) {
         saved_.restoreSize();
         screen_.leave();
     }
@@ -88,13 +95,48 @@ void ConsoleIo::restore() {
 
 void ConsoleIo::present(const VirtualConsole& console) {
     ConsoleLock lock;
+    if (plainLines_) {
+        shown_ = console.record();
+        // Keys already typed make frames of their own: the last one says
+        // what they all did.
+        if (keys_.empty() && given_.empty()) {
+            for (const std::string& line : shown_.spoken.news) {
+                say(line);
+            }
+        }
+        return;
+    }
     lastFrame_ = console.grid();
     haveFrame_ = true;
     show();
 }
 
+void ConsoleIo::say(const std::string& line) {
+    if (restored_) {
+        return;
+    }
+    if (!outputIsConsole_) {
+        const std::string utf8 = line + "\r\n";
+        DWORD written = 0;
+        WriteFile(output_, utf8.data(), DWORD(utf8.size()), &written, nullptr);
+        return;
+    }
+    std::wstring wide;
+    for (const char32_t ch : decodeUtf8(line)) {
+        if (ch > 0xFFFF) {
+            wide += wchar_t(0xD800 + ((ch - 0x10000) >> 10));
+            wide += wchar_t(0xDC00 + ((ch - 0x10000) & 0x3FF));
+        } else {
+            wide += wchar_t(ch);
+        }
+    }
+    wide += L"\r\n";
+    DWORD written = 0;
+    WriteConsoleW(output_, wide.data(), DWORD(wide.size()), &written, nullptr);
+}
+
 void ConsoleIo::show() {
-    if (!outputIsConsole_ || !haveFrame_ || restored_) {
+    if (plainLines_ || !outputIsConsole_ || !haveFrame_ || restored_) {
         return;
     }
     const ConsoleWindow window = measureConsoleWindow(output_);
@@ -133,20 +175,49 @@ bool ConsoleIo::readConsoleKeys() {
     return true;
 }
 
-int ConsoleIo::readKey() {
+int ConsoleIo::typedKey() {
     if (piped_) {
-        const int key = piped_->next();
-        return key < 0 ? END_OF_INPUT : key;
+        return piped_->next();
     }
-    if (!readConsoleKeys()) {
-        return END_OF_INPUT;
+    if (keys_.empty() && !readConsoleKeys()) {
+        return -1;
     }
     const auto key = static_cast<unsigned char>(keys_.front());
     keys_.erase(0, 1);
     return key;
 }
 
-std::unique_ptr<GameIo> openPlayerConsole() {
+int ConsoleIo::readKey() {
+    while (given_.empty()) {
+        const int key = typedKey();
+        if (key < 0) {
+            return END_OF_INPUT;
+        }
+        if (!plainLines_ || key == KEY_ARROW_PREFIX) {
+            // An arrow's second byte is no letter, whatever its code.
+            given_ += char(key);
+            if (key == KEY_ARROW_PREFIX) {
+                const int second = typedKey();
+                if (second >= 0) {
+                    given_ += char(second);
+                }
+            }
+            break;
+        }
+        ConsoleLock lock;
+        const SpokenKey answer = spokenKey(static_cast<unsigned char>(key), shown_);
+        if (answer.say.empty()) {
+            given_ = answer.keys;
+        } else {
+            say(answer.say);
+        }
+    }
+    const auto key = static_cast<unsigned char>(given_.front());
+    given_.erase(0, 1);
+    return key;
+}
+
+std::unique_ptr<GameIo> openPlayerConsole(ConsoleMode mode) {
     auto handles = std::make_unique<ConsoleHandles>();
     if (!handles->haveConsole()) {
         std::fputs(
@@ -155,5 +226,5 @@ std::unique_ptr<GameIo> openPlayerConsole() {
             stderr);
         return nullptr;
     }
-    return std::make_unique<ConsoleIo>(std::move(handles));
+    return std::make_unique<ConsoleIo>(std::move(handles), mode);
 }

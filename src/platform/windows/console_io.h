@@ -7,6 +7,7 @@
 #include <string>
 
 #include "platform/game_io.h"
+#include "platform/port.h"
 #include "platform/virtual_console.h"
 #include "platform/windows/console_handles.h"
 #include "platform/windows/console_screen.h"
@@ -22,11 +23,16 @@
 // window closed, logoff, shutdown) the console gets back what it had and
 // the prompt starts below the last screen. Keys that are not typed on the
 // console (a pipe, a file) are read as a terminal sends them and end with
-// it. Only one may exist at a time.
+// it. Told in plain lines, it leaves the window, its size and its cursor as
+// they are and writes each frame's news as lines, through the console's
+// wide-character output that a screen reader such as NVDA reads as it
+// appears (UTF-8 where the output is no console), and answers the keys of
+// spoken_keys.h. Only one may exist at a time.
 class ConsoleIo : public GameIo {
   public:
     ConsoleIo() : ConsoleIo(std::make_unique<ConsoleHandles>()) {}
-    explicit ConsoleIo(std::unique_ptr<ConsoleHandles> handles);
+    explicit ConsoleIo(std::unique_ptr<ConsoleHandles> handles,
+                       ConsoleMode mode = ConsoleMode::Picture);
     ~ConsoleIo() override;
     ConsoleIo(const ConsoleIo&) = delete;
     ConsoleIo& operator=(const ConsoleIo&) = delete;
@@ -41,7 +47,11 @@ class ConsoleIo : public GameIo {
   private:
     void show();
     bool readConsoleKeys();
+    // The next key as typed or piped; -1 once none can come.
+    int typedKey();
+    void say(const std::string& line);
 
+    const bool plainLines_;
     std::unique_ptr<ConsoleHandles> handles_;
     HANDLE input_;
     HANDLE output_;
@@ -55,4 +65,6 @@ class ConsoleIo : public GameIo {
     bool noticeShown_ = false;
     bool restored_ = false;
     std::string keys_;
+    FrameRecord shown_;
+    std::string given_;  // for the game: a typed key, or what it stands for
 };

@@ -1,0 +1,151 @@
+#include "platform/web/frame_json.h"
+
+#include <cstdio>
+#include <vector>
+
+namespace {
+
+const char* kindName(ScreenKind kind) {
+    switch (kind) {
+        case ScreenKind::Title:
+            return "title";
+        case ScreenKind::Story:
+            return "story";
+        case ScreenKind::Stranger:
+            return "stranger";
+        case ScreenKind::Town:
+            return "town";
+        case ScreenKind::Shop:
+            return "shop";
+        case ScreenKind::Hunt:
+            return "hunt";
+        case ScreenKind::Battle:
+            return "battle";
+        case ScreenKind::Seer:
+            return "seer";
+        case ScreenKind::Indian:
+            return "indian";
+        case ScreenKind::ExitConfirm:
+            return "exit";
+        case ScreenKind::None:
+            break;
+    }
+    return "none";
+}
+
+void text(const std::string& value, std::string& out) {
+    out += '"';
+    for (const char c : value) {
+        const auto byte = static_cast<unsigned char>(c);
+        if (c == '"' || c == '\\') {
+            out += '\\';
+            out += c;
+        } else if (byte < 0x20 || byte == 0x7F) {
+            // A control character from a damaged data file.
+            char escape[8];
+            std::snprintf(escape, sizeof escape, "\\u%04x", byte);
+            out += escape;
+        } else {
+            out += c;
+        }
+    }
+    out += '"';
+}
+
+void number(const char* name, long value, std::string& out) {
+    text(name, out);
+    out += ':' + std::to_string(value) + ',';
+}
+
+template <typename T, typename Write>
+void list(const char* name, const std::vector<T>& values, Write write, std::string& out) {
+    text(name, out);
+    out += ":[";
+    for (std::size_t i = 0; i < values.size(); ++i) {
+        out += i > 0 ? "," : "";
+        write(values[i], out);
+    }
+    out += "],";
+}
+
+void textField(const char* name, const std::string& value, std::string& out) {
+    text(name, out);
+    out += ':';
+    text(value, out);
+    out += ',';
+}
+
+void writeNumber(int value, std::string& out) {
+    out += std::to_string(value);
+}
+
+// An object's fields were each written with a comma after them.
+void close(std::string& out, char end) {
+    if (out.back() == ',') {
+        out.back() = end;
+    } else {
+        out += end;
+    }
+}
+
+}  // namespace
+
+std::string frameJson(const FrameRecord& record) {
+    std::string out = "{";
+    textField("kind", kindName(record.kind), out);
+    list("title", record.title, text, out);
+    list("notices", record.notices, text, out);
+    list("lines", record.lines, text, out);
+    list(
+        "actions", record.actions,
+        [](const ActionRecord& action, std::string& to) {
+            to += '{';
+            number("row", action.row, to);
+            textField("text", action.text, to);
+            textField("spoken", action.spoken, to);
+            close(to, '}');
+        },
+        out);
+
+    const MenuRecord& menu = record.menu;
+    out += "\"menu\":{";
+    number("column", menu.column, out);
+    number("left", menu.left, out);
+    number("right", menu.right, out);
+    list("rows", menu.rows, writeNumber, out);
+    list("choices", menu.choices, text, out);
+    number("highlighted", menu.highlighted, out);
+    close(out, '}');
+    out += ',';
+
+    const HeroRecord& hero = record.hero;
+    out += "\"hero\":";
+    if (hero.shown) {
+        out += '{';
+        number("hp", hero.hp, out);
+        number("maxHp", hero.maxHp, out);
+        number("money", hero.money, out);
+        number("potions", hero.potions, out);
+        textField("weapon", hero.weapon, out);
+        textField("trophy", hero.trophy, out);
+        close(out, '}');
+    } else {
+        out += "null";
+    }
+    out += ",\"enemy\":";
+    if (record.enemy.shown) {
+        out += '{';
+        textField("name", record.enemy.name, out);
+        number("hp", record.enemy.hp, out);
+        close(out, '}');
+    } else {
+        out += "null";
+    }
+    out += std::string(",\"over\":") + (record.over ? "true" : "false") + ",\"spoken\":{";
+    list("news", record.spoken.news, text, out);
+    textField("status", record.spoken.status, out);
+    textField("screen", record.spoken.screen, out);
+    close(out, '}');
+    out += '}';
+    return out;
+}

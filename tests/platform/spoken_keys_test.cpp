@@ -1,0 +1,44 @@
+#include "platform/spoken_keys.h"
+
+#include <gtest/gtest.h>
+
+#include "platform/key_codes.h"
+
+namespace {
+
+TEST(SpokenKeys, LettersSayAndDigitsMoveTheHighlight) {
+    FrameRecord town;
+    town.menu.choices = {"a", "b", "c", "d", "e"};
+    town.menu.highlighted = 1;
+    town.spoken.status = "status";
+    town.spoken.screen = "screen";
+    const std::string up = {char(KEY_ARROW_PREFIX), char(KEY_UP)};
+    const std::string down = {char(KEY_ARROW_PREFIX), char(KEY_DOWN)};
+    const struct {
+        unsigned char key;
+        SpokenKey answer;
+    } cases[] = {
+        {'h', {"status", ""}},
+        {'H', {"status", ""}},
+        {0xD0 /* Р */, {"status", ""}},
+        {0xF0 /* р */, {"status", ""}},
+        {'r', {"screen", ""}},
+        {0xCA /* К */, {"screen", ""}},
+        {'1', {"", up}},
+        {'4', {"", down + down}},
+        {'2', {"", "2"}},
+        {'6', {"", "6"}},
+        {'0', {"", "0"}},
+        {'\r', {"", "\r"}},
+    };
+    for (const auto& c : cases) {
+        const SpokenKey answer = spokenKey(c.key, town);
+        EXPECT_EQ(answer.say, c.answer.say) << int(c.key);
+        EXPECT_EQ(answer.keys, c.answer.keys) << int(c.key);
+    }
+    // Where there is nothing to say (the title), the letters are keys too.
+    EXPECT_EQ(spokenKey('h', FrameRecord{}).keys, "h");
+    EXPECT_EQ(spokenKey('1', FrameRecord{}).keys, "1");
+}
+
+}  // namespace
