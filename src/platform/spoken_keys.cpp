@@ -19,6 +19,37 @@ bool isKey(unsigned char key, char latin, char32_t cyrillicUpper, char32_t cyril
 
 }  // namespace
 
+void SpokenConsole::show(const FrameRecord& frame, bool typedAhead, const Say& say) {
+    shown_ = frame;
+    if (typedAhead || !given_.empty()) {
+        return;
+    }
+    for (const std::string& line : frame.spoken.news) {
+        say(line);
+    }
+}
+
+void SpokenConsole::type(unsigned char key, const Say& say) {
+    const bool arrow = afterArrowPrefix_;
+    afterArrowPrefix_ = key == KEY_ARROW_PREFIX;
+    if (arrow || key == KEY_ARROW_PREFIX) {
+        given_ += char(key);
+        return;
+    }
+    const SpokenKey answer = spokenKey(key, shown_);
+    if (answer.say.empty()) {
+        given_ += answer.keys;
+    } else {
+        say(answer.say);
+    }
+}
+
+unsigned char SpokenConsole::takeKey() {
+    const auto key = static_cast<unsigned char>(given_.front());
+    given_.erase(0, 1);
+    return key;
+}
+
 SpokenKey spokenKey(unsigned char key, const FrameRecord& shown) {
     const std::string self(1, char(key));
     if (isKey(key, 'H', U'Р', U'р')) {

@@ -1,10 +1,11 @@
 #pragma once
 
+#include <functional>
 #include <string>
 
 #include "platform/frame_record.h"
 
-// The keys of the screen-reader mode, where the player hears the game
+// The keys of the game told in words, where the player hears the game
 // rather than sees it. The game's own keys stay: the arrows and Enter. H
 // (Р on a Russian layout) says the hero's status and R (К) the whole
 // screen again, without reaching the game; a digit moves the highlight to
@@ -19,6 +20,31 @@ struct SpokenKey {
     std::string keys;
 };
 SpokenKey spokenKey(unsigned char key, const FrameRecord& shown);
+
+// What every console that tells the game in words does between the keys
+// typed and the game: each key answered as spokenKey says, on the frame
+// on view; an arrow's second byte never taken for a letter, whatever its
+// code; and a frame's news said only where no key already typed makes a
+// frame of its own after it, whose news then tells what they all did.
+class SpokenConsole {
+  public:
+    using Say = std::function<void(const std::string&)>;
+
+    // The frame about to be shown: its news go to `say`, unless
+    // `typedAhead` or keys of a digit are still to come.
+    void show(const FrameRecord& frame, bool typedAhead, const Say& say);
+    // A key byte as typed: what it stands for waits for the game, or its
+    // words are said at once.
+    void type(unsigned char key, const Say& say);
+    bool hasKey() const { return !given_.empty(); }
+    // The next key byte for the game; only when hasKey().
+    unsigned char takeKey();
+
+  private:
+    FrameRecord shown_;
+    std::string given_;  // for the game: a typed key, or what it stands for
+    bool afterArrowPrefix_ = false;
+};
 
 // The first line of the screen-reader mode, which names its keys (UTF-8).
 extern const char SCREEN_READER_KEYS[];

@@ -42,3 +42,35 @@ TEST(SpokenKeys, LettersSayAndDigitsMoveTheHighlight) {
 }
 
 }  // namespace
+
+namespace {
+
+TEST(SpokenConsole, AnArrowsSecondByteIsNoLetterAndADigitsMovesAreToldOnce) {
+    FrameRecord town;
+    town.menu.choices = {"a", "b", "c"};
+    town.menu.highlighted = 0;
+    town.spoken.status = "status";
+    town.spoken.news = {"news"};
+    std::vector<std::string> said;
+    const SpokenConsole::Say say = [&](const std::string& words) { said.push_back(words); };
+    SpokenConsole console;
+    console.show(town, false, say);
+    EXPECT_EQ(said, std::vector<std::string>{"news"});
+
+    std::string given;
+    for (const unsigned char key :
+         {KEY_ARROW_PREFIX, KEY_UP, (unsigned char)'H', (unsigned char)'3'}) {
+        console.type(key, say);
+    }
+    // The news of the frames the digit's moves make are not said but the last's.
+    console.show(town, false, say);
+    while (console.hasKey()) {
+        given += char(console.takeKey());
+    }
+    EXPECT_EQ(given, std::string("\xE0\x48\xE0\x50\xE0\x50"));
+    EXPECT_EQ(said, (std::vector<std::string>{"news", "status"}));
+    console.show(town, false, say);
+    EXPECT_EQ(said.back(), "news");
+}
+
+}  // namespace
