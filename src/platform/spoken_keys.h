@@ -39,6 +39,19 @@ class SpokenConsole {
     bool hasKey() const { return !given_.empty(); }
     // The next key byte for the game; only when hasKey().
     unsigned char takeKey();
+    // The next key byte for the game, from keys as typed (typed(): the next
+    // byte, or -1 once none can come); -1 then.
+    template <typename Typed>
+    int nextKey(Typed typed, const Say& say) {
+        while (!hasKey()) {
+            const int key = typed();
+            if (key < 0) {
+                return -1;
+            }
+            type(static_cast<unsigned char>(key), say);
+        }
+        return takeKey();
+    }
 
   private:
     FrameRecord shown_;

@@ -186,18 +186,9 @@ SpokenConsole::Say ConsoleIo::sayLine() {
 }
 
 int ConsoleIo::readKey() {
-    if (!plainLines_) {
-        const int key = typedKey();
-        return key < 0 ? END_OF_INPUT : key;
-    }
-    while (!spoken_.hasKey()) {
-        const int key = typedKey();
-        if (key < 0) {
-            return END_OF_INPUT;
-        }
-        spoken_.type(static_cast<unsigned char>(key), sayLine());
-    }
-    return spoken_.takeKey();
+    const int key =
+        plainLines_ ? spoken_.nextKey([this] { return typedKey(); }, sayLine()) : typedKey();
+    return key < 0 ? END_OF_INPUT : key;
 }
 
 std::unique_ptr<GameIo> openPlayerConsole(ConsoleMode mode) {
