@@ -1,8 +1,8 @@
 #include "game/sentences.h"
 
 #include <cstdarg>
-#include <cstdio>
 
+#include "console/print_format.h"
 #include "console/printf_like.h"
 
 namespace {
@@ -33,14 +33,12 @@ void append(std::string& said, const std::string& more) {
     said += more;
 }
 
-// A sentence formatted printf style, cut at 511 bytes (no sentence of the
-// game's comes near).
+// A sentence formatted printf style.
 std::string formatted(const char* format, ...) PRINTF_LIKE(1, 2);
 std::string formatted(const char* format, ...) {
-    char text[512];
     va_list values;
     va_start(values, format);
-    std::vsnprintf(text, sizeof text, format, values);
+    std::string text = formatArguments(format, values);
     va_end(values);
     return text;
 }

@@ -1,6 +1,5 @@
 #include "platform/web/frame_json.h"
 
-#include <cstdio>
 #include <vector>
 
 namespace {
@@ -42,9 +41,9 @@ void text(const std::string& value, std::string& out) {
             out += c;
         } else if (byte < 0x20 || byte == 0x7F) {
             // A control character from a damaged data file.
-            char escape[8];
-            std::snprintf(escape, sizeof escape, "\\u%04x", byte);
-            out += escape;
+            out += "\\u00";
+            out += "0123456789abcdef"[byte >> 4];
+            out += "0123456789abcdef"[byte & 0xF];
         } else {
             out += c;
         }
@@ -53,9 +52,14 @@ void text(const std::string& value, std::string& out) {
 }
 
 void writeNumber(int value, std::string& out) {
-    char digits[16];
-    std::snprintf(digits, sizeof digits, "%d", value);
-    out += digits;
+    // Through unsigned, so that the most negative int has a magnitude.
+    unsigned magnitude = value < 0 ? 0u - unsigned(value) : unsigned(value);
+    std::string digits;
+    do {
+        digits.insert(digits.begin(), char('0' + magnitude % 10));
+        magnitude /= 10;
+    } while (magnitude != 0);
+    out += value < 0 ? "-" + digits : digits;
 }
 
 void number(const char* name, int value, std::string& out) {
