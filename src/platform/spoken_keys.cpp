@@ -19,29 +19,21 @@ bool isKey(unsigned char key, char latin, char32_t cyrillicUpper, char32_t cyril
 
 }  // namespace
 
-void SpokenConsole::show(const FrameRecord& frame, bool typedAhead, const Say& say) {
-    shown_ = frame;
-    if (typedAhead || !given_.empty()) {
-        return;
-    }
-    for (const std::string& line : frame.spoken.news) {
-        say(line);
-    }
+bool SpokenConsole::show(const FrameRecord& frame, bool typedAhead) {
+    shown_ = &frame;
+    return !typedAhead && given_.empty();
 }
 
-void SpokenConsole::type(unsigned char key, const Say& say) {
+std::string SpokenConsole::type(unsigned char key) {
     const bool arrow = afterArrowPrefix_;
     afterArrowPrefix_ = key == KEY_ARROW_PREFIX;
     if (arrow || key == KEY_ARROW_PREFIX) {
         given_ += char(key);
-        return;
+        return "";
     }
-    const SpokenKey answer = spokenKey(key, shown_);
-    if (answer.say.empty()) {
-        given_ += answer.keys;
-    } else {
-        say(answer.say);
-    }
+    SpokenKey answer = spokenKey(key, shown_ != nullptr ? *shown_ : FrameRecord{});
+    given_ += answer.keys;
+    return std::move(answer.say);
 }
 
 unsigned char SpokenConsole::takeKey() {

@@ -1,6 +1,5 @@
 #pragma once
 
-#include <functional>
 #include <string>
 
 #include "platform/frame_record.h"
@@ -28,33 +27,37 @@ SpokenKey spokenKey(unsigned char key, const FrameRecord& shown);
 // frame of its own after it, whose news then tells what they all did.
 class SpokenConsole {
   public:
-    using Say = std::function<void(const std::string&)>;
-
-    // The frame about to be shown: its news go to `say`, unless
-    // `typedAhead` or keys of a digit are still to come.
-    void show(const FrameRecord& frame, bool typedAhead, const Say& say);
-    // A key byte as typed: what it stands for waits for the game, or its
-    // words are said at once.
-    void type(unsigned char key, const Say& say);
+    // The frame about to be shown; true when its news are to be said now,
+    // false while `typedAhead` or keys of a digit are still to come.
+    bool show(const FrameRecord& frame, bool typedAhead);
+    // A key byte as typed: what it stands for waits for the game; the
+    // words to say at once instead, if any.
+    std::string type(unsigned char key);
     bool hasKey() const { return !given_.empty(); }
     // The next key byte for the game; only when hasKey().
     unsigned char takeKey();
     // The next key byte for the game, from keys as typed (typed(): the next
-    // byte, or -1 once none can come); -1 then.
-    template <typename Typed>
-    int nextKey(Typed typed, const Say& say) {
+    // byte, or -1 once none can come), words said by say(words); -1 once
+    // no key can come.
+    template <typename Typed, typename Say>
+    int nextKey(Typed typed, Say say) {
         while (!hasKey()) {
             const int key = typed();
             if (key < 0) {
                 return -1;
             }
-            type(static_cast<unsigned char>(key), say);
+            const std::string words = type(static_cast<unsigned char>(key));
+            if (!words.empty()) {
+                say(words);
+            }
         }
         return takeKey();
     }
 
   private:
-    FrameRecord shown_;
+    // The record of the frame on view, which its console keeps until the
+    // next frame, drawn after the key is read.
+    const FrameRecord* shown_ = nullptr;
     std::string given_;  // for the game: a typed key, or what it stands for
     bool afterArrowPrefix_ = false;
 };

@@ -30,7 +30,8 @@ add_test(NAME web.checked_module
 
 add_test(NAME web.site
          COMMAND ${AE_SYSTEM_PYTHON} ${CMAKE_CURRENT_LIST_DIR}/site_test.py ${AE_WEB_ZIP} ${AE_SITE}
-                 ${CMAKE_BINARY_DIR}/page-glyphs.txt)
+                 ${CMAKE_BINARY_DIR}/page-glyphs.txt ${PROJECT_SOURCE_DIR}/assets
+                 ${AE_NATIVE_PLAYTHROUGH})
 
 # The page in each engine players meet: Chromium (Chrome, Edge, most
 # Android browsers), WebKit (Safari, every browser on an iPhone) as

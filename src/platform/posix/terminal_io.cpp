@@ -55,7 +55,11 @@ TerminalIo::TerminalIo(ConsoleMode mode)
 
 void TerminalIo::present(const VirtualConsole& console) {
     if (plainLines_) {
-        spoken_.show(console.record(), !keys_.empty(), sayLine());
+        if (spoken_.show(console.record(), !keys_.empty())) {
+            for (const std::string& line : console.record().spoken.news) {
+                say(line);
+            }
+        }
         return;
     }
     lastFrame_ = console.grid();
@@ -236,13 +240,10 @@ int TerminalIo::typedKey() {
     return key;
 }
 
-SpokenConsole::Say TerminalIo::sayLine() {
-    return [this](const std::string& line) { say(line); };
-}
-
 int TerminalIo::readKey() {
-    const int key =
-        plainLines_ ? spoken_.nextKey([this] { return typedKey(); }, sayLine()) : typedKey();
+    const int key = plainLines_ ? spoken_.nextKey([this] { return typedKey(); },
+                                                  [this](const std::string& words) { say(words); })
+                                : typedKey();
     return key < 0 ? END_OF_INPUT : key;
 }
 

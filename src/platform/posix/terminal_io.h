@@ -36,7 +36,6 @@ class TerminalIo : public GameIo {
     // Writes the lines not yet said, when the terminal is the game's.
     void sayUnsaid();
     void say(const std::string& line);
-    SpokenConsole::Say sayLine();
     // The next key byte as typed; -1 once input has ended.
     int typedKey();
     // Sends the bytes whole, waiting while the terminal takes no more; false

@@ -9,7 +9,7 @@ PageConsole::~PageConsole() {
 void PageConsole::present(const VirtualConsole& console) {
     // The page says a frame's news once it waits for a key with none
     // typed ahead, which only it knows.
-    spoken_.show(console.record(), true, nullptr);
+    spoken_.show(console.record(), true);
     page_.showFrame(changedRows(haveShown_ ? &shown_ : nullptr, console.grid()), console.record());
     shown_ = console.grid();
     haveShown_ = true;
@@ -20,8 +20,10 @@ int PageConsole::readKey() {
     // instruments for it.
     while (!spoken_.hasKey()) {
         for (const char key : keyBytes(page_.nextKey())) {
-            spoken_.type(static_cast<unsigned char>(key),
-                         [this](const std::string& words) { page_.say(words); });
+            const std::string words = spoken_.type(static_cast<unsigned char>(key));
+            if (!words.empty()) {
+                page_.say(words);
+            }
         }
     }
     return spoken_.takeKey();

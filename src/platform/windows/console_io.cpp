@@ -94,7 +94,11 @@ void ConsoleIo::restore() {
 void ConsoleIo::present(const VirtualConsole& console) {
     ConsoleLock lock;
     if (plainLines_) {
-        spoken_.show(console.record(), !keys_.empty(), sayLine());
+        if (spoken_.show(console.record(), !keys_.empty())) {
+            for (const std::string& line : console.record().spoken.news) {
+                sayLocked(line);
+            }
+        }
         return;
     }
     lastFrame_ = console.grid();
@@ -178,16 +182,16 @@ int ConsoleIo::typedKey() {
     return key;
 }
 
-SpokenConsole::Say ConsoleIo::sayLine() {
-    return [this](const std::string& line) {
-        ConsoleLock lock;
-        say(line);
-    };
+void ConsoleIo::sayLocked(const std::string& line) {
+    ConsoleLock lock;
+    say(line);
 }
 
 int ConsoleIo::readKey() {
-    const int key =
-        plainLines_ ? spoken_.nextKey([this] { return typedKey(); }, sayLine()) : typedKey();
+    const int key = plainLines_
+                        ? spoken_.nextKey([this] { return typedKey(); },
+                                          [this](const std::string& words) { sayLocked(words); })
+                        : typedKey();
     return key < 0 ? END_OF_INPUT : key;
 }
 

@@ -51,7 +51,7 @@ class ConsoleIo : public GameIo {
     // The next key as typed or piped; -1 once none can come.
     int typedKey();
     void say(const std::string& line);
-    SpokenConsole::Say sayLine();
+    void sayLocked(const std::string& line);
 
     const bool plainLines_;
     std::unique_ptr<ConsoleHandles> handles_;
