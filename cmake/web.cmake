@@ -127,15 +127,17 @@ if(AE_BUILD_TESTS)
                       -sASSERTIONS=1 --profiling-funcs)
 endif()
 
-# Every character the page can show for the game, for the font: a program
-# of the web backend's own, run under node.
+# Every character the page can show for the game, for the font: those of
+# its own texts and of the data files built into it. A program of the web
+# backend's own, run under node.
 add_executable(ae-page-glyphs tools/web/page_glyphs.cpp)
 target_link_libraries(ae-page-glyphs PRIVATE ae_backend)
 ae_node_program(ae-page-glyphs)
 add_custom_command(
   OUTPUT ${CMAKE_BINARY_DIR}/page-glyphs.txt
   COMMAND ${AE_NODE} $<TARGET_FILE:ae-page-glyphs> ${CMAKE_BINARY_DIR}/page-glyphs.txt
-  DEPENDS ae-page-glyphs
+          ${AE_DATA_PATHS}
+  DEPENDS ae-page-glyphs ${AE_DATA_PATHS}
   COMMENT "Listing the characters the game can show"
   VERBATIM)
 

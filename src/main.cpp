@@ -21,7 +21,7 @@ int main(int argc, char* argv[]) {
     const std::string failure = console->failure();
     console.reset();  // the terminal given back first, so the line goes below the frame
     if (!failure.empty()) {
-        std::fprintf(stderr, "ancient-evil: %s\n", failure.c_str());
+        std::fputs(("ancient-evil: " + failure + "\n").c_str(), stderr);
         return 1;
     }
     return status;

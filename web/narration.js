@@ -1,6 +1,6 @@
 // The game told in words for a screen reader: a live region
 // (aria-live="polite") says the sentences the game writes for each frame
-// (its record's spoken news), once the game waits for a key with none
+// (its record's news), once the game waits for a key with none
 // left to read, and whatever the game says at once (the hero's status on
 // H, the whole screen again on R).
 "use strict";
@@ -19,12 +19,12 @@
       say,
       // The news of the frame on view, as the game wrote it.
       frame(record) {
-        if (record !== null && record.spoken.news.length > 0) {
-          say(record.spoken.news.join(" "));
+        if (record !== null && record.news.length > 0) {
+          say(record.news.join(" "));
         }
       },
       over(record) {
-        say((record === null ? [] : record.spoken.news).concat(AGAIN).join(" "));
+        say((record === null ? [] : record.news).concat(AGAIN).join(" "));
       },
     };
   }

@@ -79,9 +79,8 @@
       const grew = buttons.length < record.menu.capacity;
       // The message lines are one text, broken where the grid's box ends;
       // each answer to a key is a line of its own.
-      const text = record.notices.concat(record.actions.map((action) => action.text),
-        record.lines.map((line) => line.trim()).join(" ")).map((line) => line.trim())
-        .filter((line) => line !== "").join("\n");
+      const text = record.actions.concat(record.lines.map((line) => line.trim()).join(" "))
+        .map((line) => line.trim()).filter((line) => line !== "").join("\n");
       if (text !== linesShown) {
         lines.textContent = text;
         linesShown = text;

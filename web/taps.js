@@ -22,8 +22,7 @@
       return { id: "again", again: true };
     }
     if (record.kind === "title" || record.kind === "story" || record.menu.choices.length === 0) {
-      return { id: [record.kind].concat(record.title, record.notices, record.lines).join("\n"),
-        key: "Enter" };
+      return { id: [record.kind].concat(record.lines).join("\n"), key: "Enter" };
     }
     return null;
   }

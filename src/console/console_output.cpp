@@ -1,12 +1,12 @@
 #include "console/console_output.h"
 
 #include <cstdarg>
-#include <cstdio>
 #include <cstdlib>
 #include <cstring>
 #include <string>
 
 #include "console/colours.h"
+#include "console/print_format.h"
 #include "platform/code_pages.h"
 #include "platform/virtual_console.h"
 
@@ -46,27 +46,16 @@ void writeRaw(const char* format, ...) {
         return;
     }
     // The boxes and the frame are drawn a character or two at a time, every
-    // frame: a text with nothing to format goes straight to the console,
-    // and a short one is formatted on the stack.
+    // frame: a text with nothing to format goes straight to the console.
     if (std::strchr(format, '%') == nullptr) {
         putCp866(format, static_cast<int>(std::strlen(format)));
         return;
     }
     va_list args;
     va_start(args, format);
-    va_list again;
-    va_copy(again, args);
-    char shortText[256];
-    const int size = std::vsnprintf(shortText, sizeof shortText, format, args);
+    const std::string text = formatArguments(format, args);
     va_end(args);
-    if (size >= static_cast<int>(sizeof shortText)) {
-        std::string longText(static_cast<size_t>(size) + 1, '\0');
-        std::vsnprintf(longText.data(), longText.size(), format, again);
-        putCp866(longText.data(), size);
-    } else if (size > 0) {
-        putCp866(shortText, size);
-    }
-    va_end(again);
+    putCp866(text.data(), static_cast<int>(text.size()));
 }
 
 void setColour(std::uint8_t colour) {

@@ -1,7 +1,5 @@
 #include "core/screen.h"
 
-#include <algorithm>
-
 #include "console/colours.h"
 #include "console/console_output.h"
 #include "core/game_state.h"
@@ -41,12 +39,15 @@ void Screen::showAction(ScreenPlace line, const TextString& text, const std::str
     // A line written again in the same frame replaces what it said, as it
     // does on the grid; the record keeps them top to bottom.
     std::vector<ActionRecord>& actions = frameRecord().actions;
-    actions.erase(std::remove_if(actions.begin(), actions.end(),
-                                 [&](const ActionRecord& shown) { return shown.row == line.row; }),
-                  actions.end());
-    std::string said = utf8FromCp1251(text.text());
-    ActionRecord action{line.row, said, spoken.empty() ? said : spoken};
-    actions.insert(std::find_if(actions.begin(), actions.end(),
-                                [&](const ActionRecord& shown) { return shown.row > line.row; }),
-                   action);
+    std::size_t at = 0;
+    while (at < actions.size() && actions[at].row < line.row) {
+        ++at;
+    }
+    if (at == actions.size() || actions[at].row != line.row) {
+        actions.insert(actions.begin() + long(at), ActionRecord{});
+    }
+    ActionRecord& action = actions[at];
+    action.row = line.row;
+    action.text = utf8FromCp1251(text.text());
+    action.spoken = spoken.empty() ? action.text : spoken;
 }

@@ -1,13 +1,18 @@
 #include "core/text_format.h"
 
 #include <cstdarg>
-#include <cstdio>
+#include <string>
+
+#include "console/print_format.h"
 
 TextString formatText(const char* format, ...) {
-    char buffer[256];
     va_list args;
     va_start(args, format);
-    std::vsnprintf(buffer, sizeof buffer, format, args);
+    std::string text = formatArguments(format, args);
     va_end(args);
-    return TextString(buffer);
+    // The 256-character buffer's limit: a longer result is cut.
+    if (text.size() > 255) {
+        text.resize(255);
+    }
+    return TextString(text.c_str());
 }

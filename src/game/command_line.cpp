@@ -159,6 +159,6 @@ int printCommandLineAnswer(const CommandLineAnswer& answer, std::FILE* out, std:
         return answer.exitStatus;
     }
     const std::string failure = cannotWrite(answer.outName, errno);
-    std::fprintf(err, "ancient-evil: %s\n", failure.c_str());
+    std::fputs(("ancient-evil: " + failure + "\n").c_str(), err);
     return 1;
 }

@@ -1,6 +1,6 @@
 #include "game/narrator.h"
 
-#include <iterator>
+#include <algorithm>
 
 #include "game/sentences.h"
 #include "platform/key_codes.h"
@@ -21,41 +21,56 @@ void Narrator::tell(FrameRecord& frame, unsigned char key) {
     if (key == KEY_ARROW_PREFIX) {
         return;
     }
-    frame.spoken.news = news(frame, key);
-    last_ = frame;
+    const std::string lines = paragraph(frame.lines);
+    const std::string choice = choiceSaid(frame.menu);
+    frame.spoken.news = news(frame, lines, choice, key);
+    last_ = {frame.kind, frame.notices.size(), lines, choice, frame.menu.highlighted,
+             frame.hero, frame.enemy};
 }
 
-std::vector<std::string> Narrator::news(const FrameRecord& frame, unsigned char key) {
+bool Narrator::heardBefore(ScreenKind kind, const std::string& lines) {
+    const std::string heard = char('A' + int(kind)) + lines;
+    if (std::find(heard_.begin(), heard_.end(), heard) != heard_.end()) {
+        return true;
+    }
+    heard_.push_back(heard);
+    return false;
+}
+
+std::vector<std::string> Narrator::news(const FrameRecord& frame, const std::string& lines,
+                                        const std::string& choice, unsigned char key) {
     std::vector<std::string> said;
-    if (frame.kind == ScreenKind::Title && last_.kind != ScreenKind::Title) {
+    const bool sameScreen = frame.kind == last_.kind;
+    if (frame.kind == ScreenKind::Title && !sameScreen) {
         say(said, u8"Древнее Зло.");
         for (const std::string& words : frame.title) {
             say(said, sentence(words));
         }
     }
-    for (std::size_t i = last_.kind == frame.kind ? last_.notices.size() : 0;
-         i < frame.notices.size(); ++i) {
+    for (std::size_t i = sameScreen ? last_.notices : 0; i < frame.notices.size(); ++i) {
         say(said, sentence(frame.notices[i]));
     }
     for (const ActionRecord& action : frame.actions) {
         say(said, sentence(action.spoken));
     }
 
-    const bool sameScreen = frame.kind == last_.kind;
     if (frame.kind == ScreenKind::Battle && !sameScreen) {
-        forget(ScreenKind::Battle);  // a fight is new each time: its title is said
+        // A fight is new each time: its title is said.
+        heard_.erase(std::remove_if(heard_.begin(), heard_.end(),
+                                    [](const std::string& heard) {
+                                        return heard[0] == char('A' + int(ScreenKind::Battle));
+                                    }),
+                     heard_.end());
     }
     const bool answer = sameScreen && key == KEY_ENTER;
-    const std::string lines = paragraph(frame.lines);
-    const bool changed = !sameScreen || lines != paragraph(last_.lines);
-    const bool heard = heard_.count({frame.kind, lines}) > 0;
+    const bool changed = !sameScreen || lines != last_.lines;
+    const bool heard = heardBefore(frame.kind, lines);
     // The answer to Enter, unless the one-frame lines gave it; and never
     // the last frame's words again at the end, where Enter only closed.
     const bool answered = answer && frame.actions.empty() && !frame.over;
     if (!lines.empty() && ((changed && (!heard || answer)) || answered)) {
         say(said, lines);
     }
-    heard_.insert({frame.kind, lines});
 
     tellNumbers(frame, said);
 
@@ -63,19 +78,12 @@ std::vector<std::string> Narrator::news(const FrameRecord& frame, unsigned char 
         say(said, u8"Игра окончена.");
         return said;
     }
-    const MenuRecord& menu = frame.menu;
-    const bool moved = !sameScreen || menu.highlighted != last_.menu.highlighted ||
-                       choiceSaid(menu) != choiceSaid(last_.menu);
+    const bool moved =
+        !sameScreen || frame.menu.highlighted != last_.highlighted || choice != last_.choice;
     if (moved || said.empty()) {
-        say(said, choiceSaid(menu));
+        say(said, choice);
     }
     return said;
-}
-
-void Narrator::forget(ScreenKind kind) {
-    for (auto it = heard_.begin(); it != heard_.end();) {
-        it = it->first == kind ? heard_.erase(it) : std::next(it);
-    }
 }
 
 // The numbers a key changed: the hero's, and the enemy's in a fight, which

@@ -1,8 +1,6 @@
 #pragma once
 
-#include <set>
 #include <string>
-#include <utility>
 #include <vector>
 
 #include "platform/frame_record.h"
@@ -23,11 +21,24 @@ class Narrator {
     void tell(FrameRecord& frame, unsigned char key);
 
   private:
-    std::vector<std::string> news(const FrameRecord& frame, unsigned char key);
-    void tellNumbers(const FrameRecord& frame, std::vector<std::string>& said) const;
-    void forget(ScreenKind kind);
+    // What the last frame told showed, as far as news compare with it.
+    struct Told {
+        ScreenKind kind = ScreenKind::None;
+        std::size_t notices = 0;
+        std::string lines;   // its paragraph
+        std::string choice;  // its highlighted choice, said
+        int highlighted = -1;
+        HeroRecord hero;
+        EnemyRecord enemy;
+    };
 
-    FrameRecord last_;
-    // Paragraphs heard, with the screen they were heard on.
-    std::set<std::pair<ScreenKind, std::string>> heard_;
+    std::vector<std::string> news(const FrameRecord& frame, const std::string& lines,
+                                  const std::string& choice, unsigned char key);
+    void tellNumbers(const FrameRecord& frame, std::vector<std::string>& said) const;
+    // Whether the paragraph was heard on this kind of screen; notes it.
+    bool heardBefore(ScreenKind kind, const std::string& lines);
+
+    Told last_;
+    // The paragraphs heard, each after its screen's kind.
+    std::vector<std::string> heard_;
 };

@@ -1,5 +1,10 @@
 #include "game/sentences.h"
 
+#include <cstdarg>
+
+#include "console/print_format.h"
+#include "console/printf_like.h"
+
 namespace {
 
 bool isBlank(char c) {
@@ -18,11 +23,6 @@ std::string trimmed(const std::string& text) {
     return text.substr(first, last - first);
 }
 
-bool endsWith(const std::string& text, const std::string& end) {
-    return text.size() >= end.size() &&
-           text.compare(text.size() - end.size(), end.size(), end) == 0;
-}
-
 void append(std::string& said, const std::string& more) {
     if (more.empty()) {
         return;
@@ -33,15 +33,23 @@ void append(std::string& said, const std::string& more) {
     said += more;
 }
 
+// A sentence formatted printf style.
+std::string formatted(const char* format, ...) PRINTF_LIKE(1, 2);
+std::string formatted(const char* format, ...) {
+    va_list values;
+    va_start(values, format);
+    std::string text = formatArguments(format, values);
+    va_end(values);
+    return text;
+}
+
 }  // namespace
 
 std::string sentence(const std::string& text) {
     std::string said = trimmed(text);
-    if (said.empty()) {
-        return said;
-    }
-    const char last = said.back();
-    if (last != '.' && last != '!' && last != '?' && !endsWith(said, u8"…")) {
+    const char last = said.empty() ? '.' : said.back();
+    const bool ellipsis = said.size() >= 3 && said.compare(said.size() - 3, 3, u8"…") == 0;
+    if (last != '.' && last != '!' && last != '?' && !ellipsis) {
         said += '.';
     }
     return said;
@@ -60,29 +68,29 @@ std::string choiceSaid(const MenuRecord& menu) {
     if (chosen < 0 || chosen >= int(menu.choices.size())) {
         return "";
     }
-    return sentence(std::to_string(chosen + 1) + u8" из " + std::to_string(menu.choices.size()) +
-                    ": " + trimmed(menu.choices[std::size_t(chosen)]));
+    return sentence(formatted(u8"%d из %d: %s", chosen + 1, int(menu.choices.size()),
+                              trimmed(menu.choices[std::size_t(chosen)]).c_str()));
 }
 
 std::string hitPointsSaid(const HeroRecord& hero) {
-    return u8"Здоровье: " + std::to_string(hero.hp) + u8" из " + std::to_string(hero.maxHp) + ".";
+    return formatted(u8"Здоровье: %d из %d.", int(hero.hp), int(hero.maxHp));
 }
 
 std::string moneySaid(const HeroRecord& hero) {
-    return u8"Деньги: " + std::to_string(hero.money) + " " + hero.moneyWord + ".";
+    return formatted(u8"Деньги: %d %s.", int(hero.money), hero.moneyWord.c_str());
 }
 
 std::string potionsSaid(const HeroRecord& hero) {
-    return u8"Лечебных зелий: " + std::to_string(hero.potions) + ".";
+    return formatted(u8"Лечебных зелий: %d.", int(hero.potions));
 }
 
 std::string weaponSaid(const HeroRecord& hero) {
-    return sentence(u8"Оружие: " + trimmed(hero.weapon) + u8", урон от " +
-                    std::to_string(hero.attackMin) + u8" до " + std::to_string(hero.attackMax));
+    return sentence(formatted(u8"Оружие: %s, урон от %d до %d", trimmed(hero.weapon).c_str(),
+                              int(hero.attackMin), int(hero.attackMax)));
 }
 
 std::string enemySaid(const EnemyRecord& enemy) {
-    return u8"У врага " + std::to_string(enemy.hp) + " HP.";
+    return formatted(u8"У врага %d HP.", int(enemy.hp));
 }
 
 std::string statusSaid(const FrameRecord& frame) {
@@ -121,11 +129,11 @@ std::string screenSaid(const FrameRecord& frame) {
     }
     const MenuRecord& menu = frame.menu;
     for (std::size_t i = 0; i < menu.choices.size(); ++i) {
-        append(said,
-               sentence(u8"Вариант " + std::to_string(i + 1) + ": " + trimmed(menu.choices[i])));
+        append(said, sentence(formatted(u8"Вариант %d: %s", int(i + 1),
+                                        trimmed(menu.choices[i]).c_str())));
     }
     if (menu.highlighted >= 0) {
-        append(said, u8"Выбран вариант " + std::to_string(menu.highlighted + 1) + ".");
+        append(said, formatted(u8"Выбран вариант %d.", menu.highlighted + 1));
     }
     return said;
 }

@@ -1,53 +1,45 @@
 #include "game/title_words.h"
 
-#include "platform/cp1251.h"
-#include "platform/utf8.h"
+#include "platform/code_pages.h"
 
 namespace {
 
-bool isLetter(char32_t ch) {
-    return (ch >= U'A' && ch <= U'Z') || (ch >= U'a' && ch <= U'z') ||
-           (ch >= U'\u0400' && ch <= U'\u04FF');
+// A Latin or a Cyrillic letter, as a Windows-1251 byte (Ё and ё too).
+bool isLetter(unsigned char byte) {
+    return (byte >= 'A' && byte <= 'Z') || (byte >= 'a' && byte <= 'z') || byte >= 0xC0 ||
+           byte == 0xA8 || byte == 0xB8;
 }
 
 // Counts the runs of two letters or more: the words a stretch holds.
-int wordsIn(const std::u32string& stretch) {
+int wordsIn(const std::string& stretch) {
     int words = 0;
     int run = 0;
-    for (const char32_t ch : stretch) {
-        run = isLetter(ch) ? run + 1 : 0;
-        if (run == 2) {
-            ++words;
-        }
+    for (const char byte : stretch) {
+        run = isLetter(static_cast<unsigned char>(byte)) ? run + 1 : 0;
+        words += run == 2 ? 1 : 0;
     }
     return words;
 }
 
-// The stretch from its first letter to its last letter or sentence mark.
-std::u32string withoutStrokes(const std::u32string& stretch) {
+// The stretch from its first letter to its last letter or sentence mark,
+// as UTF-8, if it holds two words or more.
+void takeStretch(std::string& stretch, std::vector<std::string>& found) {
     std::size_t first = 0;
-    while (first < stretch.size() && !isLetter(stretch[first])) {
+    while (first < stretch.size() && !isLetter(static_cast<unsigned char>(stretch[first]))) {
         ++first;
     }
     std::size_t end = stretch.size();
     while (end > first) {
-        const char32_t ch = stretch[end - 1];
-        if (isLetter(ch) || ch == U'.' || ch == U'!' || ch == U'?') {
+        const char last = stretch[end - 1];
+        if (isLetter(static_cast<unsigned char>(last)) || last == '.' || last == '!' ||
+            last == '?') {
             break;
         }
         --end;
     }
-    return stretch.substr(first, end - first);
-}
-
-void takeStretch(std::u32string& stretch, std::vector<std::string>& found) {
-    const std::u32string words = withoutStrokes(stretch);
+    const std::string words = stretch.substr(first, end - first);
     if (wordsIn(words) >= 2) {
-        std::string utf8;
-        for (const char32_t ch : words) {
-            appendUtf8(ch, utf8);
-        }
-        found.push_back(utf8);
+        found.push_back(utf8FromCp1251(words.c_str()));
     }
     stretch.clear();
 }
@@ -56,22 +48,21 @@ void takeStretch(std::u32string& stretch, std::vector<std::string>& found) {
 
 std::vector<std::string> titleWords(const std::string& text) {
     std::vector<std::string> found;
-    std::u32string stretch;
+    std::string stretch;
     int blanks = 0;
     for (const char byte : text) {
-        const char32_t ch = decodeCp1251(static_cast<unsigned char>(byte));
-        if (ch == U'\n' || ch == U'\r') {
+        if (byte == '\n' || byte == '\r') {
             takeStretch(stretch, found);
             blanks = 0;
-        } else if (ch == U' ' || ch == U'\t') {
+        } else if (byte == ' ' || byte == '\t') {
             if (++blanks == 2) {
                 takeStretch(stretch, found);
             } else if (blanks == 1) {
-                stretch += U' ';
+                stretch += ' ';
             }
-        } else {
+        } else if (byte != '\0') {
             blanks = 0;
-            stretch += ch;
+            stretch += byte;
         }
     }
     takeStretch(stretch, found);

@@ -19,6 +19,29 @@ bool isKey(unsigned char key, char latin, char32_t cyrillicUpper, char32_t cyril
 
 }  // namespace
 
+bool SpokenConsole::show(const FrameRecord& frame, bool typedAhead) {
+    shown_ = &frame;
+    return !typedAhead && given_.empty();
+}
+
+std::string SpokenConsole::type(unsigned char key) {
+    const bool arrow = afterArrowPrefix_;
+    afterArrowPrefix_ = key == KEY_ARROW_PREFIX;
+    if (arrow || key == KEY_ARROW_PREFIX) {
+        given_ += char(key);
+        return "";
+    }
+    SpokenKey answer = spokenKey(key, shown_ != nullptr ? *shown_ : FrameRecord{});
+    given_ += answer.keys;
+    return std::move(answer.say);
+}
+
+unsigned char SpokenConsole::takeKey() {
+    const auto key = static_cast<unsigned char>(given_.front());
+    given_.erase(0, 1);
+    return key;
+}
+
 SpokenKey spokenKey(unsigned char key, const FrameRecord& shown) {
     const std::string self(1, char(key));
     if (isKey(key, 'H', U'Р', U'р')) {

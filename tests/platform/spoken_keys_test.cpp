@@ -42,3 +42,32 @@ TEST(SpokenKeys, LettersSayAndDigitsMoveTheHighlight) {
 }
 
 }  // namespace
+
+namespace {
+
+TEST(SpokenConsole, AnArrowsSecondByteIsNoLetterAndADigitsMovesAreToldOnce) {
+    FrameRecord town;
+    town.menu.choices = {"a", "b", "c"};
+    town.menu.highlighted = 0;
+    town.spoken.status = "status";
+    SpokenConsole console;
+    EXPECT_TRUE(console.show(town, false));
+    EXPECT_FALSE(console.show(town, true)) << "keys typed ahead tell instead";
+
+    std::string said;
+    for (const unsigned char key :
+         {KEY_ARROW_PREFIX, KEY_UP, (unsigned char)'H', (unsigned char)'3'}) {
+        said += console.type(key);
+    }
+    EXPECT_EQ(said, "status");
+    // The frames the digit's moves make are not told but the last one.
+    EXPECT_FALSE(console.show(town, false));
+    std::string given;
+    while (console.hasKey()) {
+        given += char(console.takeKey());
+    }
+    EXPECT_EQ(given, std::string("\xE0\x48\xE0\x50\xE0\x50"));
+    EXPECT_TRUE(console.show(town, false));
+}
+
+}  // namespace

@@ -4,24 +4,23 @@
 
 namespace {
 
-TEST(FrameJson, TheRecordAsJsonWithItsTextsEscaped) {
+TEST(FrameJson, WhatThePageNeedsAsJsonWithItsTextsEscaped) {
     FrameRecord record;
     record.kind = ScreenKind::Shop;
     record.lines = {"Получен предмет \"Бензопила\".", "tab\there \\ end", ""};
     record.menu.column = 32;
-    record.menu.rows = {36, 38};
     record.menu.left = 29;
     record.menu.right = 77;
+    record.menu.rows = {36, 38};
     record.menu.choices = {"Угу", "Неа"};
     record.menu.highlighted = 1;
     record.spoken.news = {"2 из 2: Неа."};
     EXPECT_EQ(
         frameJson(record),
-        "{\"kind\":\"shop\",\"title\":[],\"notices\":[],"
-        "\"lines\":[\"Получен предмет \\\"Бензопила\\\".\",\"tab\\u0009here \\\\ end\",\"\"],"
-        "\"actions\":[],\"menu\":{\"column\":32,\"left\":29,\"right\":77,\"rows\":[36,38],"
-        "\"choices\":[\"Угу\",\"Неа\"],\"highlighted\":1,\"capacity\":5},\"hero\":null,\"enemy\":null,"
-        "\"over\":false,\"spoken\":{\"news\":[\"2 из 2: Неа.\"],\"status\":\"\",\"screen\":\"\"}}");
+        R"({"kind":"shop","lines":["Получен предмет \"Бензопила\".","tab\u0009here \\ end",""],)"
+        R"("actions":[],"menu":{"column":32,"left":29,"right":77,"rows":[36,38],)"
+        R"("choices":["Угу","Неа"],"highlighted":1,"capacity":5},"over":false,)"
+        R"("news":["2 из 2: Неа."]})");
 }
 
 }  // namespace

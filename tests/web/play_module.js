@@ -23,7 +23,7 @@ createModule({
         texts[row.row] = row.text;
         colours[row.row] = Array.from(row.colours, (colour) => colour.toString(16)).join("");
       }
-      frames.push([texts.slice(), colours.slice(), record.spoken.news.join(" ")]);
+      frames.push([texts.slice(), colours.slice(), record.news.join(" ")]);
     },
     say() {},
     // Once the keys run out, the game waits for ever and prints nothing.

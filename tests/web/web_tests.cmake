@@ -31,7 +31,8 @@ add_test(NAME web.checked_module
 
 add_test(NAME web.site
          COMMAND ${AE_SYSTEM_PYTHON} ${CMAKE_CURRENT_LIST_DIR}/site_test.py ${AE_WEB_ZIP} ${AE_SITE}
-                 ${CMAKE_BINARY_DIR}/page-glyphs.txt)
+                 ${CMAKE_BINARY_DIR}/page-glyphs.txt ${PROJECT_SOURCE_DIR}/assets
+                 ${AE_NATIVE_PLAYTHROUGH})
 
 # The colours the page writes text in, read on its black.
 add_test(NAME web.page_colours

@@ -1,7 +1,11 @@
-// ae-page-glyphs FILE: writes every character the page can show for the
-// game (UTF-8, each once), for its font to hold. A cell only ever holds a
-// byte of the game's texts decoded from Windows-1251 or, written
-// unconverted, from the console's 866; the page shows its pageGlyph.
+// ae-page-glyphs FILE DATA_FILE...: writes every character the page can
+// show for the game (UTF-8, each once), for its font to hold. A cell only
+// ever holds a byte of the game's own texts, which are Windows-1251 (RU()
+// refuses anything else) or, written unconverted, its fixed ASCII pieces
+// and numbers; or a byte of one of the data files, which the page's game
+// has built in, so that no other file can bring a character of its own
+// (the pictures of control codes, the console's box drawing). The page
+// shows each as its pageGlyph.
 #include <cstdio>
 #include <set>
 #include <string>
@@ -11,14 +15,26 @@
 #include "platform/web/page_rows.h"
 
 int main(int argc, char* argv[]) {
-    if (argc != 2) {
-        std::fputs("usage: ae-page-glyphs FILE\n", stderr);
+    if (argc < 2) {
+        std::fputs("usage: ae-page-glyphs FILE DATA_FILE...\n", stderr);
         return 2;
     }
     std::set<char32_t> glyphs;
-    for (int byte = 0; byte < 256; ++byte) {
+    for (int byte = 0x20; byte < 256; ++byte) {
         glyphs.insert(pageGlyph(decodeCp1251(static_cast<unsigned char>(byte))));
-        glyphs.insert(pageGlyph(decodeCp866(static_cast<unsigned char>(byte))));
+    }
+    for (int i = 2; i < argc; ++i) {
+        std::FILE* data = std::fopen(argv[i], "rb");
+        if (data == nullptr) {
+            std::perror(argv[i]);
+            return 1;
+        }
+        for (int byte = std::fgetc(data); byte != EOF; byte = std::fgetc(data)) {
+            if (byte != '\n') {  // ends a line, never shown
+                glyphs.insert(pageGlyph(decodeCp1251(static_cast<unsigned char>(byte))));
+            }
+        }
+        std::fclose(data);
     }
     std::string text;
     for (char32_t glyph : glyphs) {

@@ -5,13 +5,11 @@
 #include <sys/ioctl.h>
 #include <unistd.h>
 
-#include "platform/key_codes.h"
 #include "platform/port.h"
 #include "platform/posix/sync_update_query.h"
 #include "platform/posix/window_fit.h"
 #include "platform/posix/write_all.h"
 #include "platform/small_window_notice.h"
-#include "platform/spoken_keys.h"
 #include "platform/write_failure.h"
 
 namespace {
@@ -57,11 +55,8 @@ TerminalIo::TerminalIo(ConsoleMode mode)
 
 void TerminalIo::present(const VirtualConsole& console) {
     if (plainLines_) {
-        shown_ = console.record();
-        // Keys already typed make frames of their own: the last one says
-        // what they all did.
-        if (keys_.empty() && given_.empty()) {
-            for (const std::string& line : shown_.spoken.news) {
+        if (spoken_.show(console.record(), !keys_.empty())) {
+            for (const std::string& line : console.record().spoken.news) {
                 say(line);
             }
         }
@@ -236,32 +231,20 @@ bool TerminalIo::fillKeys() {
     return true;
 }
 
-int TerminalIo::readKey() {
-    while (given_.empty()) {
-        if (!fillKeys()) {
-            return END_OF_INPUT;
-        }
-        const unsigned char key = static_cast<unsigned char>(keys_.front());
-        keys_.erase(0, 1);
-        if (!plainLines_ || key == KEY_ARROW_PREFIX) {
-            // An arrow's second byte is no letter, whatever its code.
-            given_ += char(key);
-            if (key == KEY_ARROW_PREFIX && !keys_.empty()) {
-                given_ += keys_.front();
-                keys_.erase(0, 1);
-            }
-            break;
-        }
-        const SpokenKey answer = spokenKey(key, shown_);
-        if (answer.say.empty()) {
-            given_ = answer.keys;
-        } else {
-            say(answer.say);
-        }
+int TerminalIo::typedKey() {
+    if (!fillKeys()) {
+        return -1;
     }
-    const unsigned char key = static_cast<unsigned char>(given_.front());
-    given_.erase(0, 1);
+    const unsigned char key = static_cast<unsigned char>(keys_.front());
+    keys_.erase(0, 1);
     return key;
+}
+
+int TerminalIo::readKey() {
+    const int key = plainLines_ ? spoken_.nextKey([this] { return typedKey(); },
+                                                  [this](const std::string& words) { say(words); })
+                                : typedKey();
+    return key < 0 ? END_OF_INPUT : key;
 }
 
 std::unique_ptr<GameIo> openPlayerConsole(ConsoleMode mode) {

@@ -6,6 +6,7 @@
 #include "platform/key_decoder.h"
 #include "platform/port.h"
 #include "platform/posix/terminal_guard.h"
+#include "platform/spoken_keys.h"
 #include "platform/virtual_console.h"
 #include "platform/xterm/terminal_presenter.h"
 
@@ -35,6 +36,8 @@ class TerminalIo : public GameIo {
     // Writes the lines not yet said, when the terminal is the game's.
     void sayUnsaid();
     void say(const std::string& line);
+    // The next key byte as typed; -1 once input has ended.
+    int typedKey();
     // Sends the bytes whole, waiting while the terminal takes no more; false
     // (and failure_ set) when they could not be written.
     bool send(const std::string& bytes);
@@ -47,7 +50,7 @@ class TerminalIo : public GameIo {
 
     const bool plainLines_;
     TerminalGuard guard_;
-    FrameRecord shown_;
+    SpokenConsole spoken_;
     std::string unsaid_;
     TerminalPresenter presenter_;
     VirtualConsole::Grid lastFrame_;
@@ -57,8 +60,7 @@ class TerminalIo : public GameIo {
     bool stale_ = false;
     bool noticeShown_ = false;
     KeyDecoder decoder_;
-    std::string keys_;   // as typed
-    std::string given_;  // for the game: a typed key, or what it stands for
+    std::string keys_;  // as typed
     bool inputClosed_ = false;
     std::string failure_;
 };

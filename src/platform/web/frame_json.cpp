@@ -1,6 +1,5 @@
 #include "platform/web/frame_json.h"
 
-#include <cstdio>
 #include <vector>
 
 namespace {
@@ -42,9 +41,9 @@ void text(const std::string& value, std::string& out) {
             out += c;
         } else if (byte < 0x20 || byte == 0x7F) {
             // A control character from a damaged data file.
-            char escape[8];
-            std::snprintf(escape, sizeof escape, "\\u%04x", byte);
-            out += escape;
+            out += "\\u00";
+            out += "0123456789abcdef"[byte >> 4];
+            out += "0123456789abcdef"[byte & 0xF];
         } else {
             out += c;
         }
@@ -52,9 +51,22 @@ void text(const std::string& value, std::string& out) {
     out += '"';
 }
 
-void number(const char* name, long value, std::string& out) {
+void writeNumber(int value, std::string& out) {
+    // Through unsigned, so that the most negative int has a magnitude.
+    unsigned magnitude = value < 0 ? 0u - unsigned(value) : unsigned(value);
+    std::string digits;
+    do {
+        digits.insert(digits.begin(), char('0' + magnitude % 10));
+        magnitude /= 10;
+    } while (magnitude != 0);
+    out += value < 0 ? "-" + digits : digits;
+}
+
+void number(const char* name, int value, std::string& out) {
     text(name, out);
-    out += ':' + std::to_string(value) + ',';
+    out += ':';
+    writeNumber(value, out);
+    out += ',';
 }
 
 template <typename T, typename Write>
@@ -75,10 +87,6 @@ void textField(const char* name, const std::string& value, std::string& out) {
     out += ',';
 }
 
-void writeNumber(int value, std::string& out) {
-    out += std::to_string(value);
-}
-
 // An object's fields were each written with a comma after them.
 void close(std::string& out, char end) {
     if (out.back() == ',') {
@@ -93,20 +101,10 @@ void close(std::string& out, char end) {
 std::string frameJson(const FrameRecord& record) {
     std::string out = "{";
     textField("kind", kindName(record.kind), out);
-    list("title", record.title, text, out);
-    list("notices", record.notices, text, out);
     list("lines", record.lines, text, out);
     list(
         "actions", record.actions,
-        [](const ActionRecord& action, std::string& to) {
-            to += '{';
-            number("row", action.row, to);
-            textField("text", action.text, to);
-            textField("spoken", action.spoken, to);
-            close(to, '}');
-        },
-        out);
-
+        [](const ActionRecord& action, std::string& to) { text(action.text, to); }, out);
     const MenuRecord& menu = record.menu;
     out += "\"menu\":{";
     number("column", menu.column, out);
@@ -117,36 +115,8 @@ std::string frameJson(const FrameRecord& record) {
     number("highlighted", menu.highlighted, out);
     number("capacity", MenuRecord::CAPACITY, out);
     close(out, '}');
-    out += ',';
-
-    const HeroRecord& hero = record.hero;
-    out += "\"hero\":";
-    if (hero.shown) {
-        out += '{';
-        number("hp", hero.hp, out);
-        number("maxHp", hero.maxHp, out);
-        number("money", hero.money, out);
-        number("potions", hero.potions, out);
-        textField("weapon", hero.weapon, out);
-        textField("trophy", hero.trophy, out);
-        close(out, '}');
-    } else {
-        out += "null";
-    }
-    out += ",\"enemy\":";
-    if (record.enemy.shown) {
-        out += '{';
-        textField("name", record.enemy.name, out);
-        number("hp", record.enemy.hp, out);
-        close(out, '}');
-    } else {
-        out += "null";
-    }
-    out += std::string(",\"over\":") + (record.over ? "true" : "false") + ",\"spoken\":{";
+    out += std::string(",\"over\":") + (record.over ? "true" : "false") + ',';
     list("news", record.spoken.news, text, out);
-    textField("status", record.spoken.status, out);
-    textField("screen", record.spoken.screen, out);
     close(out, '}');
-    out += '}';
     return out;
 }

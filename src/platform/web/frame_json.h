@@ -4,10 +4,10 @@
 
 #include "platform/frame_record.h"
 
-// A frame's record as JSON, for the page's script: what the page needs to
-// say the game and to find a choice under a finger, without reading the
-// grid. {"kind": "town", "lines": [...], "actions": [...], "menu":
-// {"column", "rows", "widths", "choices", "highlighted"}, "hero": {...},
-// "enemy": {...} or null, "over": false, "spoken": {"news": [...],
-// "status", "screen"}}. Texts are UTF-8, escaped as JSON asks.
+// What the page needs of a frame's record, as JSON, to say the game and to
+// find a choice under a finger without reading the grid: {"kind": "town",
+// "lines": [...], "actions": [...], "menu": {"column", "left", "right",
+// "rows", "choices", "highlighted"}, "over": false, "news": [...]}. The
+// status and the screen said again are the game's answers to keys, which
+// the page is told as they come. Texts are UTF-8, escaped as JSON asks.
 std::string frameJson(const FrameRecord& record);

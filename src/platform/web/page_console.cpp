@@ -1,7 +1,5 @@
 #include "platform/web/page_console.h"
 
-#include "platform/key_codes.h"
-#include "platform/spoken_keys.h"
 #include "platform/web/page_keys.h"
 
 PageConsole::~PageConsole() {
@@ -9,28 +7,24 @@ PageConsole::~PageConsole() {
 }
 
 void PageConsole::present(const VirtualConsole& console) {
-    record_ = console.record();
-    page_.showFrame(changedRows(haveShown_ ? &shown_ : nullptr, console.grid()), record_);
+    // The page says a frame's news once it waits for a key with none
+    // typed ahead, which only it knows.
+    spoken_.show(console.record(), true);
+    page_.showFrame(changedRows(haveShown_ ? &shown_ : nullptr, console.grid()), console.record());
     shown_ = console.grid();
     haveShown_ = true;
 }
 
 int PageConsole::readKey() {
-    while (keys_.empty()) {
-        const std::string typed = keyBytes(page_.nextKey());
-        // An arrow's second byte is no letter, whatever its code.
-        if (typed.size() != 1) {
-            keys_ = typed;
-            continue;
-        }
-        const SpokenKey answer = spokenKey(static_cast<unsigned char>(typed[0]), record_);
-        if (answer.say.empty()) {
-            keys_ = answer.keys;
-        } else {
-            page_.say(answer.say);
+    // The wait for a key stays in this function, the one that Asyncify
+    // instruments for it.
+    while (!spoken_.hasKey()) {
+        for (const char key : keyBytes(page_.nextKey())) {
+            const std::string words = spoken_.type(static_cast<unsigned char>(key));
+            if (!words.empty()) {
+                page_.say(words);
+            }
         }
     }
-    const auto key = static_cast<unsigned char>(keys_.front());
-    keys_.erase(0, 1);
-    return key;
+    return spoken_.takeKey();
 }

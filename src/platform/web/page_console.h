@@ -3,6 +3,7 @@
 #include <string>
 
 #include "platform/game_io.h"
+#include "platform/spoken_keys.h"
 #include "platform/virtual_console.h"
 #include "platform/web/page.h"
 
@@ -27,6 +28,5 @@ class PageConsole : public GameIo {
     Page& page_;
     VirtualConsole::Grid shown_{};
     bool haveShown_ = false;
-    std::string keys_;
-    FrameRecord record_;
+    SpokenConsole spoken_;
 };

@@ -4,9 +4,7 @@
 #include <memory>
 #include <utility>
 
-#include "platform/key_codes.h"
 #include "platform/port.h"
-#include "platform/spoken_keys.h"
 #include "platform/utf8.h"
 #include "platform/windows/console_window.h"
 #include "platform/windows/ctrl_events.h"
@@ -96,12 +94,9 @@ void ConsoleIo::restore() {
 void ConsoleIo::present(const VirtualConsole& console) {
     ConsoleLock lock;
     if (plainLines_) {
-        shown_ = console.record();
-        // Keys already typed make frames of their own: the last one says
-        // what they all did.
-        if (keys_.empty() && given_.empty()) {
-            for (const std::string& line : shown_.spoken.news) {
-                say(line);
+        if (spoken_.show(console.record(), !keys_.empty())) {
+            for (const std::string& line : console.record().spoken.news) {
+                sayLocked(line);
             }
         }
         return;
@@ -187,34 +182,17 @@ int ConsoleIo::typedKey() {
     return key;
 }
 
+void ConsoleIo::sayLocked(const std::string& line) {
+    ConsoleLock lock;
+    say(line);
+}
+
 int ConsoleIo::readKey() {
-    while (given_.empty()) {
-        const int key = typedKey();
-        if (key < 0) {
-            return END_OF_INPUT;
-        }
-        if (!plainLines_ || key == KEY_ARROW_PREFIX) {
-            // An arrow's second byte is no letter, whatever its code.
-            given_ += char(key);
-            if (key == KEY_ARROW_PREFIX) {
-                const int second = typedKey();
-                if (second >= 0) {
-                    given_ += char(second);
-                }
-            }
-            break;
-        }
-        ConsoleLock lock;
-        const SpokenKey answer = spokenKey(static_cast<unsigned char>(key), shown_);
-        if (answer.say.empty()) {
-            given_ = answer.keys;
-        } else {
-            say(answer.say);
-        }
-    }
-    const auto key = static_cast<unsigned char>(given_.front());
-    given_.erase(0, 1);
-    return key;
+    const int key = plainLines_
+                        ? spoken_.nextKey([this] { return typedKey(); },
+                                          [this](const std::string& words) { sayLocked(words); })
+                        : typedKey();
+    return key < 0 ? END_OF_INPUT : key;
 }
 
 std::unique_ptr<GameIo> openPlayerConsole(ConsoleMode mode) {

@@ -8,6 +8,7 @@
 
 #include "platform/game_io.h"
 #include "platform/port.h"
+#include "platform/spoken_keys.h"
 #include "platform/virtual_console.h"
 #include "platform/windows/console_handles.h"
 #include "platform/windows/console_screen.h"
@@ -50,6 +51,7 @@ class ConsoleIo : public GameIo {
     // The next key as typed or piped; -1 once none can come.
     int typedKey();
     void say(const std::string& line);
+    void sayLocked(const std::string& line);
 
     const bool plainLines_;
     std::unique_ptr<ConsoleHandles> handles_;
@@ -65,6 +67,5 @@ class ConsoleIo : public GameIo {
     bool noticeShown_ = false;
     bool restored_ = false;
     std::string keys_;
-    FrameRecord shown_;
-    std::string given_;  // for the game: a typed key, or what it stands for
+    SpokenConsole spoken_;
 };
