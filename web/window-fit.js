@@ -26,9 +26,13 @@
     const root = document.documentElement;
     const touch = window.matchMedia ? matchMedia("(pointer: coarse)") : { matches: false };
 
+    // Whether the page fits the window with the grid at a size: nothing to
+    // scroll to, and the grid, which overflows its place on both sides
+    // alike, within main's padding.
     function fits(size) {
       screen.style.fontSize = size + "px";
-      return root.scrollWidth <= root.clientWidth && root.scrollHeight <= root.clientHeight;
+      return root.scrollWidth <= root.clientWidth && root.scrollHeight <= root.clientHeight &&
+        screen.getBoundingClientRect().left >= parseFloat(getComputedStyle(main).paddingLeft);
     }
 
     // The largest font size at which the page fits the window, the grid
