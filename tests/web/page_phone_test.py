@@ -1,16 +1,8 @@
 #!/usr/bin/python3
-"""The game's page on a phone held upright (390x844) and sideways
-(844x390): in Chromium with its touch screen emulated, and in Firefox at a
-phone's viewport and pixel density (its driver taps as a finger does).
-The choices stand as buttons a thumb can hit, a tap on the grid never
-hits a neighbouring choice, quick taps choose only what stood under the
-finger, every screen goes on by a tap, and a whole seeded game played by
-taps on the buttons alone is the game the keys play. WebKitGTK's driver
-can emulate no phone, and the tests are skipped there.
+"""The page on a phone held upright and sideways, tapped on its buttons and
+its grid, in Chromium with touch and in Firefox at a phone's viewport.
 
-usage: page_phone_test.py SITE_FOLDER NATIVE_AE_PLAYTHROUGH ASSETS [ENGINE]
-ENGINE is chromium (the default), webkit or firefox. Run with
-/usr/bin/python3, which has Debian's python3-selenium."""
+usage: page_phone_test.py SITE_FOLDER NATIVE_AE_PLAYTHROUGH ASSETS [ENGINE]"""
 
 import re
 import time
@@ -20,172 +12,109 @@ from page_case import PageTest, arguments, same_screen
 
 SITE, PLAYTHROUGH, ASSETS = arguments("SITE_FOLDER", "NATIVE_AE_PLAYTHROUGH", "ASSETS")
 TO_TOWN = [" "] + ["Enter"] * 5
-PHONES = [(390, 844), (844, 390)]
-STORY_TEXT = (40, 32)  # a cell of a story page's first line
-GREEN = "2"  # the highlighted choice's colour
-
-# The panel's buttons that show, top to bottom, with their boxes.
-BUTTONS = """
-return Array.from(document.querySelectorAll("#choices button"))
-  .filter((button) => !button.hidden && getComputedStyle(button).visibility !== "hidden"
-    && button.getClientRects().length > 0)
-  .map((button) => {
-    const box = button.getBoundingClientRect();
-    return {text: button.textContent, id: button.id, top: box.top, bottom: box.bottom,
-            left: box.left, right: box.right, highlighted: button.classList.contains("highlighted"),
-            fontSize: parseFloat(getComputedStyle(button).fontSize)};
-  });"""
-
-
-def highlighted_choice(frame):
-    """The text of the choice highlighted (in green) in a native frame, or
-    None where it shows none."""
-    texts, colours = frame
-    for text, colour_row in zip(texts, colours):
-        found = re.search(r"(\d) - (.*?) *\|", text)
-        if found and colour_row[found.start(1)] == GREEN:
-            return found.group(2)
-    return None
+# The buttons on view: their texts, boxes and which is highlighted.
+BUTTONS = """return Array.from(document.querySelectorAll("#choices button"), (button) =>
+  [button.textContent, button.getBoundingClientRect().toJSON(),
+   button.classList.contains("highlighted"), getComputedStyle(button).visibility])
+  .filter(([, box, , visibility]) => box.height > 0 && visibility !== "hidden");"""
 
 
 class OnAPhone(PageTest):
     playthrough = (PLAYTHROUGH, ASSETS)
-    burst = None
 
     def each_phone(self, check):
-        """check(width, height) at each phone's viewport, as a subtest."""
-        for width, height in PHONES:
-            with self.subTest("%dx%d" % (width, height)):
-                self.browser.emulate_phone(width, height)
-                check(width, height)
-
-    def tearDown(self):
-        self.browser.stop_emulation()
+        for size in [(390, 844), (844, 390)]:
+            with self.subTest(size):
+                self.browser.emulate_phone(*size)
+                check(*size)
 
     def frames(self):
         return self.browser.state()[2]
 
-    def burst_seconds(self):
-        """How long taps make one burst, aimed at the frame its first saw."""
-        if self.burst is None:
-            type(self).burst = self.browser.run("return window.ancientEvil.TAP_BURST_MS") / 1000
-        return self.burst
+    def burst(self):
+        """Taps closer than this make one burst, aimed at what its first saw."""
+        return self.browser.run("return window.ancientEvil.TAP_BURST_MS") / 1000
 
-    def buttons(self):
-        return self.browser.run(BUTTONS)
+    def labels(self):
+        return [text for text, *_ in self.browser.run(BUTTONS)]
 
-    def tap_button(self, text, times=1, pause=0):
-        place = [button["text"] for button in self.buttons()].index(text)
-        self.browser.click("#choices button:nth-of-type(%d)" % (place + 1), True, times=times,
-                           pause=pause)
-
-    def tap_choice(self, text, times=1, pause=0, below=0):
-        """Taps on the grid, in the middle of a choice's row (its number's
-        cell), or that many CSS pixels below it."""
+    def tap(self, text, on_grid, times=1, pause=0, below=0):
+        """Taps on a button, or on the grid on a choice's number or below it."""
+        if not on_grid:
+            self.browser.click("#choices button:nth-of-type(%d)" % (self.labels().index(text) + 1),
+                               True, times=times, pause=pause)
+            return
         menu = self.browser.shown()["menu"]
-        row = menu["rows"][menu["choices"].index(text)]
-        self.browser.click_cell(menu["column"], row, True, below, times, pause)
-
-    def open_at_first_fight(self):
-        """The page at the seeded game's first fight, whose rounds the
-        native game strikes with Enter; the index of its frame."""
-        fight = self.game.screens.index(4)
-        self.open(key for key, frame in self.game.page_keys() if frame <= fight)
-        self.assertEqual(self.browser.shown()["kind"], "battle")
-        return fight
+        self.browser.click_cell(menu["column"], menu["rows"][menu["choices"].index(text)], True,
+                                below, times, pause)
 
     def assert_frame(self, index):
         differences = same_screen(self.browser.screen(), self.game.frames[index])
         self.assertFalse(differences, "frame %d:\n%s" % (index, "\n".join(differences[:10])))
 
-    def test_the_town_s_choices_are_buttons_a_thumb_hits(self):
+    def test_in_the_town_the_choices_are_buttons_and_quick_taps_never_buy(self):
         self.open(TO_TOWN + ["ArrowDown", "Enter"])
         shop = self.browser.screen()
 
         def check(width, height):
             self.open(TO_TOWN)
-            buttons = self.buttons()
-            self.assertEqual([button["text"] for button in buttons],
-                             self.browser.shown()["menu"]["choices"])
-            self.assertEqual([button["highlighted"] for button in buttons],
-                             [True, False, False, False, False])
-            grid = self.browser.run(
-                "return document.getElementById('console').getBoundingClientRect().toJSON()")
-            for above, below in zip(buttons, buttons[1:]):
-                self.assertGreater(below["top"], above["bottom"], "room between buttons")
-            for button in buttons:
-                self.assertGreaterEqual(button["bottom"] - button["top"], 44, button)
-                self.assertGreaterEqual(button["fontSize"], 16)
-                self.assertTrue(button["left"] >= 0 and button["right"] <= width and
-                                button["bottom"] <= height, "within the screen")
-                self.assertTrue(button["top"] >= grid["bottom"] or button["left"] >= grid["right"],
-                                "beside or under the grid, not over it")
-            frames = self.frames()
-            self.tap_button("Пойду в магазин")
-            self.browser.wait_for_key_wait(frames)
-            self.assertEqual(self.browser.screen(), shop)
-            # The button took no focus from the keys, which still play.
-            self.assertEqual(self.browser.run("return document.activeElement.tagName"), "MAIN")
-            self.browser.press("ArrowDown")
-            self.assertEqual(self.browser.shown()["menu"]["highlighted"], 1)
-        self.each_phone(check)
-
-    def test_a_tap_just_below_a_choice_never_takes_its_neighbour(self):
-        def check(width, height):
-            fight = self.open_at_first_fight()
-            frames = self.frames()
-            self.tap_choice("Атаковать врага", below=10)
-            time.sleep(0.3)  # the time a round would take to be drawn, and more
-            self.browser.wait_for_key_wait()
-            # Nothing, or a blow, and not the potion under it drunk.
-            self.assert_frame(fight + self.frames() - frames)
-        self.each_phone(check)
-
-    def test_quick_taps_on_a_choice_that_stays_are_a_round_each(self):
-        def check(width, height):
-            fight = self.open_at_first_fight()
-            for rounds, tap in ((2, lambda: self.tap_choice("Атаковать врага", times=2)),
-                                (4, lambda: self.tap_button("Атаковать врага", times=2))):
-                frames = self.frames()
-                tap()
-                self.browser.wait_for_key_wait(frames + 1)
-                self.assertEqual(self.frames(), frames + 2)
-                self.assert_frame(fight + rounds)
-        self.each_phone(check)
-
-    def test_quick_taps_choose_only_what_stood_under_the_finger(self):
-        self.open(TO_TOWN + ["ArrowDown", "Enter"])
-        shop = self.browser.screen()
-
-        def check(width, height):
-            for tap in (lambda: self.tap_choice("Пойду в магазин", times=4, pause=0.15),
-                        lambda: self.tap_button("Пойду в магазин", times=4, pause=0.15)):
+            grid = self.browser.run("return document.getElementById('console')"
+                                    ".getBoundingClientRect().toJSON()")
+            buttons = self.browser.run(BUTTONS)
+            self.assertEqual([(text, marked) for text, _, marked, _ in buttons],
+                             [(text, index == 0) for index, text in
+                              enumerate(self.browser.shown()["menu"]["choices"])])
+            for (_, above, *_), (_, below, *_) in zip(buttons, buttons[1:]):
+                self.assertGreater(below["top"], above["bottom"])
+            for _, box, *_ in buttons:
+                self.assertGreaterEqual(box["height"], 44)
+                self.assertTrue(box["top"] >= grid["bottom"] or box["left"] >= grid["right"])
+                self.assertTrue(box["right"] <= width and box["bottom"] <= height)
+            # A tap, or four 150 ms apart: the shop, and nothing bought.
+            for on_grid, times in [(False, 1), (True, 4), (False, 4)]:
                 self.open(TO_TOWN)
                 frames = self.frames()
-                tap()
+                self.tap("Пойду в магазин", on_grid, times, 0.15)
                 self.browser.wait_for_key_wait(frames)
-                time.sleep(0.3)  # anything a last tap would do, done
-                self.assertEqual(self.browser.screen(), shop, "in the shop, nothing bought")
+                time.sleep(0.3)  # what a last tap would do, done
+                self.assertEqual(self.browser.screen(), shop)
+            self.assertEqual(self.browser.run("return document.activeElement.tagName"), "MAIN")
+        self.each_phone(check)
+
+    def test_in_a_fight_a_tap_hits_no_neighbour_and_quick_taps_are_rounds(self):
+        fight = self.game.screens.index(4)  # the first, its rounds struck with Enter
+
+        def check(width, height):
+            self.open(key for key, frame in self.game.page_keys() if frame <= fight)
+            frames = self.frames()
+            self.tap("Атаковать врага", True, below=10)  # not "Выпить лечебное зелье"
+            time.sleep(0.3)
+            self.browser.wait_for_key_wait()
+            self.assert_frame(fight + self.frames() - frames)  # nothing, or a round
+            for on_grid in (True, False):
+                before = self.frames()
+                self.tap("Атаковать врага", on_grid, times=2)
+                self.browser.wait_for_key_wait(before + 1)
+                self.assert_frame(fight + self.frames() - frames)
+            self.assertGreaterEqual(self.frames(), frames + 4)
         self.each_phone(check)
 
     def test_every_screen_goes_on_by_a_tap(self):
         def check(width, height):
             self.open()
-            self.assertEqual([button["text"] for button in self.buttons()], ["Начать игру"])
-            frames = self.frames()
-            self.browser.click_cell(40, 20, True)  # the title: anywhere
-            frames = self.browser.wait_for_key_wait(frames)
-            self.assertEqual([button["text"] for button in self.buttons()], ["Далее"])
-            page = self.browser.shown()["lines"]
-            time.sleep(self.burst_seconds())  # a new page read, then tapped on
-            self.browser.click_cell(*STORY_TEXT, True)
-            self.browser.wait_for_key_wait(frames)
-            self.assertNotEqual(self.browser.shown()["lines"], page)
-            # The end, after "Пойду я нафиг из игры" and "Угу".
+            self.assertEqual(self.labels(), ["Начать игру"])
+            for row in (20, 32):  # anywhere on the title, a story page's text
+                frames, lines = self.frames(), self.browser.shown()["lines"]
+                self.browser.click_cell(40, row, True)
+                self.browser.wait_for_key_wait(frames)
+                self.assertNotEqual(self.browser.shown()["lines"], lines)
+                self.assertEqual(self.labels(), ["Далее"])
+                time.sleep(self.burst())
+            # The end, after "Пойду я нафиг из игры" and "Угу", then a tap.
             self.browser.play(["Enter"] * 4 + ["ArrowUp", "Enter", "Enter"])
             self.browser.wait_for(lambda: self.browser.state()[0] == "over", "the end")
-            self.assertEqual([button["text"] for button in self.buttons()], ["Играть снова"])
-            time.sleep(self.burst_seconds())
+            self.assertEqual(self.labels(), ["Играть снова"])
+            time.sleep(self.burst())
             frames = self.frames()
             self.browser.click_cell(40, 20, True)
             self.browser.wait_for_key_wait(frames)
@@ -195,15 +124,15 @@ class OnAPhone(PageTest):
     def test_a_whole_game_by_taps_on_the_buttons_is_the_keys_game(self):
         if self.browser.engine != "Firefox":
             self.skipTest("played in one engine, the quickest to tap: every tap is a real one")
-        self.browser.emulate_phone(*PHONES[0])
+        self.browser.emulate_phone(390, 844)
         self.open()
-        last = None  # when the last tap came, and what it took
+        last = (0, None)  # when the last tap came, and on what
 
         def tap(place):
             nonlocal last
-            button = (self.browser.shown()["kind"], self.buttons()[place]["text"])
-            if last is not None and last[1] != button:
-                time.sleep(max(0, last[0] + self.burst_seconds() - time.monotonic()))
+            button = (self.browser.shown()["kind"], self.labels()[place])
+            if last[1] != button:  # a new screen read before it is tapped
+                time.sleep(max(0, last[0] + self.burst() - time.monotonic()))
             frames = self.frames()
             self.browser.click("#choices button:nth-of-type(%d)" % (place + 1), True)
             last = (time.monotonic(), button)
@@ -212,19 +141,17 @@ class OnAPhone(PageTest):
         for key, frame in self.game.page_keys():
             if key in ("ArrowUp", "ArrowDown"):
                 continue
-            # What the key took, or where nothing is chosen, the one button.
-            wanted = highlighted_choice(self.game.frames[frame - 1])
-            labels = [button["text"] for button in self.buttons()]
-            if wanted is not None and wanted not in labels:
+            # What the key took, in green; where there is none, the one button.
+            wanted = [found.group(2) for text, colours in zip(*self.game.frames[frame - 1])
+                      for found in [re.search(r"(\d) - (.*?) *\|", text)]
+                      if found and colours[found.start(1)] == "2"]
+            if wanted and wanted[0] not in self.labels():
                 # A fight's last blow stays on view until a key, which the
-                # keys gave as the first move to the next screen's choice.
-                tap([button["highlighted"] for button in self.buttons()].index(True))
-                labels = [button["text"] for button in self.buttons()]
-            tap(0 if wanted is None else labels.index(wanted))
-            differences = same_screen(self.browser.screen(), self.game.frames[frame])
-            self.assertFalse(differences, "frame %d:\n%s" % (frame, "\n".join(differences[:10])))
-        self.assertEqual(self.browser.state()[0], "over")
-        self.assertEqual([button["text"] for button in self.buttons()], ["Играть снова"])
+                # keys gave as the first move on the next screen.
+                tap([marked for _, _, marked, _ in self.browser.run(BUTTONS)].index(True))
+            tap(self.labels().index(wanted[0]) if wanted else 0)
+            self.assert_frame(frame)
+        self.assertEqual(self.labels(), ["Играть снова"])
 
 
 if __name__ == "__main__":

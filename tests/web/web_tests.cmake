@@ -34,11 +34,6 @@ add_test(NAME web.site
                  ${CMAKE_BINARY_DIR}/page-glyphs.txt ${PROJECT_SOURCE_DIR}/assets
                  ${AE_NATIVE_PLAYTHROUGH})
 
-# The colours the page writes text in, read on its black.
-add_test(NAME web.page_colours
-         COMMAND ${Python3_EXECUTABLE} ${CMAKE_CURRENT_LIST_DIR}/colours_test.py
-                 ${PROJECT_SOURCE_DIR}/web/game.css)
-
 # The page in each engine players meet: Chromium (Chrome, Edge, most
 # Android browsers), WebKit (Safari, every browser on an iPhone) as
 # WebKitGTK, and Gecko (Firefox); one browser at a time, each is heavy for
