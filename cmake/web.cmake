@@ -20,8 +20,8 @@ set(AE_WEB_ZIP ${PROJECT_SOURCE_DIR}/dist/${AE_WEB_NAME}.zip)
 # parts.js first, with which each part names what it needs of those before
 # it (the page stops as it loads where one is missing), game.js last, which
 # starts the game.
-set(AE_PAGE_SCRIPT_PARTS parts.js grid.js narration.js pointer.js window-fit.js
-    failures.js offline.js game.js)
+set(AE_PAGE_SCRIPT_PARTS parts.js grid.js narration.js taps.js pointer.js panel.js
+    window-fit.js failures.js offline.js game.js)
 set(AE_FONT_NAME dejavu-sans-mono.woff2)
 
 # Programs that run under node: synchronous start (no fetch of the .wasm),

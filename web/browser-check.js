@@ -47,8 +47,7 @@
     screen.setAttribute("aria-busy", "false");
     screen.textContent = "";
     // Nor buttons to play, nor a note that the grid is too small.
-    document.getElementById("controls").hidden = true;
-    document.getElementById("narrow").hidden = true;
+    document.getElementById("panel").hidden = true;
     var problem = document.getElementById("problem");
     problem.classList.remove("unstarted");
     problem.textContent = "Этот браузер не может запустить игру: " + reason +

@@ -1,12 +1,13 @@
 // The game's page: shows the console the game draws, hands the game the
-// player's keys (from the keyboard, the buttons, or a click on a choice),
-// says what happens in the game's own words for screen readers, and starts
-// a new game when one has ended. The game is the module of ancient-evil.js
-// (createAncientEvil), which calls the page's showFrame (the rows that
-// changed and the record of what the frame shows), say, nextKey and
-// gameOver (src/platform/web/browser_page.cpp). This script runs before
-// the module's, so that it hears if that one fails to load, and starts
-// the game once the page is read.
+// player's keys (from the keyboard, or a tap or a click on a choice, on
+// the grid or on its button), says what happens in the game's own words
+// for screen readers, and starts a new game when one has ended. The game
+// is the module of ancient-evil.js (createAncientEvil), which calls the
+// page's showFrame (the rows that changed and the record of what the
+// frame shows), say, nextKey and gameOver
+// (src/platform/web/browser_page.cpp). This script runs before the
+// module's, so that it hears if that one fails to load, and starts the
+// game once the page is read.
 //
 // For tests and tools, #console tells where the game is: data-state is
 // "loading", "playing", "over" or "failed"; aria-busy is "false" while the
@@ -15,7 +16,7 @@
 "use strict";
 
 (function (parts) {
-  parts.need("Grid", "Narration", "Pointer", "failures", "fitToWindow",
+  parts.need("Grid", "Narration", "Taps", "Pointer", "Panel", "failures", "fitToWindow",
     "keepForOffline");
   // A browser that cannot run the game has been told so (browser-check.js).
   const unsupported = () => document.documentElement.hasAttribute("data-unsupported");
@@ -28,14 +29,10 @@
   // plays, not Tab, which goes to the button, nor the browser's own.
   const startsAgain = (key) => key.length === 1 || GAME_KEYS.has(key);
   const SPOKEN_KEYS = { KeyH: "h", KeyR: "r" };
-  // A second click closer than this to the one on "Играть снова" is the
-  // rest of a double click, not a key for the new game.
-  const DOUBLE_CLICK_MS = 500;
 
   const main = document.querySelector("main");
   const screen = document.getElementById("console");
-  const controls = document.getElementById("controls");
-  const keyButtons = Array.from(document.querySelectorAll("#controls .key"));
+  const panelElement = document.getElementById("panel");
   const again = document.getElementById("again");
   const problem = document.getElementById("problem");
   const grid = parts.Grid(screen);
@@ -49,7 +46,6 @@
   const keys = []; // pressed and not read yet
   let wake = null; // ends the game's wait for a key
   let choice = null; // {row, text}: Enter once the highlight stands there
-  let buttonsFrom = 0; // the time from which the buttons take presses
   const held = new Set(); // keys down now
   // Keys held when a game started or ended: they reach no game until
   // released, so that a held Enter neither skips a title nor restarts.
@@ -58,13 +54,8 @@
   function setState(next) {
     state = next;
     screen.dataset.state = next;
-    const over = next === "over" || next === "failed";
     again.hidden = next !== "over";
-    for (const button of keyButtons) {
-      button.hidden = over;
-      button.disabled = next !== "playing";
-    }
-    if (over) {
+    if (next === "over" || next === "failed") {
       screen.setAttribute("aria-busy", "false");
     }
   }
@@ -74,6 +65,7 @@
       console.error(error);
     }
     setState("failed");
+    panelElement.hidden = true; // no buttons for a game that cannot go on
     problem.textContent = parts.failures.message(why);
     problem.hidden = false;
   }
@@ -147,6 +139,9 @@
       }
       grid.draw(updates);
       shown = record;
+      if (panel.show(record)) {
+        fit();
+      }
       unsaid = true;
       frames++;
       gameFrames++;
@@ -224,11 +219,42 @@
 
   function playAgain() {
     if (state === "over") {
-      buttonsFrom = performance.now() + DOUBLE_CLICK_MS;
       main.focus(); // not the button about to hide: the keys play on
       startGame();
     }
   }
+
+  // The moves that bring the highlight to a choice, then Enter once it
+  // stands there.
+  function choose(index) {
+    const menu = shown.menu;
+    if (menu.highlighted < 0) {
+      return;
+    }
+    choice = { row: menu.rows[index], text: menu.choices[index] };
+    const move = index > menu.highlighted ? "ArrowDown" : "ArrowUp";
+    for (let moves = Math.abs(index - menu.highlighted); moves > 0; moves--) {
+      press(move);
+    }
+    if (index === menu.highlighted && chosen()) {
+      press("Enter");
+    }
+  }
+
+  // What a tap or a click does (taps.js): a new game once one has ended,
+  // and else, while the game waits for a key with none left, a key or a
+  // choice.
+  const act = guarded("keys", (target) => {
+    if (target.again) {
+      playAgain();
+    } else if (state === "playing" && wake !== null) {
+      if (target.key) {
+        press(target.key);
+      } else {
+        choose(target.choice);
+      }
+    }
+  });
 
   document.addEventListener("keydown", guarded("keys", (event) => {
     if (event.ctrlKey || event.altKey || event.metaKey || event.isComposing) {
@@ -272,44 +298,22 @@
     stale.clear();
   });
 
-  for (const button of keyButtons) {
-    // A tap or a click is a key; the button never takes the focus, so
-    // that the keyboard keeps playing the game.
-    button.addEventListener("mousedown", (event) => event.preventDefault());
-    button.addEventListener("click", guarded("keys", () => {
-      if (performance.now() >= buttonsFrom) {
-        press(button.dataset.key);
-      }
-    }));
-  }
-  again.addEventListener("click", playAgain);
-
-  // The page's own note that the game did not start gives way to the game.
-  controls.hidden = false;
+  // The page's own note that the game did not start gives way to the
+  // game, and its buttons show.
+  panelElement.hidden = false;
   problem.hidden = true;
   problem.textContent = "";
   problem.classList.remove("unstarted");
 
-  parts.Pointer(screen, {
-    shown: () => shown,
-    waiting: () => state === "playing" && wake !== null,
-    onTitle: () => state === "playing" && shown !== null && shown.kind === "title",
-    drawn: () => frames,
-    press: guarded("keys", press),
-    choose: guarded("keys", (moves, row, text) => {
-      choice = { row, text };
-      for (const move of moves) {
-        press(move);
-      }
-      if (moves.length === 0 && chosen()) {
-        press("Enter");
-      }
-    }),
-  });
-  parts.fitToWindow(screen, controls, document.getElementById("narrow"));
+  // Taps and clicks, on the grid and on the panel's buttons.
+  const tapped = { shown: () => shown, taps: parts.Taps(() => shown, () => frames), act };
+  parts.Pointer(screen, tapped);
+  const panel = parts.Panel(panelElement, tapped);
+  const fit = parts.fitToWindow(screen, panel, document.getElementById("narrow"));
 
-  // For tools that measure the page's drawing (tools/web/page_bench.py).
-  window.ancientEvilPage = { showFrame: page.showFrame };
+  // For tools and tests: the page's drawing, which tools/web/page_bench.py
+  // measures, and the record of the frame on view.
+  window.ancientEvilPage = { showFrame: page.showFrame, shown: () => shown };
 
   // Whatever stops the start is told, not left as a grid that looks alive.
   const start = guarded("start", () => {

@@ -1,19 +1,30 @@
-// A click or a tap on the grid, turned into the keys a player would press:
-// on a choice of the menu, the Up or Down presses that bring the highlight
-// there, then Enter once the highlight stands on it; on the title, any key.
-// Where the choices stand comes from the record of the frame on view.
+// A click or a tap on the grid, turned into what a player would do with
+// the keys: on a choice of the menu, the Up or Down presses that bring the
+// highlight there, then Enter once the highlight stands on it; on the
+// title or a page of the story, Enter; after the end, a new game. Where
+// the choices stand comes from the record of the frame on view, and a
+// choice owns its own row only, so that a tap between two chooses neither.
 // Anywhere else nothing happens, and the game only ever sees keys.
 "use strict";
 
 (function (parts) {
-  parts.need("COLUMNS", "ROWS");
+  parts.need("COLUMNS", "ROWS", "goingOn", "choiceTarget");
 
-  // game: shown() (the record of the frame on view), waiting() (for a
-  // key, with none left), onTitle(), drawn() (the frames drawn so far),
-  // press(key) and choose(moves, row, text) (the moves, then Enter if the
-  // highlight has come to that choice).
+  // What a tap at a cell ([column, row], fractions kept) does on a record:
+  // a choice ({id, choice}), going on ({id, key} or {id, again}), or null.
+  function targetAt(record, [column, row]) {
+    if (record === null) {
+      return null;
+    }
+    const menu = record.menu;
+    const index = record.over || column < menu.left || column >= menu.right ? -1
+      : menu.rows.findIndex((choiceRow) => row >= choiceRow && row < choiceRow + 1);
+    return index >= 0 ? parts.choiceTarget(record, index) : parts.goingOn(record);
+  }
+
+  // game: shown() (the record of the frame on view), taps (parts.Taps)
+  // and act(target) (does what a target says, if the game can take it).
   function Pointer(element, game) {
-    let drawnAtClick = -1;
     // Where a point stands on the grid, in cells, fractions kept.
     function cellAt(event) {
       const box = element.getBoundingClientRect();
@@ -21,60 +32,29 @@
         (event.clientY - box.top) / box.height * parts.ROWS];
     }
 
-    // The index of the choice at a point, or -1. A choice owns its row
-    // across the box it stands in, and half of the blank row on either
-    // side, to be easy to hit on a phone.
-    function choiceAt([column, row]) {
-      const shown = game.shown();
-      if (shown === null) {
-        return -1;
-      }
-      const menu = shown.menu;
-      if (column < menu.left || column >= menu.right) {
-        return -1;
-      }
-      return menu.rows.findIndex((choiceRow) => Math.abs(row - choiceRow - 0.5) <= 1);
-    }
-
-    // A double click on a choice, or on the title, selects no word, which
-    // is for copying.
+    // A double click on what a click acts on selects no word, which is for
+    // copying.
     element.addEventListener("mousedown", (event) => {
-      if (event.detail > 1 && (game.onTitle() || choiceAt(cellAt(event)) >= 0)) {
+      if (event.detail > 1 && targetAt(game.shown(), cellAt(event)) !== null) {
         event.preventDefault();
       }
     });
 
     element.addEventListener("click", (event) => {
       // A click that ends a selection is for copying, not for the game.
-      if (!game.waiting() || !getSelection().isCollapsed) {
+      if (!getSelection().isCollapsed) {
         return;
       }
-      // The second click of a double click means what the first meant:
-      // once the first has chosen (a frame was drawn since), it chooses
-      // nothing, so that a habit of double-clicking never buys in the shop
-      // it opened nor skips a page unread.
-      if (event.detail > 1 && game.drawn() !== drawnAtClick) {
-        return;
+      const cell = cellAt(event);
+      const target = game.taps.take(event, (record) => targetAt(record, cell));
+      if (target !== null) {
+        game.act(target);
       }
-      drawnAtClick = game.drawn();
-      if (game.onTitle()) {
-        game.press("Enter");
-        return;
-      }
-      const index = choiceAt(cellAt(event));
-      const menu = index < 0 ? null : game.shown().menu;
-      if (menu === null || menu.highlighted < 0) {
-        return;
-      }
-      const move = index > menu.highlighted ? "ArrowDown" : "ArrowUp";
-      game.choose(Array(Math.abs(index - menu.highlighted)).fill(move), menu.rows[index],
-        menu.choices[index]);
     });
 
-    // A mouse over a choice, or over the title, shows that it can be
-    // clicked.
+    // A mouse over what a click acts on shows that it can be clicked.
     element.addEventListener("mousemove", (event) => {
-      const cursor = game.onTitle() || choiceAt(cellAt(event)) >= 0 ? "pointer" : "";
+      const cursor = targetAt(game.shown(), cellAt(event)) !== null ? "pointer" : "";
       if (element.style.cursor !== cursor) {
         element.style.cursor = cursor;
       }

@@ -3,6 +3,7 @@
 #include <cstdint>
 
 #include "console/text_string.h"
+#include "platform/frame_record.h"
 
 struct MenuItem {
     TextString text;
@@ -17,7 +18,7 @@ struct MenuItem {
 // `cursor`.
 class Menu {
   public:
-    static constexpr std::int32_t MENU_CAPACITY = 5;
+    static constexpr std::int32_t MENU_CAPACITY = MenuRecord::CAPACITY;
 
     Menu();
 

@@ -32,6 +32,10 @@ enum class ScreenKind : std::uint8_t {
 // column `left` up to `right`, not included: the inside of the box it
 // stands in, whatever the length of its text.
 struct MenuRecord {
+    // The most choices any menu holds, so that a backend can keep room for
+    // them all and keep its layout from screen to screen.
+    static constexpr int CAPACITY = 5;
+
     int column = 0;  // where the choices' numbers stand
     int left = 0;
     int right = 0;

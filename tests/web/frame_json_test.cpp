@@ -19,7 +19,8 @@ TEST(FrameJson, WhatThePageNeedsAsJsonWithItsTextsEscaped) {
         frameJson(record),
         R"({"kind":"shop","lines":["Получен предмет \"Бензопила\".","tab\u0009here \\ end",""],)"
         R"("actions":[],"menu":{"column":32,"left":29,"right":77,"rows":[36,38],)"
-        R"("choices":["Угу","Неа"],"highlighted":1},"over":false,"news":["2 из 2: Неа."]})");
+        R"("choices":["Угу","Неа"],"highlighted":1,"capacity":5},"over":false,)"
+        R"("news":["2 из 2: Неа."]})");
 }
 
 }  // namespace

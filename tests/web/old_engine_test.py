@@ -32,7 +32,7 @@ const screen = document.getElementById("console");
 const note = document.getElementById("problem").getBoundingClientRect();
 const view = document.documentElement;
 return [screen.dataset.state, screen.children.length, document.body.innerText,
-        Array.from(document.querySelectorAll("#controls button")).some(shown),
+        Array.from(document.querySelectorAll("#panel button")).some(shown),
         [note.left + note.right - view.clientWidth, note.top + note.bottom - view.clientHeight],
         note.left >= 0 && note.right <= view.clientWidth];"""
 

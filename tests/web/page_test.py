@@ -2,7 +2,7 @@
 """The game's page in a browser of each engine (Chromium, WebKitGTK,
 Firefox), as a player meets it: opened from
 its folder (file://) or from a static server on 127.0.0.1, typed at with
-the keyboard and the touch buttons, and read back from #console as text
+the keyboard, and read back from #console as text
 and colours. A whole seeded game is checked frame for frame, and its live
 region sentence for sentence, against the native build's. Served, the page installs (as Chromium says) and then
 plays offline.
@@ -176,42 +176,16 @@ class ThePage(PageTest):
         self.assert_frame(len(self.game.frames) - 1)  # the last screen stays on view
 
         state = self.browser.run("""
-            const shown = (id) => !document.getElementById(id).hidden;
-            return [document.getElementById("console").dataset.state, shown("again"),
-                    Array.from(document.querySelectorAll("#controls .key")).some((b) => !b.hidden),
-                    document.getElementById("again").textContent];""")
-        self.assertEqual(state, ["over", True, False, "Играть снова"])
+            const again = document.getElementById("again");
+            return [document.getElementById("console").dataset.state, !again.hidden,
+                    again.textContent];""")
+        self.assertEqual(state, ["over", True, "Играть снова"])
         self.browser.click("#again")
         self.browser.wait_for(lambda: self.browser.state()[0] == "playing"
                               and self.browser.state()[1] == "false", "a new game")
         self.assert_frame(0)
         self.browser.press("Enter")
         self.assertEqual(self.text_at(31, 32, len(FIRST_LINE)), FIRST_LINE)
-
-    def test_the_touch_buttons_are_the_keys_and_never_take_the_focus(self):
-        self.open()
-        self.assertEqual(self.browser.run(
-            "return Array.from(document.querySelectorAll('#controls .key'), (b) => b.textContent)"),
-            ["▲", "▼", "Enter"])
-
-        def tap(key, times=1):
-            for _ in range(times):
-                frames = self.browser.state()[2]
-                self.browser.click('#controls .key[data-key="%s"]' % key, touch=True)
-                self.browser.wait_for_key_wait(frames)
-
-        tap("Enter")
-        self.assertEqual(self.text_at(31, 32, len(FIRST_LINE)), FIRST_LINE)
-        tap("Enter", 4)
-        self.assertEqual(self.text_at(31, 32, len(STRANGER)), STRANGER)
-        tap("ArrowDown")
-        self.assertEqual((self.colour_at(32, 36), self.colour_at(32, 38)), (GREY, GREEN))
-        tap("ArrowUp")
-        self.assertEqual((self.colour_at(32, 36), self.colour_at(32, 38)), (GREEN, GREY))
-        self.assertEqual(self.browser.run("return document.activeElement.tagName"), "MAIN")
-        # The keyboard still plays after a tap.
-        self.browser.press("ArrowDown")
-        self.assertEqual(self.colour_at(32, 38), GREEN)
 
     def test_the_grid_lines_up_and_fits_a_desktop_and_a_phone(self):
         self.open()
@@ -229,15 +203,25 @@ class ThePage(PageTest):
         copied = copied[:-1].split("\n") if copied.endswith("\n") else copied.split("\n")
         self.assertEqual(copied, [text for text, _ in self.browser.screen()])
         self.assertEqual([len(line) for line in copied], [COLUMNS] * ROWS)
+        # A window too small to read the grid in asks for a larger one
+        # until the note is closed.
+        self.browser.set_window_size(440, 600)
+        self.browser.wait_for(lambda: self.grid_box()["note"], "the note")
+        self.browser.click("#narrow button")
+        self.assertEqual(self.grid_box()["note"], False)
         shape = None
-        for phone, width, height in [(False, 1280, 1024), (True, 390, 844), (True, 844, 390)]:
+        # The panel of buttons shows on a touch screen or where the rows are
+        # too small to aim at, under the grid or beside it.
+        for phone, width, height, panel in [(False, 1280, 1024, "off"), (True, 390, 844, "under"),
+                                            (True, 844, 390, "beside")]:
             if phone:
                 self.browser.emulate_phone(width, height)
             else:
                 self.browser.set_window_size(width, height)
-            self.browser.wait_for(lambda: self.grid_fits() and self.no_room_for_more(),
+            self.browser.wait_for(lambda: self.page_fits() and self.no_room_for_more(),
                                   "the largest grid that fits %dx%d" % (width, height))
             box = self.grid_box()
+            self.assertEqual((box["panel"], box["note"]), (panel, False))
             # Every row ends at the same place: each character is one cell.
             ends = self.browser.run("""
                 return Array.from(document.getElementById("console").children).map((row) => {
@@ -252,9 +236,6 @@ class ThePage(PageTest):
             shape = shape or box["height"] / box["width"]
             self.assertAlmostEqual(box["height"] / box["width"], shape, delta=shape * 0.02,
                                    msg="the grid keeps its shape at %dx%d" % (width, height))
-            # A phone held sideways is told to turn, and plays on.
-            self.assertEqual(self.browser.run("return !document.getElementById('narrow').hidden"),
-                             width == 844, "the notice to turn at %dx%d" % (width, height))
         self.browser.press("ArrowDown")
         self.browser.stop_emulation()
         self.browser.set_window_size(1280, 1024)
@@ -265,26 +246,33 @@ class ThePage(PageTest):
             const screen = document.getElementById("console");
             const size = screen.style.fontSize;
             screen.style.fontSize = parseFloat(size) * 1.03 + "px";
-            const box = screen.getBoundingClientRect();
-            const keys = document.getElementById("controls").getBoundingClientRect();
             const view = document.documentElement;
-            const over = box.width > view.clientWidth || keys.bottom > view.clientHeight;
+            const over = view.scrollWidth > view.clientWidth || view.scrollHeight > view.clientHeight
+                || screen.getBoundingClientRect().left < 4;  // main's padding
             screen.style.fontSize = size;
             return over;""")
 
     def grid_box(self):
+        """The grid's box, whether the note shows, and the panel: off,
+        under the grid or beside it."""
         return self.browser.run("""
             const box = document.getElementById("console").getBoundingClientRect();
-            const keys = document.getElementById("controls").getBoundingClientRect();
+            const note = document.getElementById("narrow");
+            const panel = document.getElementById("panel");
             return {left: box.left, right: box.right, top: box.top, bottom: box.bottom,
-                    width: box.width, height: box.height, keysBottom: keys.bottom,
-                    viewWidth: document.documentElement.clientWidth,
-                    viewHeight: document.documentElement.clientHeight};""")
+                    width: box.width, height: box.height,
+                    note: !note.hidden,
+                    panel: !panel.classList.contains("on") ? "off" :
+                        document.querySelector("main").classList.contains("beside") ? "beside" :
+                        "under"};""")
 
-    def grid_fits(self):
-        box = self.grid_box()
-        return (box["left"] >= 0 and box["top"] >= 0 and box["right"] <= box["viewWidth"]
-                and box["keysBottom"] <= box["viewHeight"])
+    def page_fits(self):
+        """The page fits the window, the grid whole within it."""
+        return self.browser.run("""
+            const box = document.getElementById("console").getBoundingClientRect();
+            const view = document.documentElement;
+            return view.scrollWidth <= view.clientWidth && view.scrollHeight <= view.clientHeight
+                && box.left >= 4 && box.top >= 0;  // main's padding""")
 
     def test_arrows_do_not_scroll_and_nothing_comes_from_elsewhere(self):
         self.open()

@@ -1,11 +1,13 @@
 #!/usr/bin/python3
 """What a player downloads for the browser: the zip, one folder holding the
 page and everything it loads, nothing it lacks, within its size; the font
-with a glyph for every character the game can show, and its licence.
+with a glyph for every character the game can show, and its licence; the
+colours the page writes text in.
 
 usage: site_test.py ZIP SITE_FOLDER PAGE_GLYPHS ASSETS NATIVE_AE_PLAYTHROUGH
 Run with /usr/bin/python3, which has Debian's python3-fonttools."""
 
+import colorsys
 import html.parser
 import json
 import os
@@ -25,6 +27,10 @@ FONT = "fonts/dejavu-sans-mono.woff2"
 EXPECTED = {"index.html", "game.css", "browser-check.js", "game.js", "ancient-evil.js", "icon.svg",
             "README.txt", FONT, "fonts/LICENSE-DejaVu.txt", "manifest.webmanifest",
             "service-worker.js"}
+# The PC text screen's colours by attribute (bright ones 8 on), whose hues
+# the page's keep.
+CONSOLE = ["#000000", "#0000aa", "#00aa00", "#00aaaa", "#aa0000", "#aa00aa", "#aa5500", "#aaaaaa",
+           "#555555", "#5555ff", "#55ff55", "#55ffff", "#ff5555", "#ff55ff", "#ffff55", "#ffffff"]
 
 
 class References(html.parser.HTMLParser):
@@ -129,6 +135,26 @@ class TheFont(unittest.TestCase):
         self.assertIn("Permission is hereby granted", licence)
         self.assertIn("DejaVu changes are in public domain", licence)
 
+
+def luminance(colour):
+    """WCAG's relative luminance of #rrggbb, and its hue and saturation."""
+    rgb = [int(colour[i:i + 2], 16) / 255 for i in (1, 3, 5)]
+    red, green, blue = [c / 12.92 if c <= 0.04045 else ((c + 0.055) / 1.055) ** 2.4 for c in rgb]
+    hue, _, saturation = colorsys.rgb_to_hls(*rgb)
+    return 0.2126 * red + 0.7152 * green + 0.0722 * blue, round(hue * 360), saturation > 0
+
+
+class TheColours(unittest.TestCase):
+    def test_text_reads_on_black_in_the_console_s_hues_dark_below_bright(self):
+        with open(os.path.join(SITE, "game.css"), encoding="utf-8") as css:
+            found = dict(re.findall(r"\.c(\d+) \{ color: (#[0-9a-f]{6}); \}", css.read()))
+        shown = [luminance(found[str(attribute)]) for attribute in range(len(CONSOLE))]
+        for attribute in range(1, len(CONSOLE)):
+            with self.subTest(attribute=attribute):
+                self.assertGreaterEqual((shown[attribute][0] + 0.05) / 0.05, 4.5, "WCAG's AA")
+                self.assertEqual(shown[attribute][1:], luminance(CONSOLE[attribute])[1:], "hue")
+                if attribute < 8:
+                    self.assertLess(shown[attribute][0], shown[attribute + 8][0])
 
 if __name__ == "__main__":
     unittest.main(verbosity=2)

@@ -1,8 +1,9 @@
 # The web build's tests: the portable unit suite and the backend's own
 # under node; the same game as the native build, frame for frame; the
-# page's font; and the page itself in Chromium, WebKitGTK and Firefox,
-# opened from its folder and from a local server, clicked, read as a
-# screen reader reads it, made to fail, and served as sites serve it.
+# page's font and colours; and the page itself in Chromium, WebKitGTK and
+# Firefox, opened from its folder and from a local server, clicked,
+# tapped on a phone, read as a screen reader reads it, made to fail, and
+# served as sites serve it.
 find_package(Python3 REQUIRED COMPONENTS Interpreter)
 
 # Every suite but the one that needs a program file: a page has none.
@@ -65,5 +66,15 @@ foreach(engine chromium webkit firefox)
   set_tests_properties(web.page_for_players_in_${engine} web.page_failures_in_${engine}
                        web.page_hosting_in_${engine} web.older_${engine}
                        PROPERTIES TIMEOUT 900 RESOURCE_LOCK browser)
+endforeach()
+
+# The page on a phone, upright and sideways: its buttons, taps on the grid
+# and on them, a whole game by taps. WebKitGTK's driver emulates no phone.
+foreach(engine chromium firefox)
+  add_test(NAME web.page_on_a_phone_in_${engine}
+           COMMAND ${AE_SYSTEM_PYTHON} ${CMAKE_CURRENT_LIST_DIR}/page_phone_test.py ${AE_SITE}
+                   ${AE_NATIVE_PLAYTHROUGH} ${PROJECT_SOURCE_DIR}/assets ${engine})
+  set_tests_properties(web.page_on_a_phone_in_${engine} PROPERTIES TIMEOUT 900
+                       RESOURCE_LOCK browser)
 endforeach()
 

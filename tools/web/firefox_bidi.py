@@ -127,17 +127,21 @@ class Firefox(Browser):
         self.perform({"type": "key", "id": "keyboard", "actions": [
             {"type": "keyUp", "value": WEBDRIVER_KEYS.get(name, name)}]})
 
-    def click(self, selector, touch=False, at=(0, 0), times=1):
+    def click(self, selector, touch=False, at=(0, 0), times=1, pause=0):
         element = self.call("function (selector) { return document.querySelector(selector); }",
                             [selector], False)
         if not isinstance(element, dict) or "sharedId" not in element:
             raise AssertionError("no element %s to click" % selector)
         pointer = "touch" if touch else "mouse"
+        presses = []
+        for index in range(times):
+            if index > 0 and pause > 0:
+                presses.append({"type": "pause", "duration": int(pause * 1000)})
+            presses += [{"type": "pointerDown", "button": 0}, {"type": "pointerUp", "button": 0}]
         self.perform({"type": "pointer", "id": pointer, "parameters": {"pointerType": pointer},
                       "actions": [{"type": "pointerMove", "x": at[0], "y": at[1], "origin": {
                           "type": "element", "element": {"sharedId": element["sharedId"]}}}] +
-                      [{"type": "pointer" + what, "button": 0} for _ in range(times)
-                       for what in ("Down", "Up")]})
+                      presses})
 
     def enter_frame(self):
         self.top = self.context

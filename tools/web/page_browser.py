@@ -174,13 +174,20 @@ class Browser:
         """Key names typed one after another, each once the game waits."""
         self.run_async(PLAY, list(keys))
 
-    def click_cell(self, column, row, touch=False):
-        """A click, or a finger's tap, in the middle of a cell of the grid."""
+    def click_cell(self, column, row, touch=False, below=0, times=1, pause=0):
+        """A click, or a finger's tap, in the middle of a cell of the grid,
+        or that many CSS pixels below it; times and pause as click's."""
         width, height = self.run("""const box = document.getElementById("console")
                                       .getBoundingClientRect();
                                     return [box.width, box.height];""")
         self.click("#console", touch, (int(width * ((column + 0.5) / COLUMNS - 0.5)),
-                                       int(height * ((row + 0.5) / ROWS - 0.5))))
+                                       int(height * ((row + 0.5) / ROWS - 0.5) + below)),
+                   times, pause)
+
+    def shown(self):
+        """The record of the frame on view, as the game handed it to the
+        page."""
+        return self.run("return window.ancientEvilPage.shown()")
 
     def said(self):
         """What the page's live region says once the page has had its turn

@@ -44,16 +44,18 @@ class SeleniumBrowser(Browser):
     def key_up(self, name):
         ActionChains(self.driver).key_up(WEBDRIVER_KEYS.get(name, name)).perform()
 
-    def click(self, selector, touch=False, at=(0, 0), times=1):
+    def click(self, selector, touch=False, at=(0, 0), times=1, pause=0):
         """A click, or a finger's tap, at a point of the element (at: CSS
-        pixels from its middle); twice is a double click. WebKitGTK's
-        driver taps as a mouse clicks."""
+        pixels from its middle); twice is a double click, or taps that many
+        seconds apart. WebKitGTK's driver taps as a mouse clicks."""
         element = self.driver.find_element("css selector", selector)
         pointer = PointerInput(interaction.POINTER_TOUCH if touch else interaction.POINTER_MOUSE,
                                "finger" if touch else "mouse")
         actions = ActionBuilder(self.driver, mouse=pointer)
         actions.pointer_action.move_to(element, *at)
-        for _ in range(times):
+        for index in range(times):
+            if index > 0 and pause > 0:
+                actions.pointer_action.pause(pause)
             actions.pointer_action.pointer_down().pointer_up()
         actions.perform()
 

@@ -113,6 +113,7 @@ std::string frameJson(const FrameRecord& record) {
     list("rows", menu.rows, writeNumber, out);
     list("choices", menu.choices, text, out);
     number("highlighted", menu.highlighted, out);
+    number("capacity", MenuRecord::CAPACITY, out);
     close(out, '}');
     out += std::string(",\"over\":") + (record.over ? "true" : "false") + ',';
     list("news", record.spoken.news, text, out);
