@@ -29,11 +29,13 @@ void Narrator::tell(FrameRecord& frame, unsigned char key) {
 }
 
 bool Narrator::heardBefore(ScreenKind kind, const std::string& lines) {
-    const std::string heard = char('A' + int(kind)) + lines;
-    if (std::find(heard_.begin(), heard_.end(), heard) != heard_.end()) {
+    const auto same = [&](const Heard& heard) {
+        return heard.kind == kind && heard.lines == lines;
+    };
+    if (std::any_of(heard_.begin(), heard_.end(), same)) {
         return true;
     }
-    heard_.push_back(heard);
+    heard_.push_back({kind, lines});
     return false;
 }
 
@@ -56,11 +58,10 @@ std::vector<std::string> Narrator::news(const FrameRecord& frame, const std::str
 
     if (frame.kind == ScreenKind::Battle && !sameScreen) {
         // A fight is new each time: its title is said.
-        heard_.erase(std::remove_if(heard_.begin(), heard_.end(),
-                                    [](const std::string& heard) {
-                                        return heard[0] == char('A' + int(ScreenKind::Battle));
-                                    }),
-                     heard_.end());
+        heard_.erase(
+            std::remove_if(heard_.begin(), heard_.end(),
+                           [](const Heard& heard) { return heard.kind == ScreenKind::Battle; }),
+            heard_.end());
     }
     const bool answer = sameScreen && key == KEY_ENTER;
     const bool changed = !sameScreen || lines != last_.lines;

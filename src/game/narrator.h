@@ -39,6 +39,10 @@ class Narrator {
     bool heardBefore(ScreenKind kind, const std::string& lines);
 
     Told last_;
-    // The paragraphs heard, each after its screen's kind.
-    std::vector<std::string> heard_;
+    // The paragraphs heard, each on its kind of screen.
+    struct Heard {
+        ScreenKind kind;
+        std::string lines;
+    };
+    std::vector<Heard> heard_;
 };

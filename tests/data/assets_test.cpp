@@ -57,7 +57,7 @@ TEST_F(Assets, WeaponsGetBetterAndDearerAndTheirOffersFitTheMessageBox) {
             // "N - Купить "name" за price рублей" from column 32 must end by column 76.
             const std::string offer = "3 - Купить \"" + fromCp1251(weapons.name(i).text()) +
                                       "\" за " + std::to_string(w.price) + " рублей";
-            EXPECT_LE(fromUtf8(offer).size(), 45u) << offer;
+            EXPECT_LE(decodeUtf8(offer).size(), 45u) << offer;
         }
         // The card's name stays inside the weapon box (columns 4 to 25).
         EXPECT_LE(weapons.name(i).length(), 22) << i;
@@ -100,10 +100,10 @@ TEST_F(Assets, EveryMonsterHasItsFormsAndItsSentencesFitTheirRows) {
         for (const TextString& blow :
              {monsterBlowMessage(name, m.damageMax), heroBlowMessage(name, strongestBlow, true),
               killMessage(name, m.rewardMax)}) {
-            EXPECT_LE(fromUtf8(fromCp1251(blow.text())).size(), 48u) << fromCp1251(blow.text());
+            EXPECT_LE(decodeUtf8(fromCp1251(blow.text())).size(), 48u) << fromCp1251(blow.text());
         }
         const std::string title = fromCp1251(battleTitle(name).text());
-        EXPECT_LE(fromUtf8(title).size(), 46u) << title;
+        EXPECT_LE(decodeUtf8(title).size(), 46u) << title;
     }
 }
 

@@ -60,7 +60,7 @@ void expectHeardWhole(const PlayedGame& game) {
 // The index of the first frame at or after `from` showing text at a place.
 std::size_t findFrame(const PlayedGame& game, std::size_t from, Place place,
                       const std::string& text) {
-    const int length = static_cast<int>(fromUtf8(text).size());
+    const int length = static_cast<int>(decodeUtf8(text).size());
     for (std::size_t i = from; i < game.frames.size(); ++i) {
         if (textAt(game.frames[i], place, length) == text) {
             return i;

@@ -23,7 +23,7 @@ Rows parse(const char* written, std::string& problem) {
     std::istringstream lines(text);
     std::string line;
     while (std::getline(lines, line)) {
-        const std::u32string row = fromUtf8(line);
+        const std::u32string row = decodeUtf8(line);
         if (row.size() != COLUMNS + 1 || row.back() != U'|') {
             problem = "expected row " + std::to_string(rows.size()) +
                       " is not 80 characters and '|': \"" + line + "\"";

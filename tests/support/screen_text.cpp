@@ -3,24 +3,6 @@
 #include "platform/code_pages.h"
 #include "platform/utf8.h"
 
-std::u32string fromUtf8(const std::string& text) {
-    std::u32string out;
-    for (std::size_t i = 0; i < text.size();) {
-        const auto byte = static_cast<unsigned char>(text[i]);
-        int extra = byte < 0x80 ? 0 : byte < 0xE0 ? 1 : byte < 0xF0 ? 2 : 3;
-        char32_t ch = extra == 0   ? byte
-                      : extra == 1 ? (byte & 0x1F)
-                      : extra == 2 ? (byte & 0x0F)
-                                   : (byte & 0x07);
-        ++i;
-        while (extra-- > 0 && i < text.size()) {
-            ch = (ch << 6) | (static_cast<unsigned char>(text[i++]) & 0x3F);
-        }
-        out += ch;
-    }
-    return out;
-}
-
 std::string toUtf8(const std::u32string& text) {
     std::string out;
     for (char32_t ch : text) {
@@ -31,7 +13,7 @@ std::string toUtf8(const std::u32string& text) {
 
 std::string cp1251(const std::string& utf8) {
     std::string out;
-    for (char32_t ch : fromUtf8(utf8)) {
+    for (char32_t ch : decodeUtf8(utf8)) {
         const int byte = encodeCp1251(ch);
         out += byte == NOT_IN_CP1251 ? '?' : static_cast<char>(byte);
     }
@@ -85,7 +67,7 @@ std::string dumpFrame(const Grid& grid) {
 
 ::testing::AssertionResult hasTextAt(const Grid& grid, int column, int row,
                                      const std::string& text) {
-    const int length = static_cast<int>(fromUtf8(text).size());
+    const int length = static_cast<int>(decodeUtf8(text).size());
     const std::string actual = textAt(grid, column, row, length);
     if (actual == text) {
         return ::testing::AssertionSuccess();
@@ -102,7 +84,7 @@ std::string dumpFrame(const Grid& grid) {
     if (!result) {
         return result;
     }
-    const int length = static_cast<int>(fromUtf8(text).size());
+    const int length = static_cast<int>(decodeUtf8(text).size());
     for (int c = column; c < column + length; ++c) {
         if (colourAt(grid, c, row) != colour) {
             return ::testing::AssertionFailure()

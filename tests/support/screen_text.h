@@ -6,6 +6,7 @@
 #include <string>
 
 #include "core/screen_layout.h"
+#include "platform/utf8.h"
 #include "platform/virtual_console.h"
 
 // Reading a console grid the way the player sees it. Expected texts in the
@@ -15,7 +16,6 @@ using Grid = VirtualConsole::Grid;
 inline constexpr int COLUMNS = VirtualConsole::COLUMNS;
 inline constexpr int ROWS = VirtualConsole::ROWS;
 
-std::u32string fromUtf8(const std::string& text);
 std::string toUtf8(const std::u32string& text);
 // The Windows-1251 bytes of a UTF-8 text, to hand texts to the game.
 std::string cp1251(const std::string& utf8);

@@ -1,5 +1,6 @@
 #include "platform/web/frame_json.h"
 
+#include <string>
 #include <vector>
 
 namespace {
@@ -52,14 +53,7 @@ void text(const std::string& value, std::string& out) {
 }
 
 void writeNumber(int value, std::string& out) {
-    // Through unsigned, so that the most negative int has a magnitude.
-    unsigned magnitude = value < 0 ? 0u - unsigned(value) : unsigned(value);
-    std::string digits;
-    do {
-        digits.insert(digits.begin(), char('0' + magnitude % 10));
-        magnitude /= 10;
-    } while (magnitude != 0);
-    out += value < 0 ? "-" + digits : digits;
+    out += std::to_string(value);
 }
 
 void number(const char* name, int value, std::string& out) {

@@ -5,7 +5,6 @@
 #include <utility>
 
 #include "platform/port.h"
-#include "platform/utf8.h"
 #include "platform/windows/console_window.h"
 #include "platform/windows/ctrl_events.h"
 #include "platform/windows/key_events.h"
@@ -110,24 +109,13 @@ void ConsoleIo::say(const std::string& line) {
     if (restored_) {
         return;
     }
-    if (!outputIsConsole_) {
-        const std::string utf8 = line + "\r\n";
-        DWORD written = 0;
-        WriteFile(output_, utf8.data(), DWORD(utf8.size()), &written, nullptr);
+    const std::string text = line + "\r\n";
+    if (outputIsConsole_) {
+        writeUtf8(output_, text);
         return;
     }
-    std::wstring wide;
-    for (const char32_t ch : decodeUtf8(line)) {
-        if (ch > 0xFFFF) {
-            wide += wchar_t(0xD800 + ((ch - 0x10000) >> 10));
-            wide += wchar_t(0xDC00 + ((ch - 0x10000) & 0x3FF));
-        } else {
-            wide += wchar_t(ch);
-        }
-    }
-    wide += L"\r\n";
     DWORD written = 0;
-    WriteConsoleW(output_, wide.data(), DWORD(wide.size()), &written, nullptr);
+    WriteFile(output_, text.data(), DWORD(text.size()), &written, nullptr);
 }
 
 void ConsoleIo::show() {

@@ -19,19 +19,15 @@ bool sameRow(const VirtualConsole::Grid& a, const VirtualConsole::Grid& b, int r
     return true;
 }
 
-std::wstring fromUtf8(const std::string& text) {
+}  // namespace
+
+void writeUtf8(HANDLE output, const std::string& text) {
     const int length = MultiByteToWideChar(CP_UTF8, 0, text.data(), int(text.size()), nullptr, 0);
     std::wstring wide(length, L' ');
     MultiByteToWideChar(CP_UTF8, 0, text.data(), int(text.size()), wide.data(), length);
-    return wide;
-}
-
-void writeText(HANDLE output, const std::wstring& text) {
     DWORD written = 0;
-    WriteConsoleW(output, text.data(), DWORD(text.size()), &written, nullptr);
+    WriteConsoleW(output, wide.data(), DWORD(wide.size()), &written, nullptr);
 }
-
-}  // namespace
 
 void toCharInfo(const VirtualConsole::Grid& grid, CHAR_INFO* cells) {
     for (std::size_t i = 0; i < grid.size(); ++i) {
@@ -84,7 +80,7 @@ void ConsoleScreen::blank(const ConsoleWindow& window) {
 void ConsoleScreen::showNotice(const ConsoleWindow& window) {
     blank(window);
     SetConsoleCursorPosition(output_, window.topLeft());
-    writeText(output_, fromUtf8(smallWindowNotice(window.columns(), window.rows())));
+    writeUtf8(output_, smallWindowNotice(window.columns(), window.rows()));
     valid_ = false;
     onView_ = OnView::Notice;
 }
@@ -94,7 +90,7 @@ void ConsoleScreen::leave() {
         SetConsoleCursorPosition(output_, {0, SHORT(origin_.Y + ROWS - 1)});
     }
     if (onView_ != OnView::Nothing) {
-        writeText(output_, L"\r\n");
+        writeUtf8(output_, "\r\n");
     }
     onView_ = OnView::Nothing;
 }

@@ -3,6 +3,7 @@
 #include <windows.h>
 
 #include <array>
+#include <string>
 
 #include "platform/virtual_console.h"
 #include "platform/windows/console_window.h"
@@ -39,3 +40,7 @@ class ConsoleScreen {
 
 // The cells of a grid as console characters and attributes, row by row.
 void toCharInfo(const VirtualConsole::Grid& grid, CHAR_INFO* cells);
+
+// Writes a UTF-8 text at the console's cursor, through its wide-character
+// output, which a screen reader reads as it appears.
+void writeUtf8(HANDLE output, const std::string& text);
